@@ -1,0 +1,138 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <thread>
+#include <vector>
+
+#include "link/LinkOutcome.h"
+#include "link/SerialLink.h"
+#include "model/Image.h"
+
+namespace ht57 {
+
+// Bytes of the clone protocol.
+namespace wire {
+inline constexpr std::array<Byte, 8> kHandshake{'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x02};
+inline constexpr Byte kAck = 0x06;
+inline constexpr Byte kAltAck = 0x16;
+inline constexpr Byte kBlockPrefix = 0x06;
+inline constexpr Byte kReadCommand = 'R';
+inline constexpr Byte kWriteCommand = 'W';
+inline constexpr Byte kReadEnd = 0x06;
+inline constexpr Byte kWriteEnd = 'E';
+inline constexpr std::array<Byte, 4> kWriteAbort{'E', 'N', 'D', 'W'};
+inline constexpr std::size_t kIdentLength = 13;
+// Byte 5 of the identification reply is 'U' on the UHF variant.
+inline constexpr std::size_t kIdentBandByte = 5;
+inline constexpr Byte kIdentUhf = 'U';
+inline constexpr int kHandshakePauseMs = 2;
+inline constexpr int kHandshakeWaitMs = 1000;
+inline constexpr int kAfterHandshakeMs = 10;
+inline constexpr std::size_t kMaxBlock = 16;
+
+inline bool IsAck(Byte b) {
+    return b == kAck || b == kAltAck;
+}
+}  // namespace wire
+
+// An address range of the radio's memory, start inclusive, end exclusive.
+struct TransferRange {
+    std::uint16_t start = 0;
+    std::uint16_t end = 0;
+};
+
+// One frame's worth of memory: never crosses a 16-byte boundary.
+struct TransferBlock {
+    std::uint16_t address = 0;
+    std::uint8_t length = 0;
+    friend bool operator==(const TransferBlock&, const TransferBlock&) = default;
+};
+
+// The block rule: each range is cut at every 16-byte boundary and at its end.
+std::vector<TransferBlock> SplitIntoBlocks(std::span<const TransferRange> ranges);
+int CountBlocks(std::span<const TransferRange> ranges);
+
+enum class TransferKind { Read, Write };
+
+// What a clone session moves: the whole image for Read, everything below the
+// calibration block for Write.
+struct TransferPlan {
+    TransferKind kind = TransferKind::Read;
+    std::vector<TransferRange> ranges;
+
+    static TransferPlan ForRead();
+    static TransferPlan ForWrite();
+};
+
+// Called on the session's thread. Progress counts finished blocks of the
+// plan's total; the transfer dialog turns it into "%d%%".
+struct CloneCallbacks {
+    std::function<void()> portOpened;
+    std::function<void(int done, int total)> progress;
+    // Last thing a session started with Start does; also called by Run.
+    std::function<void(LinkOutcome)> finished;
+};
+
+// One Read or Write of the radio's memory over a serial link.
+//
+// A Read fills a private copy and replaces the image (then sets the band flag
+// from the identification reply) only when every block has arrived; a failed
+// or cancelled Read leaves the image as it was. A Write reads the image and
+// never changes it.
+//
+// Only one clone session runs at a time in the process: Run and Start claim a
+// process-wide busy flag before doing anything and return Busy / false when
+// another session holds it. The image, the link and the callbacks must outlive
+// the session; the destructor waits for a started session to finish.
+class CloneSession {
+public:
+    CloneSession(SerialLink& link, Image& image, PortSettings settings, TransferPlan plan,
+                 CloneCallbacks callbacks = {});
+    ~CloneSession();
+
+    CloneSession(const CloneSession&) = delete;
+    CloneSession& operator=(const CloneSession&) = delete;
+
+    // Runs the whole session on the calling thread.
+    LinkOutcome Run();
+
+    // Claims the busy flag, then runs the session on a worker thread; the
+    // outcome arrives through callbacks.finished. False (and nothing started)
+    // when a clone session is already running anywhere in the process.
+    bool Start();
+
+    // Asks a running session to stop after the block in progress. Has no
+    // effect on the handshake and identification phase.
+    void Cancel() { cancel_ = true; }
+
+    // Blocks until a session started with Start has ended.
+    void Wait();
+
+    int TotalBlocks() const { return CountBlocks(plan_.ranges); }
+
+    // True while any clone session in the process holds the busy flag.
+    static bool Busy();
+
+private:
+    LinkOutcome Execute();
+    bool Handshake();
+    LinkOutcome ReadBlocks(const std::vector<TransferBlock>& blocks, bool uhf);
+    LinkOutcome WriteBlocks(const std::vector<TransferBlock>& blocks);
+    void Abort();
+    void ReportProgress(int done, int total);
+    LinkOutcome Finish(LinkOutcome outcome);
+
+    SerialLink& link_;
+    Image& image_;
+    PortSettings settings_;
+    TransferPlan plan_;
+    CloneCallbacks callbacks_;
+    std::atomic<bool> cancel_{false};
+    std::thread worker_;
+};
+
+}  // namespace ht57
