@@ -62,7 +62,6 @@ public:
     Byte Value(int row) const { return block_[static_cast<std::size_t>(row)]; }
 
 private:
-    bool Handshake();
     void SendCommand();
     LinkOutcome FailOpening();
 

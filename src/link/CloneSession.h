@@ -119,7 +119,6 @@ public:
 
 private:
     LinkOutcome Execute();
-    bool Handshake();
     LinkOutcome ReadBlocks(const std::vector<TransferBlock>& blocks, bool uhf);
     LinkOutcome WriteBlocks(const std::vector<TransferBlock>& blocks);
     void Abort();

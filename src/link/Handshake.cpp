@@ -1,0 +1,45 @@
+#include "link/Handshake.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <thread>
+
+#include "link/CPerfTimer.h"
+#include "link/CloneSession.h"
+
+namespace ht57 {
+
+void Pause(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+void WriteByte(SerialLink& link, Byte b) {
+    link.Write(std::span<const Byte>(&b, 1));
+}
+
+void SkipBytes(SerialLink& link, std::size_t n) {
+    std::array<Byte, wire::kMaxBlock> scratch{};
+    link.Read(std::span<Byte>(scratch.data(), std::min(n, scratch.size())));
+}
+
+bool Handshake(SerialLink& link, int attempts) {
+    for (int attempt = 1; attempt <= attempts; ++attempt) {
+        link.Purge();
+        // The radio expects the bytes paced, not as one burst.
+        for (Byte b : wire::kHandshake) {
+            Pause(wire::kHandshakePauseMs);
+            WriteByte(link, b);
+        }
+        CPerfTimer timer;
+        do {
+            Byte answer = 0;
+            if (link.Read(std::span<Byte>(&answer, 1)) == 1 && wire::IsAck(answer)) {
+                return true;
+            }
+        } while (timer.ElapsedMs() <= wire::kHandshakeWaitMs);
+    }
+    return false;
+}
+
+}  // namespace ht57

@@ -1,0 +1,142 @@
+#include "link/SerialPortLink.h"
+
+#include <QSerialPort>
+#include <algorithm>
+#include <chrono>
+
+#ifndef _WIN32
+#include <termios.h>
+#endif
+
+namespace ht57 {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int MsUntil(Clock::time_point deadline) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return static_cast<int>(std::max<long long>(left, 0));
+}
+
+}  // namespace
+
+SerialPortLink::SerialPortLink() = default;
+
+SerialPortLink::~SerialPortLink() {
+    Close();
+}
+
+bool SerialPortLink::Open(const PortSettings& settings) {
+    Close();
+    if (settings.name.empty()) {
+        return false;
+    }
+    auto port = std::make_unique<QSerialPort>();
+    port->setPortName(QString::fromStdString(settings.name));
+    port->setBaudRate(settings.baudRate);
+    port->setDataBits(QSerialPort::Data8);
+    port->setParity(QSerialPort::NoParity);
+    port->setStopBits(QSerialPort::OneStop);
+    port->setFlowControl(QSerialPort::NoFlowControl);
+    port->setReadBufferSize(port::kInputQueue);
+    if (!port->open(QIODevice::ReadWrite)) {
+        return false;
+    }
+    // Line settings a pseudo-terminal refuses leave an error behind that must
+    // not stick to later calls.
+    port->clearError();
+    port_ = std::move(port);
+    return true;
+}
+
+void SerialPortLink::Purge() {
+    if (!port_) {
+        return;
+    }
+    port_->clear(QSerialPort::AllDirections);
+    port_->clearError();
+}
+
+void SerialPortLink::Write(std::span<const Byte> bytes) {
+    if (!port_ || bytes.empty()) {
+        return;
+    }
+    const int limitMs =
+        port::kWriteTotalPerByteMs * static_cast<int>(bytes.size()) + port::kWriteTotalConstantMs;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(limitMs);
+    port_->write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    // Without an event loop nothing leaves Qt's buffer unless we wait for it.
+    while (port_->bytesToWrite() > 0) {
+        const int left = MsUntil(deadline);
+        if (left == 0 || !port_->waitForBytesWritten(left)) {
+            break;
+        }
+    }
+    port_->clearError();
+}
+
+std::size_t SerialPortLink::Read(std::span<Byte> buffer) {
+    if (!port_ || buffer.empty()) {
+        return 0;
+    }
+    const int totalMs =
+        port::kReadTotalPerByteMs * static_cast<int>(buffer.size()) + port::kReadTotalConstantMs;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(totalMs);
+    const auto interval = std::chrono::milliseconds(port::kReadIntervalMs);
+    std::size_t got = 0;
+    Clock::time_point lastByte{};
+    for (;;) {
+        const qint64 n = port_->read(reinterpret_cast<char*>(buffer.data() + got),
+                                     static_cast<qint64>(buffer.size() - got));
+        if (n > 0) {
+            got += static_cast<std::size_t>(n);
+            lastByte = Clock::now();
+        }
+        if (got == buffer.size()) {
+            break;
+        }
+        int waitMs = MsUntil(deadline);
+        if (got > 0) {
+            // The gap between bytes is measured only once data has started.
+            waitMs = std::min(waitMs, MsUntil(lastByte + interval));
+        }
+        if (waitMs == 0) {
+            break;
+        }
+        if (!port_->waitForReadyRead(waitMs)) {
+            const QSerialPort::SerialPortError error = port_->error();
+            port_->clearError();
+            // A vanished device fails at once; waiting on would only spin.
+            if (error != QSerialPort::NoError && error != QSerialPort::TimeoutError) {
+                break;
+            }
+        }
+    }
+    return got;
+}
+
+void SerialPortLink::Close() {
+    if (!port_) {
+        return;
+    }
+    if (port_->isOpen()) {
+        if (port_->bytesToWrite() > 0) {
+            port_->waitForBytesWritten(port::kWriteTotalConstantMs);
+        }
+#ifndef _WIN32
+        // Let the final byte ('E', "ENDW" or 'b') leave the UART before the
+        // descriptor goes.
+        ::tcdrain(static_cast<int>(port_->handle()));
+#endif
+        port_->close();
+    }
+    port_.reset();
+}
+
+bool SerialPortLink::IsOpen() const {
+    return port_ && port_->isOpen();
+}
+
+}  // namespace ht57
