@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+#include <optional>
+
+#include "link/CloneSession.h"
+#include "link/LinkOutcome.h"
+#include "link/SerialLink.h"
+#include "model/RadioData.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace ht57 {
+
+// The small modal progress dialog behind Read and Write. Start runs one clone
+// session on a worker thread; Exit before Start closes at once, Exit during a
+// session asks it to stop and the dialog stays until the worker has ended.
+// A failure is shown in a message box over the still-open dialog (with its
+// partial progress), and the dialog closes once the box is acknowledged.
+//
+// A successful Read has replaced data.image (band flag included) by the time
+// exec() returns; the caller rebuilds whatever depends on it. exec() returns
+// Accepted exactly when Succeeded() is true.
+class CTransferDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    // Talks to the radio over the port named in settings (a QSerialPort line).
+    CTransferDlg(RadioData& data, const PortSettings& settings, TransferKind kind,
+                 QWidget* parent = nullptr);
+    // The same over a line of the caller's choosing.
+    CTransferDlg(RadioData& data, const PortSettings& settings, TransferKind kind,
+                 std::unique_ptr<SerialLink> link, QWidget* parent = nullptr);
+    ~CTransferDlg() override;
+
+    // True only when the whole session completed.
+    bool Succeeded() const { return succeeded_; }
+
+    // The outcome of the session, or nullopt when none ran.
+    std::optional<LinkOutcome> Outcome() const { return outcome_; }
+
+    // True from Start until the worker's end has reached this dialog.
+    bool Running() const { return running_; }
+
+public slots:
+    // Start: launches the session unless one is running.
+    void accept() override;
+    // Exit, Escape and the close box.
+    void reject() override;
+
+signals:
+    // Emitted on the dialog's thread; connected queued from the worker.
+    void PortOpened();
+    void ProgressMade(int done, int total);
+    void SessionEnded(ht57::LinkOutcome outcome);
+
+private:
+    void OnPortOpened();
+    void OnProgress(int done);
+    void OnSessionEnded(LinkOutcome outcome);
+    void ShowPercentage();
+
+    std::unique_ptr<SerialLink> link_;
+    std::unique_ptr<CloneSession> session_;
+    QProgressBar* progress_ = nullptr;
+    QLabel* percentage_ = nullptr;
+    QPushButton* startButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
+    bool running_ = false;
+    bool succeeded_ = false;
+    std::optional<LinkOutcome> outcome_;
+};
+
+}  // namespace ht57
