@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+
+#include "app/FrameServices.h"
+#include "model/RadioData.h"
+
+namespace ht57 {
+
+// Common base of the editing views. A view shows one area of the radio image
+// in its controls; the controls are the only place an unsaved edit lives, and
+// the image is brought up to date only by SaveToImage.
+//
+// Who calls what:
+// - InitialUpdate (once, by the child frame after it has taken the view):
+//   FillFixedLists, then LoadFromImage.
+// - The child frame becoming active: LoadFromImage; stopping being active,
+//   closing or being destroyed: SaveToImage (the frame first moves the focus
+//   to the view, so an editor still open commits into its control).
+// - The main frame's Commit views / Load views and refreshes after another
+//   view changed the image under this one.
+//
+// A view must not call SaveToImage from its destructor: the child frame has
+// already stored it by then.
+class CBaseFormView : public QWidget {
+    Q_OBJECT
+
+public:
+    CBaseFormView(RadioData& data, FrameServices& frame, QWidget* parent = nullptr);
+
+    // Decodes the view's area of the image into its controls.
+    virtual void LoadFromImage() = 0;
+
+    // Encodes the controls into the view's area of the image: copy the area
+    // out, change only the bits the controls own, write the area back whole.
+    virtual void SaveToImage() = 0;
+
+    // Fixed lists first (combo entries, length limits, spin ranges), then the
+    // image. Called once.
+    void InitialUpdate();
+
+protected:
+    virtual void FillFixedLists() {}
+
+    RadioData& Data() const { return data_; }
+    Image& ImageBytes() const { return data_.image; }
+    FrameServices& Frame() const { return frame_; }
+
+private:
+    RadioData& data_;
+    FrameServices& frame_;
+};
+
+}  // namespace ht57
