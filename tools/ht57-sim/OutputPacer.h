@@ -1,0 +1,43 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <deque>
+#include <optional>
+#include <span>
+
+#include "model/Image.h"
+
+namespace ht57::sim {
+
+// Holds the radio's answers and lets them out no faster than the line would:
+// 10 bits per byte at the given baud rate, or all at once when it is 0.
+class OutputPacer {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    explicit OutputPacer(int baud);
+
+    void Push(std::span<const Byte> bytes, Clock::time_point now);
+    void Clear() { queue_.clear(); }
+    bool Empty() const { return queue_.empty(); }
+
+    // How many of the queued bytes may go now (all of them without pacing).
+    std::size_t Due(Clock::time_point now) const;
+
+    // Copies up to `max` due bytes into `buffer` without removing them.
+    std::size_t Peek(Byte* buffer, std::size_t max) const;
+
+    // Marks `count` bytes as sent.
+    void Sent(std::size_t count);
+
+    // When the next byte becomes due, if one is queued and not yet due.
+    std::optional<Clock::time_point> NextDue(Clock::time_point now) const;
+
+private:
+    std::deque<Byte> queue_;
+    Clock::duration byteTime_{};
+    Clock::time_point nextAt_{};
+};
+
+}  // namespace ht57::sim
