@@ -1,6 +1,8 @@
 #include "link/SerialPortLink.h"
 
+#include <QEventLoop>
 #include <QSerialPort>
+#include <QThread>
 #include <algorithm>
 #include <chrono>
 
@@ -32,6 +34,12 @@ bool SerialPortLink::Open(const PortSettings& settings) {
     Close();
     if (settings.name.empty()) {
         return false;
+    }
+    // The port watches its descriptor with socket notifiers, which need an
+    // event dispatcher in this thread; a plain std::thread has none until an
+    // event loop object asks for one.
+    if (QThread::currentThread()->eventDispatcher() == nullptr) {
+        QEventLoop ensureDispatcher;
     }
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(QString::fromStdString(settings.name));

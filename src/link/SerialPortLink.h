@@ -11,7 +11,8 @@ namespace ht57 {
 // SerialLink on QSerialPort, for real ports and pseudo-terminals alike. Made
 // for a worker thread without an event loop: every write waits until its
 // bytes have been handed to the device and reads wait with the port
-// time-outs. The QSerialPort is created by Open on the calling thread.
+// time-outs. The QSerialPort is created by Open on the calling thread, which
+// may be any thread as long as a QCoreApplication exists in the process.
 class SerialPortLink : public SerialLink {
 public:
     SerialPortLink();

@@ -1,0 +1,161 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "link/PortCatalog.h"
+#include "link/PortNames.h"
+
+namespace ht57 {
+namespace {
+
+PortProbe OpensOnly(std::set<std::string> names) {
+    return [names = std::move(names)](const std::string& name) { return names.contains(name); };
+}
+
+DeviceLister Lists(std::vector<std::string> devices) {
+    return [devices = std::move(devices)] { return devices; };
+}
+
+std::vector<std::string> Names(const PortChoice& choice) {
+    std::vector<std::string> names;
+    for (const PortEntry& entry : choice.entries) {
+        names.push_back(entry.name);
+    }
+    return names;
+}
+
+TEST(PortCatalog, ComNumbersOfferSixteenPortsByTheNameRule) {
+    const PortChoice choice = BuildPortChoice(PortScheme::ComNumbers, "COM3",
+                                              OpensOnly({"COM3", "\\\\.\\COM12"}), nullptr);
+    ASSERT_EQ(choice.entries.size(), 16u);
+    for (int n = 1; n <= 16; ++n) {
+        const PortEntry& entry = choice.entries[static_cast<std::size_t>(n - 1)];
+        EXPECT_EQ(entry.name, PortNameForNumber(n));
+        EXPECT_EQ(entry.label, "COM" + std::to_string(n));
+        EXPECT_EQ(entry.available, n == 3 || n == 12) << n;
+    }
+    EXPECT_EQ(choice.checked, 2u);
+}
+
+TEST(PortCatalog, ComNumbersCheckTheCurrentPortOnlyWhenItOpens) {
+    struct Case {
+        const char* what;
+        std::string current;
+        std::set<std::string> opening;
+        std::optional<std::size_t> checked;
+    };
+    const std::vector<Case> cases{
+        {"device-namespace name", "\\\\.\\COM12", {"\\\\.\\COM12"}, 11},
+        {"held by another program", "COM3", {"COM1"}, std::nullopt},
+        {"empty name", "", {"COM1"}, std::nullopt},
+        {"number out of range", "COM17", {"COM17"}, std::nullopt},
+        {"number zero", "/dev/ttyACM0", {"/dev/ttyACM0"}, std::nullopt},
+        {"no number", "/dev/pts/4", {"/dev/pts/4"}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const PortChoice choice =
+            BuildPortChoice(PortScheme::ComNumbers, c.current, OpensOnly(c.opening), nullptr);
+        EXPECT_EQ(choice.checked, c.checked) << c.what;
+    }
+}
+
+TEST(PortCatalog, DevicePathsPutAdaptersFirstAndKeepTheirFullPaths) {
+    const PortChoice choice = BuildPortChoice(
+        PortScheme::DevicePaths, "/dev/ttyUSB0", OpensOnly({"/dev/ttyUSB0", "/dev/ttyS0"}),
+        Lists({"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyUSB0", "/dev/ttyACM0"}));
+    EXPECT_EQ(Names(choice), (std::vector<std::string>{"/dev/ttyUSB0", "/dev/ttyACM0", "/dev/ttyS0",
+                                                       "/dev/ttyS1"}));
+    EXPECT_EQ(choice.entries[0].label, "/dev/ttyUSB0");
+    EXPECT_TRUE(choice.entries[0].available);
+    EXPECT_FALSE(choice.entries[1].available);
+    EXPECT_EQ(choice.checked, 0u);
+}
+
+TEST(PortCatalog, DevicePathsFindTheCurrentPortByItsExactName) {
+    // A number scan of "/dev/ttyACM1" would read 1 and check the wrong button.
+    const PortChoice choice = BuildPortChoice(PortScheme::DevicePaths, "/dev/ttyACM1",
+                                              OpensOnly({"/dev/ttyACM0", "/dev/ttyACM1"}),
+                                              Lists({"/dev/ttyACM0", "/dev/ttyACM1"}));
+    ASSERT_TRUE(choice.checked.has_value());
+    EXPECT_EQ(choice.entries[*choice.checked].name, "/dev/ttyACM1");
+}
+
+TEST(PortCatalog, DevicePathsAppendAnUnreportedCurrentPort) {
+    const PortChoice choice = BuildPortChoice(PortScheme::DevicePaths, "/dev/pts/7",
+                                              OpensOnly({"/dev/pts/7"}), Lists({"/dev/ttyS0"}));
+    EXPECT_EQ(Names(choice), (std::vector<std::string>{"/dev/ttyS0", "/dev/pts/7"}));
+    EXPECT_EQ(choice.checked, 1u);
+
+    const PortChoice gone = BuildPortChoice(PortScheme::DevicePaths, "/dev/ttyUSB3", OpensOnly({}),
+                                            Lists({"/dev/ttyS0"}));
+    EXPECT_EQ(Names(gone), (std::vector<std::string>{"/dev/ttyS0", "/dev/ttyUSB3"}));
+    EXPECT_FALSE(gone.entries[1].available);
+    EXPECT_FALSE(gone.checked.has_value());
+
+    const PortChoice none =
+        BuildPortChoice(PortScheme::DevicePaths, "", OpensOnly({}), Lists({"/dev/ttyS0"}));
+    EXPECT_EQ(Names(none), (std::vector<std::string>{"/dev/ttyS0"}));
+    EXPECT_FALSE(none.checked.has_value());
+}
+
+TEST(PortCatalog, DevicePathsOfferAtMostSixteenAndKeepTheCurrentOne) {
+    std::vector<std::string> many;
+    for (int i = 0; i < 20; ++i) {
+        many.push_back("/dev/ttyS" + std::to_string(i));
+    }
+    const PortProbe all = [](const std::string&) { return true; };
+
+    const PortChoice unlisted =
+        BuildPortChoice(PortScheme::DevicePaths, "/dev/pts/2", all, Lists(many));
+    ASSERT_EQ(unlisted.entries.size(), 16u);
+    EXPECT_EQ(unlisted.entries.back().name, "/dev/pts/2");
+    EXPECT_EQ(unlisted.checked, 15u);
+
+    const PortChoice listedLate =
+        BuildPortChoice(PortScheme::DevicePaths, "/dev/ttyS19", all, Lists(many));
+    ASSERT_EQ(listedLate.entries.size(), 16u);
+    ASSERT_TRUE(listedLate.checked.has_value());
+    EXPECT_EQ(listedLate.entries[*listedLate.checked].name, "/dev/ttyS19");
+    EXPECT_EQ(listedLate.entries[0].name, "/dev/ttyS0");
+}
+
+// The probe itself, on a pseudo-terminal this test owns.
+class ProbeOnPty : public ::testing::Test {
+protected:
+    void SetUp() override {
+        master_ = posix_openpt(O_RDWR | O_NOCTTY);
+        ASSERT_GE(master_, 0);
+        ASSERT_EQ(grantpt(master_), 0);
+        ASSERT_EQ(unlockpt(master_), 0);
+        slave_ = ptsname(master_);
+    }
+    void TearDown() override {
+        if (master_ >= 0) {
+            close(master_);
+        }
+    }
+    int master_ = -1;
+    std::string slave_;
+};
+
+TEST_F(ProbeOnPty, OpensAFreeDeviceAndRefusesHeldOrMissingOnes) {
+    EXPECT_TRUE(ProbePort(slave_));
+    EXPECT_FALSE(ProbePort(""));
+    EXPECT_FALSE(ProbePort("/nonexistent/ttyHT57"));
+
+    const int holder = open(slave_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0);
+    EXPECT_FALSE(ProbePort(slave_));
+    close(holder);
+    EXPECT_TRUE(ProbePort(slave_));
+}
+
+}  // namespace
+}  // namespace ht57
