@@ -59,7 +59,7 @@ OptionValues DecodeOptions(const Image& image, const FrequencyLimits& limits);
 
 // Encodes the values back. Only the bits the form owns change; a list without
 // a selection stores all ones in a bit field and 0xFF in a whole byte, except
-// the tone lists, which then keep the stored tone.
+// the tone lists, which then keep the stored tone. The work-mode rule applies.
 void EncodeOptions(const OptionValues& values, Image& image);
 
 // "Only Channel Mode" forces the "Channel" work mode (and the form disables

@@ -182,27 +182,6 @@ TEST(OptionCodec, StoredValueBeyondItsListSelectsNothing) {
     }
 }
 
-TEST(OptionCodec, LastEntryOfEachListLoads) {
-    Image image = CanonicalImage();
-    image[0xFC2] = 9;
-    image[0xFC3] = 9;
-    image[0xFC4] = 7;
-    image[0xFC9] = 5;
-    image[0xFC6] = static_cast<Byte>(0x80 | 0x20 | 0x03);
-    image[0xFCE] = static_cast<Byte>((image[0xFCE] & ~0x07) | 4);
-    image[kRecordFlags] = static_cast<Byte>((image[kRecordFlags] & ~0xC0) | 0x80);
-    const OptionValues v = DecodeOptions(image, kVhfLimits);
-    EXPECT_EQ(v.squelch, 9);
-    EXPECT_EQ(v.vox, 9);
-    EXPECT_EQ(v.tot, 7);
-    EXPECT_EQ(v.step, 5);
-    EXPECT_EQ(v.backLight, 2);
-    EXPECT_EQ(v.scanMode, 2);
-    EXPECT_EQ(v.pttId, 3);
-    EXPECT_EQ(v.pf3, 4);
-    EXPECT_EQ(v.duplex, 2);
-}
-
 TEST(OptionCodec, ToneCodesAndBanks) {
     const struct {
         Byte code;
@@ -252,7 +231,6 @@ TEST(OptionCodec, ToneWithoutSelectionKeepsTheStoredTone) {
     // An erased frequency-mode record must not turn into a DCS tone on store.
     Image image = CanonicalImage();
     std::fill_n(image.begin() + kRecord, 16, Byte{0xFF});
-    const Image before = image;
     const OptionValues values = DecodeOptions(image, kVhfLimits);
     ASSERT_EQ(values.decodeTone, kNoSelection);
     ASSERT_EQ(values.encodeTone, kNoSelection);
@@ -261,7 +239,6 @@ TEST(OptionCodec, ToneWithoutSelectionKeepsTheStoredTone) {
     EXPECT_EQ(image[kRecord + 9], 0xFF);
     EXPECT_EQ(image[kRecordFlags] & 0x30, 0x30);
     EXPECT_EQ(DecodeOptions(image, kVhfLimits).decodeTone, kNoSelection);
-    EXPECT_EQ(before[kRecord + 8], image[kRecord + 8]);
 }
 
 TEST(OptionCodec, DtmfCode) {
