@@ -1,0 +1,200 @@
+#include "model/FileAccess.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <system_error>
+
+#if __has_include(<unistd.h>)
+#include <fcntl.h>
+#include <unistd.h>
+#define HT57_HAS_FSYNC 1
+#endif
+
+namespace ht57 {
+namespace fs = std::filesystem;
+
+namespace {
+
+std::FILE* OpenFile(const fs::path& file, const char* mode) {
+#ifdef _WIN32
+    const std::string narrow(mode);
+    return _wfopen(file.c_str(), std::wstring(narrow.begin(), narrow.end()).c_str());
+#else
+    return std::fopen(file.c_str(), mode);
+#endif
+}
+
+int LastErrorOr(int fallback) {
+    return errno != 0 ? errno : fallback;
+}
+
+Result Failure(int code, std::string detail) {
+    return Result::Failure(SystemErrorText(code), std::move(detail));
+}
+
+std::string RandomSuffix() {
+    static thread_local std::mt19937_64 generator{
+        std::random_device{}() ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())};
+    char buffer[17];
+    std::snprintf(buffer, sizeof buffer, "%016llx", static_cast<unsigned long long>(generator()));
+    return buffer;
+}
+
+// Creates a new file beside `target` that did not exist before.
+std::FILE* CreateTemporaryBeside(const fs::path& target, fs::path& temporary, int& error) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temporary = target;
+        temporary.replace_filename("." + target.filename().string() + "." + RandomSuffix() +
+                                   ".tmp");
+        errno = 0;
+        if (std::FILE* file = OpenFile(temporary, "wbx")) {
+            return file;
+        }
+        error = LastErrorOr(EIO);
+        if (error != EEXIST) {
+            return nullptr;
+        }
+    }
+    return nullptr;
+}
+
+// Makes the data of a closed-or-open stream reach the disk before the rename
+// makes it visible under the target's name.
+bool FlushToDisk(std::FILE* file) {
+    if (std::fflush(file) != 0) {
+        return false;
+    }
+#ifdef HT57_HAS_FSYNC
+    if (::fsync(::fileno(file)) != 0) {
+        return false;
+    }
+#endif
+    return true;
+}
+
+void SyncFolder([[maybe_unused]] const fs::path& folder) {
+#ifdef HT57_HAS_FSYNC
+    const fs::path name = folder.empty() ? fs::path(".") : folder;
+    const int descriptor = ::open(name.c_str(), O_RDONLY);
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+#endif
+}
+
+}  // namespace
+
+std::string SystemErrorText(int code) {
+    if (code == 0) {
+        return kNoErrorText;
+    }
+    std::string text = std::system_category().message(code);
+    std::string lower;
+    for (char c : text) {
+        lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    if (text.empty() || lower.starts_with("unknown error")) {
+        return kNoErrorText;
+    }
+    return text;
+}
+
+FileStart ReadFileStart(const fs::path& file, std::size_t limit) {
+    FileStart result;
+    std::error_code ec;
+    const fs::file_status status = fs::status(file, ec);
+    if (status.type() == fs::file_type::not_found) {
+        // A missing file, or a path through something that is not a folder.
+        result.error = ec ? ec.value() : ENOENT;
+        return result;
+    }
+    if (ec) {
+        result.error = ec.value();
+        return result;
+    }
+    if (!fs::is_regular_file(status)) {
+        result.error = fs::is_directory(status) ? EISDIR : EINVAL;
+        return result;
+    }
+    errno = 0;
+    std::FILE* stream = OpenFile(file, "rb");
+    if (stream == nullptr) {
+        result.error = LastErrorOr(EIO);
+        return result;
+    }
+    result.opened = true;
+    constexpr std::size_t kChunk = 64 * 1024;
+    while (result.bytes.size() < limit) {
+        const std::size_t before = result.bytes.size();
+        const std::size_t want = std::min(kChunk, limit - before);
+        result.bytes.resize(before + want);
+        errno = 0;
+        const std::size_t got = std::fread(result.bytes.data() + before, 1, want, stream);
+        result.bytes.resize(before + got);
+        if (got < want) {
+            if (std::ferror(stream)) {
+                result.error = LastErrorOr(EIO);
+            }
+            break;
+        }
+    }
+    std::fclose(stream);
+    return result;
+}
+
+Result WriteFileAtomically(const fs::path& target, std::span<const Byte> bytes) {
+    std::error_code ec;
+    fs::path destination = target;
+    // Replace the file a link points at, not the link itself.
+    if (fs::is_symlink(fs::symlink_status(target, ec))) {
+        const fs::path real = fs::canonical(target, ec);
+        if (!ec) {
+            destination = real;
+        }
+    }
+    const fs::file_status existing = fs::status(destination, ec);
+    if (fs::is_directory(existing)) {
+        return Failure(EISDIR, "Cannot replace " + destination.string());
+    }
+    if (fs::exists(existing) && !fs::is_regular_file(existing)) {
+        return Failure(EINVAL, "Cannot replace " + destination.string());
+    }
+
+    fs::path temporary;
+    int error = 0;
+    std::FILE* stream = CreateTemporaryBeside(destination, temporary, error);
+    if (stream == nullptr) {
+        return Failure(error, "Cannot create a file beside " + destination.string());
+    }
+    errno = 0;
+    const bool written =
+        std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size() && FlushToDisk(stream);
+    error = LastErrorOr(EIO);
+    errno = 0;
+    const bool closed = std::fclose(stream) == 0;
+    if (written && !closed) {
+        error = LastErrorOr(EIO);
+    }
+    if (!written || !closed) {
+        fs::remove(temporary, ec);
+        return Failure(error, "Cannot write " + destination.string());
+    }
+    if (fs::is_regular_file(existing)) {
+        fs::permissions(temporary, existing.permissions(), ec);
+    }
+    fs::rename(temporary, destination, ec);
+    if (ec) {
+        const int code = ec.value();
+        fs::remove(temporary, ec);
+        return Failure(code, "Cannot replace " + destination.string());
+    }
+    SyncFolder(destination.parent_path());
+    return Result::Success();
+}
+
+}  // namespace ht57
