@@ -227,7 +227,7 @@ int main(int argc, char** argv) {
     std::string error;
     auto options = ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
-        std::fprintf(stderr, "ht57-sim: %s\n\n%s", error.c_str(), SimUsage());
+        std::fprintf(stderr, "ht57-sim: %s (see --help)\n", error.c_str());
         return 2;
     }
     if (options->help) {
