@@ -1,16 +1,14 @@
 #include "model/Normalise.h"
 
+#include "model/BitField.h"
 #include "model/ChannelRecord.h"
+#include "model/SettingsLayout.h"
 
 namespace ht57 {
 namespace {
 
-constexpr std::size_t kSquelch = 0xFC2;
-constexpr std::size_t kVox = 0xFC3;
-constexpr std::size_t kTot = 0xFC4;
-constexpr std::size_t kScanAndBackLight = 0xFC6;
-constexpr std::size_t kPriorityChannel = 0xFC8;
-constexpr std::size_t kStep = 0xFC9;
+using namespace settings;
+
 constexpr std::size_t kFirstDigitDelay = region::kDtmfTimings;
 
 void KeepByteInRange(Image& image, const Image& reference, std::size_t offset, int low, int high) {
@@ -19,11 +17,10 @@ void KeepByteInRange(Image& image, const Image& reference, std::size_t offset, i
     }
 }
 
-void KeepBitsInRange(Image& image, const Image& reference, std::size_t offset, int shift, Byte mask,
+void KeepBitsInRange(Image& image, const Image& reference, std::size_t offset, int shift, int width,
                      int high) {
-    const int value = (image[offset] & mask) >> shift;
-    if (!InRange(0, high, value)) {
-        image[offset] = static_cast<Byte>((image[offset] & ~mask) | (reference[offset] & mask));
+    if (!InRange(0, high, GetBits(image[offset], shift, width))) {
+        SetBits(image[offset], shift, width, GetBits(reference[offset], shift, width));
     }
 }
 
@@ -51,10 +48,10 @@ void NormaliseSettings(Image& image, const Image& reference, const FrequencyLimi
         image[kPriorityChannel] = static_cast<Byte>(firstInUse);
     }
 
-    KeepBitsInRange(image, reference, region::kStatusByte, 0, 0x07, 4);  // PF3
+    KeepBitsInRange(image, reference, region::kStatusByte, kPf3Shift, 3, 4);
     KeepByteInRange(image, reference, kStep, 0, 5);
-    KeepBitsInRange(image, reference, kScanAndBackLight, 4, 0x30, 2);  // scan mode
-    KeepBitsInRange(image, reference, kScanAndBackLight, 6, 0xC0, 2);  // back light
+    KeepBitsInRange(image, reference, kScanFlags, kScanModeShift, 2, 2);
+    KeepBitsInRange(image, reference, kScanFlags, kBackLightShift, 2, 2);
 }
 
 void NormaliseFm(Image& image) {
