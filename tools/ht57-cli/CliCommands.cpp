@@ -1,0 +1,178 @@
+#include "CliCommands.h"
+
+#include <signal.h>
+
+#include <atomic>
+#include <cstdio>
+
+#include "ProgressBar.h"
+#include "link/CloneSession.h"
+#include "link/SerialPortLink.h"
+#include "model/ChannelListing.h"
+#include "model/Config.h"
+#include "model/DataFile.h"
+#include "model/IniFile.h"
+#include "model/RadioData.h"
+
+namespace ht57::cli {
+namespace {
+
+std::atomic<CloneSession*> gRunningSession{nullptr};
+
+// Ctrl+C stops a session between blocks the way the transfer dialog's Exit
+// does, so a Write still sends its abort. A second Ctrl+C ends the process.
+extern "C" void OnInterrupt(int) {
+    if (CloneSession* session = gRunningSession.load()) {
+        session->Cancel();
+    }
+}
+
+class InterruptGuard {
+public:
+    explicit InterruptGuard(CloneSession& session) {
+        gRunningSession = &session;
+        struct sigaction action {};
+        action.sa_handler = OnInterrupt;
+        action.sa_flags = SA_RESETHAND;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(SIGINT, &action, &previous_);
+    }
+    ~InterruptGuard() {
+        ::sigaction(SIGINT, &previous_, nullptr);
+        gRunningSession = nullptr;
+    }
+    InterruptGuard(const InterruptGuard&) = delete;
+    InterruptGuard& operator=(const InterruptGuard&) = delete;
+
+private:
+    struct sigaction previous_ {};
+};
+
+int Fail(const Result& result) {
+    std::fprintf(stderr, "%s\n", result.message.c_str());
+    if (!result.detail.empty()) {
+        std::fprintf(stderr, "(%s)\n", result.detail.c_str());
+    }
+    return kExitFailure;
+}
+
+PortSettings ChosenPort(const CliOptions& options, const Installation& installation) {
+    PortSettings settings = installation.port;
+    if (options.port) {
+        settings.name = *options.port;
+    }
+    if (options.baud) {
+        settings.baudRate = *options.baud;
+    }
+    return settings;
+}
+
+// The data set as the program holds it right after starting: the reference
+// image and, through New's steps, the default data normalised. A default.dat
+// of the wrong size stops the program at start-up and stops the tool too.
+Result StartLikeTheProgram(const Installation& installation, RadioData& data) {
+    const auto defaultFile = installation.folder / kDefaultDataFileName;
+    if (Result reference = LoadReferenceImage(defaultFile, data.reference); !reference) {
+        return reference;
+    }
+    LoadDefaultData(defaultFile, data);
+    data.RecomputeLimits();
+    data.Normalise();
+    return Result::Success();
+}
+
+// What the program's Open does to the data set.
+Result OpenLikeTheProgram(const std::filesystem::path& file, const Installation& installation,
+                          RadioData& data) {
+    if (Result started = StartLikeTheProgram(installation, data); !started) {
+        return started;
+    }
+    if (Result read = ReadDataFile(file, data); !read) {
+        return read;
+    }
+    data.RecomputeLimits();
+    data.Normalise();
+    return Result::Success();
+}
+
+int RunSession(const CliOptions& options, const Installation& installation, Image& image,
+               TransferPlan plan) {
+    const PortSettings settings = ChosenPort(options, installation);
+    ProgressBar progress(stderr);
+    SerialPortLink link;
+    CloneCallbacks callbacks;
+    callbacks.progress = [&](int done, int total) { progress.Update(done, total); };
+    CloneSession session(link, image, settings, std::move(plan), std::move(callbacks));
+    LinkOutcome outcome;
+    {
+        InterruptGuard guard(session);
+        outcome = session.Run();
+    }
+    progress.Finish();
+    switch (outcome) {
+        case LinkOutcome::Succeeded:
+            return kExitSuccess;
+        case LinkOutcome::Cancelled:
+            std::fprintf(stderr, "Interrupted\n");
+            return kExitInterrupted;
+        case LinkOutcome::PortOpenFailed:
+            return Fail(Result::Failure(OutcomeMessage(outcome), "port: " + settings.name));
+        default:
+            return Fail(Result::Failure(
+                OutcomeMessage(outcome) ? OutcomeMessage(outcome) : "Communication error",
+                "port: " + settings.name));
+    }
+}
+
+}  // namespace
+
+Installation LoadInstallation(const std::filesystem::path& folder) {
+    CIniFile ini(folder);
+    ini.SetFileName(kIniFileName);
+    const StartupConfig config = ReadStartupConfig(ini.ReadContents(), folder);
+    return {folder, PortSettings{config.portName, config.baudRate}};
+}
+
+int RunRead(const CliOptions& options, const Installation& installation) {
+    RadioData data;
+    if (Result started = StartLikeTheProgram(installation, data); !started) {
+        return Fail(started);
+    }
+    // The data file gets the default data file's header block and the image
+    // exactly as the radio gave it, band flag aside: no normalisation.
+    if (int code = RunSession(options, installation, data.image, TransferPlan::ForRead());
+        code != kExitSuccess) {
+        return code;
+    }
+    if (Result written = WriteDataFile(options.file, data, SignatureStamp::Stamp); !written) {
+        return Fail(written);
+    }
+    return kExitSuccess;
+}
+
+int RunWrite(const CliOptions& options, const Installation& installation) {
+    RadioData data;
+    if (Result opened = OpenLikeTheProgram(options.file, installation, data); !opened) {
+        return Fail(opened);
+    }
+    // Write commits the views and normalises once more before it starts.
+    data.Normalise();
+    return RunSession(options, installation, data.image, TransferPlan::ForWrite());
+}
+
+int RunList(const CliOptions& options, const Installation& installation) {
+    RadioData data;
+    if (Result opened = OpenLikeTheProgram(options.file, installation, data); !opened) {
+        return Fail(opened);
+    }
+    for (const std::string& line : BuildChannelListing(data.image, data.limits)) {
+        std::fputs(line.c_str(), stdout);
+        std::fputc('\n', stdout);
+    }
+    if (std::fflush(stdout) != 0) {
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
+}  // namespace ht57::cli

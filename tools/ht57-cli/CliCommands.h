@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+
+#include "CliOptions.h"
+#include "link/SerialLink.h"
+
+namespace ht57::cli {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitInterrupted = 130;
+
+// The program folder the tool belongs to: default.dat and Program.ini are
+// taken from there, as the program does.
+struct Installation {
+    std::filesystem::path folder;
+    PortSettings port;  // [Setup] COM and BaudRate
+};
+
+Installation LoadInstallation(const std::filesystem::path& folder);
+
+// Each returns the process exit code; failures are reported on stderr in
+// the program's own words.
+int RunRead(const CliOptions& options, const Installation& installation);
+int RunWrite(const CliOptions& options, const Installation& installation);
+int RunList(const CliOptions& options, const Installation& installation);
+
+}  // namespace ht57::cli

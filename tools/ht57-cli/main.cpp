@@ -1,0 +1,39 @@
+// ht57-cli: Read, Write and the channel listing without the window.
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "CliCommands.h"
+#include "CliOptions.h"
+
+int main(int argc, char** argv) {
+    using namespace ht57::cli;
+    std::string error;
+    const auto options = ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        std::fprintf(stderr, "ht57-cli: %s\n\n%s", error.c_str(), CliUsage());
+        return kExitUsage;
+    }
+    if (options->command == Command::Help) {
+        std::fputs(CliUsage(), stdout);
+        return kExitSuccess;
+    }
+    // The serial line needs a QCoreApplication, and it tells where the
+    // program folder is.
+    QCoreApplication app(argc, argv);
+    const Installation installation =
+        LoadInstallation(QCoreApplication::applicationDirPath().toStdString());
+    switch (options->command) {
+        case Command::Read:
+            return RunRead(*options, installation);
+        case Command::Write:
+            return RunWrite(*options, installation);
+        case Command::List:
+            return RunList(*options, installation);
+        case Command::Help:
+            break;
+    }
+    return kExitSuccess;
+}
