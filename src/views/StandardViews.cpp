@@ -1,10 +1,20 @@
 #include "views/ViewRegistry.h"
 
+#include <memory>
+
+#include "views/CDtmfView.h"
+#include "views/COptionView.h"
+
 namespace ht57 {
 
 // One line per editing view.
 void RegisterStandardViews(ViewRegistry& registry) {
-    (void)registry;
+    registry.Register(ViewKind::OptionFeatures, [](RadioData& d, FrameServices& f) {
+        return std::make_unique<COptionView>(d, f);
+    });
+    registry.Register(ViewKind::Dtmf, [](RadioData& d, FrameServices& f) {
+        return std::make_unique<CDtmfView>(d, f);
+    });
 }
 
 }  // namespace ht57
