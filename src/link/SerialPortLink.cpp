@@ -63,7 +63,14 @@ void SerialPortLink::Purge() {
     if (!port_) {
         return;
     }
+#ifdef _WIN32
     port_->clear(QSerialPort::AllDirections);
+#else
+    // Every Write has drained already, so the transmit side holds nothing of
+    // ours; flushing it anyway would, on a pseudo-terminal, throw away bytes
+    // the far end simply has not read yet.
+    port_->clear(port_->bytesToWrite() > 0 ? QSerialPort::AllDirections : QSerialPort::Input);
+#endif
     port_->clearError();
 }
 
@@ -82,6 +89,13 @@ void SerialPortLink::Write(std::span<const Byte> bytes) {
             break;
         }
     }
+#ifndef _WIN32
+    // Handed to the driver is not yet on the wire: wait until the UART has
+    // sent them, so pauses between writes are pauses on the line.
+    if (port_->bytesToWrite() == 0) {
+        ::tcdrain(static_cast<int>(port_->handle()));
+    }
+#endif
     port_->clearError();
 }
 

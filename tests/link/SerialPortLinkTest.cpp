@@ -132,5 +132,16 @@ TEST_F(SerialPortLinkOnPty, PurgeDropsWaitingInput) {
     EXPECT_EQ(one[0], 0x16);
 }
 
+TEST_F(SerialPortLinkOnPty, PurgeKeepsBytesAlreadyWritten) {
+    ASSERT_TRUE(link_.Open({slave_, 9600}));
+    const Byte ack = 0x06;
+    link_.Write(std::span<const Byte>(&ack, 1));
+    link_.Purge();
+    const Byte end = 'b';
+    link_.Write(std::span<const Byte>(&end, 1));
+    link_.Close();
+    EXPECT_EQ(Received(), (std::vector<Byte>{0x06, 'b'}));
+}
+
 }  // namespace
 }  // namespace ht57
