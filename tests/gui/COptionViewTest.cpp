@@ -129,7 +129,6 @@ private slots:
     void OnlyChannelModeLoadedDisablesWorkMode();
     void PositionBeyondListStoresAllOnes();
     void StoreKeepsForeignBitsAndIsStable();
-    void ListsHoldTheirEntries();
 };
 
 void COptionViewTest::RangeCommitResetsLimits_data() {
@@ -584,21 +583,6 @@ void COptionViewTest::StoreKeepsForeignBitsAndIsStable() {
         form.view->SaveToImage();
         QVERIFY2(form.data.image == saved, qPrintable(QString("round %1").arg(round)));
     }
-}
-
-void COptionViewTest::ListsHoldTheirEntries() {
-    OptionForm form;
-    form.Open();
-    QCOMPARE(Items(form.c().tot), (QStringList{"Off", "1", "2", "3", "4", "5", "6", "7"}));
-    QCOMPARE(Items(form.c().step), (QStringList{"5.00", "6.25", "10", "12.5", "20", "25"}));
-    QCOMPARE(Items(form.c().pf3), (QStringList{"Lamp", "1750", "1450", "2315", "Alarm"}));
-    QCOMPARE(form.c().decode->count(), 263);
-    QCOMPARE(form.c().encode->itemText(157), form.c().decode->itemText(157));
-    QCOMPARE(form.c().decode->itemText(0), QString("Off"));
-    QCOMPARE(form.c().dtmfCode->maxLength(), 8);
-    QCOMPARE(form.c().rxFrequency->maxLength(), 10);
-    QCOMPARE(form.c().offsetFrequency->maxLength(), 9);
-    QCOMPARE(form.view->windowTitle(), QString("Option Features"));
 }
 
 QTEST_MAIN(COptionViewTest)
