@@ -1,0 +1,94 @@
+#include "model/ChannelEdit.h"
+
+#include <algorithm>
+
+#include "model/Frequency.h"
+#include "model/Tones.h"
+
+namespace ht57 {
+namespace {
+
+constexpr std::string_view kFrequencyKeys = "0123456789.\b";
+
+bool IsAscii(char32_t key) {
+    return key < 0x80;
+}
+
+char32_t Upper(char32_t key) {
+    return key >= U'a' && key <= U'z' ? key - U'a' + U'A' : key;
+}
+
+}  // namespace
+
+std::optional<std::uint32_t> EditedFrequency(std::string_view text, const FrequencyLimits& limits) {
+    std::uint32_t f = ParseFrequency(text);
+    if (f == 0) {
+        return std::nullopt;
+    }
+    f = std::min(f, limits.upper);
+    f = std::max(f, limits.lower);
+    return SnapFrequency(f);
+}
+
+ChannelTexts CommitFrequencyEdit(Image& image, const FrequencyLimits& limits, int channel,
+                                 const ChannelTexts& row, ChannelColumn column,
+                                 std::string_view text) {
+    const std::optional<std::uint32_t> f = EditedFrequency(text, limits);
+    const std::string shown = f ? FormatFrequency(*f) : std::string{};
+    const bool inUse = !row.rxFrequency.empty();
+    ChannelTexts result = row;
+    if (column == ChannelColumn::RxFrequency) {
+        if (!f) {
+            if (inUse) {
+                WriteChannelDefaults(image, channel, std::nullopt);
+            }
+            return {};
+        }
+        if (!inUse) {
+            WriteChannelDefaults(image, channel, *f);
+            return DecodeChannelAt(image, channel, limits);
+        }
+        result.rxFrequency = shown;
+    } else if (column == ChannelColumn::TxFrequency && inUse) {
+        result.txFrequency = shown;
+    }
+    return result;
+}
+
+std::string CommitToneEdit(const ChannelTexts& row, std::string text) {
+    if (row.rxFrequency.empty()) {
+        return {};
+    }
+    NormaliseToneText(text);
+    return text;
+}
+
+std::string CommitListEdit(const ChannelTexts& row, std::string text) {
+    return row.rxFrequency.empty() ? std::string{} : text;
+}
+
+ChannelColumn EditColumn(const ChannelTexts& row, ChannelColumn column) {
+    return row.rxFrequency.empty() ? ChannelColumn::RxFrequency : column;
+}
+
+bool IsFrequencyKey(char32_t key) {
+    return IsAscii(key) && kFrequencyKeys.find(static_cast<char>(key)) != std::string_view::npos;
+}
+
+std::optional<char> NameKey(char32_t key) {
+    key = Upper(key);
+    if (key == 0 || !IsAscii(key) ||
+        kNameKeys.find(static_cast<char>(key)) == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return static_cast<char>(key);
+}
+
+bool IsFmKey(char32_t key) {
+    if (key >= 1 && key <= 31) {
+        return true;
+    }
+    return IsFrequencyKey(Upper(key));
+}
+
+}  // namespace ht57

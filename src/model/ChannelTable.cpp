@@ -1,0 +1,67 @@
+#include "model/ChannelTable.h"
+
+namespace ht57 {
+namespace {
+
+template <typename Row>
+auto& TextOf(Row& row, ChannelColumn column) {
+    switch (column) {
+        case ChannelColumn::RxFrequency:
+            return row.rxFrequency;
+        case ChannelColumn::TxFrequency:
+            return row.txFrequency;
+        case ChannelColumn::RxTone:
+            return row.rxTone;
+        case ChannelColumn::TxTone:
+            return row.txTone;
+        case ChannelColumn::BusyLock:
+            return row.busyLock;
+        case ChannelColumn::Power:
+            return row.power;
+        case ChannelColumn::Bandwidth:
+            return row.bandwidth;
+        case ChannelColumn::Name:
+            break;
+    }
+    return row.name;
+}
+
+}  // namespace
+
+std::string& ColumnText(ChannelTexts& row, ChannelColumn column) {
+    return TextOf(row, column);
+}
+
+const std::string& ColumnText(const ChannelTexts& row, ChannelColumn column) {
+    return TextOf(row, column);
+}
+
+ChannelTexts DecodeChannelAt(const Image& image, int channel, const FrequencyLimits& limits) {
+    return DecodeChannel(ReadChannel(image, channel), limits);
+}
+
+ChannelTable DecodeChannelTable(const Image& image, const FrequencyLimits& limits) {
+    ChannelTable table;
+    for (int n = 1; n <= region::kChannelCount; ++n) {
+        table[static_cast<std::size_t>(n - 1)] = DecodeChannelAt(image, n, limits);
+    }
+    return table;
+}
+
+void EncodeChannelAt(const ChannelTexts& row, Image& image, int channel) {
+    if (row.rxFrequency.empty()) {
+        WriteChannelDefaults(image, channel, std::nullopt);
+        return;
+    }
+    ChannelRecord record = ReadChannel(image, channel);
+    EncodeChannel(record, row);
+    WriteChannel(image, channel, record);
+}
+
+void EncodeChannelTable(const ChannelTable& table, Image& image) {
+    for (int n = 1; n <= region::kChannelCount; ++n) {
+        EncodeChannelAt(table[static_cast<std::size_t>(n - 1)], image, n);
+    }
+}
+
+}  // namespace ht57

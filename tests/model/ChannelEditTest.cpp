@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include "ImageBuilders.h"
+#include "model/Bcd.h"
+#include "model/ChannelEdit.h"
+
+namespace ht57 {
+namespace {
+
+using test::kVhfLimits;
+
+ChannelTexts InUse(const char* rx, const char* tx) {
+    return {rx, tx, "Off", "Off", "Off", "High", "Wide", "AB"};
+}
+
+TEST(EditedFrequency, ClampsThenSnaps) {
+    const struct {
+        const char* typed;
+        std::optional<std::uint32_t> expected;
+    } cases[] = {
+        {"200", 17'400'000},        {"100", 13'600'000},      {"146.5213", 14'652'000},
+        {"146.5225", 14'652'000},   {"146.523", 14'652'500},  {"136.015", 13'601'500},
+        {"174", 17'400'000},        {"145.6abc", 14'560'000}, {"0", std::nullopt},
+        {"", std::nullopt},         {".", std::nullopt},      {"abc", std::nullopt},
+        {"0.000001", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EditedFrequency(c.typed, kVhfLimits), c.expected) << c.typed;
+    }
+}
+
+TEST(CommitFrequencyEdit, FirstFrequencyOnEmptyRowWritesNewChannel) {
+    Image image = test::ErasedImage();
+    const ChannelTexts row =
+        CommitFrequencyEdit(image, kVhfLimits, 7, {}, ChannelColumn::RxFrequency, "145.6");
+    const ChannelRecord expected{0x00, 0x00, 0x56, 0x14, 0x00, 0x00, 0x56, 0x14,
+                                 0x00, 0x00, 0x0F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    EXPECT_EQ(ReadChannel(image, 7), expected);
+    EXPECT_EQ(row,
+              (ChannelTexts{"145.60000", "145.60000", "Off", "Off", "Off", "High", "Wide", ""}));
+    EXPECT_EQ(ReadChannel(image, 6), ReadChannel(test::ErasedImage(), 6));
+    EXPECT_EQ(ReadChannel(image, 8), ReadChannel(test::ErasedImage(), 8));
+}
+
+TEST(CommitFrequencyEdit, NoFrequencyClearsAChannelInUseAtOnce) {
+    for (const char* typed : {"0", "", ".", "x"}) {
+        Image image = test::ErasedImage();
+        test::PutChannel(image, 5, 14'652'000);
+        const ChannelTexts row =
+            CommitFrequencyEdit(image, kVhfLimits, 5, InUse("146.52000", "146.52000"),
+                                ChannelColumn::RxFrequency, typed);
+        EXPECT_EQ(row, ChannelTexts{}) << typed;
+        const ChannelRecord cleared{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                    0x00, 0x00, 0x0F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+        EXPECT_EQ(ReadChannel(image, 5), cleared) << typed;
+    }
+}
+
+TEST(CommitFrequencyEdit, EditsThatLeaveTheImageAlone) {
+    const struct {
+        const char* what;
+        ChannelTexts row;
+        ChannelColumn column;
+        const char* typed;
+        ChannelTexts expected;
+    } cases[] = {
+        {"rx of a channel in use changes only rx", InUse("146.52000", "146.52000"),
+         ChannelColumn::RxFrequency, "147", InUse("147.00000", "146.52000")},
+        {"rx is clamped", InUse("146.52000", "146.52000"), ChannelColumn::RxFrequency, "999",
+         InUse("174.00000", "146.52000")},
+        {"tx of a channel in use", InUse("146.52000", "146.52000"), ChannelColumn::TxFrequency,
+         "100", InUse("146.52000", "136.00000")},
+        {"tx emptied", InUse("146.52000", "146.52000"), ChannelColumn::TxFrequency, "",
+         InUse("146.52000", "")},
+        {"tx of an empty row", {}, ChannelColumn::TxFrequency, "146", {}},
+        {"nothing typed on an empty row", {}, ChannelColumn::RxFrequency, "", {}},
+    };
+    for (const auto& c : cases) {
+        Image image = test::ErasedImage();
+        test::PutChannel(image, 9, 14'652'000);
+        const Image before = image;
+        EXPECT_EQ(CommitFrequencyEdit(image, kVhfLimits, 9, c.row, c.column, c.typed), c.expected)
+            << c.what;
+        EXPECT_EQ(image, before) << c.what;
+    }
+}
+
+TEST(ChannelEditRules, ToneAndListPicksNeedAChannelInUse) {
+    const ChannelTexts inUse = InUse("146.52000", "146.52000");
+    EXPECT_EQ(CommitToneEdit(inUse, "D023I"), "D023I");
+    EXPECT_EQ(CommitToneEdit(inUse, "d23"), "D023N");
+    EXPECT_EQ(CommitToneEdit(inUse, "off"), "Off");
+    EXPECT_EQ(CommitToneEdit({}, "D023I"), "");
+    EXPECT_EQ(CommitListEdit(inUse, "Low"), "Low");
+    EXPECT_EQ(CommitListEdit({}, "Low"), "");
+    EXPECT_EQ(EditColumn({}, ChannelColumn::Name), ChannelColumn::RxFrequency);
+    EXPECT_EQ(EditColumn(inUse, ChannelColumn::Name), ChannelColumn::Name);
+}
+
+TEST(EditKeys, CharacterSets) {
+    const struct {
+        char32_t key;
+        bool frequency;
+        std::optional<char> name;
+        bool fm;
+    } cases[] = {
+        {U'7', true, '7', true},
+        {U'.', true, std::nullopt, true},
+        {U'\b', true, '\b', true},
+        {U'a', false, 'A', false},
+        {U'Z', false, 'Z', false},
+        {U'#', false, std::nullopt, false},
+        {U' ', false, ' ', false},
+        {U'-', false, '-', false},
+        {U'_', false, '_', false},
+        {U'*', false, '*', false},
+        {U'\r', false, std::nullopt, true},
+        {0x16, false, std::nullopt, true},
+        {0x7F, false, std::nullopt, false},
+        {U'\u00e9', false, std::nullopt, false},
+        {U'\uff11', false, std::nullopt, false},
+        {0, false, std::nullopt, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsFrequencyKey(c.key), c.frequency) << static_cast<int>(c.key);
+        EXPECT_EQ(NameKey(c.key), c.name) << static_cast<int>(c.key);
+        EXPECT_EQ(IsFmKey(c.key), c.fm) << static_cast<int>(c.key);
+    }
+}
+
+TEST(ChannelTable, ColumnsAddressTheirTexts) {
+    ChannelTexts row{"1", "2", "3", "4", "5", "6", "7", "8"};
+    for (int column = 1; column <= kChannelColumnCount; ++column) {
+        EXPECT_EQ(ColumnText(row, static_cast<ChannelColumn>(column)), std::to_string(column));
+    }
+    ColumnText(row, ChannelColumn::Name) = "X";
+    EXPECT_EQ(row.name, "X");
+}
+
+TEST(ChannelTable, EmptiedTxStoresMinusShiftToZero) {
+    Image image = test::ErasedImage();
+    test::PutChannel(image, 2, 14'500'000);
+    ChannelTable table = DecodeChannelTable(image, kVhfLimits);
+    table[1].txFrequency.clear();
+    EncodeChannelTable(table, image);
+    const ChannelRecord record = ReadChannel(image, 2);
+    EXPECT_EQ(ReadBcd32(&record[record::kOffset]), 14'500'000u);
+    EXPECT_EQ(RecordDirection(record), ShiftDirection::Minus);
+    EXPECT_EQ(DecodeChannelTable(image, kVhfLimits)[1].txFrequency, "0.00000");
+}
+
+TEST(ChannelTable, LoadThenStoreCanonicalises) {
+    Image image = test::ErasedImage();
+    // Simplex channel whose offset holds a copy of the frequency, busy lock 0,
+    // off-raster receive frequency, an inverted DCS tone and a name broken by
+    // a byte outside the alphabet.
+    ChannelRecord odd{0x30, 0x21, 0x65, 0x14, 0x00, 0x00, 0x56, 0x14,
+                      0x33, 0x05, 0x13, 0x0C, 0x0D, 0x50, 0x0E, 0x0F};
+    WriteChannel(image, 1, odd);
+    // Out of the VHF band: not in use, so it becomes the cleared record.
+    test::PutChannel(image, 2, 43'500'000);
+    // Plus shift of 600 kHz.
+    ChannelRecord plus{0x00, 0x00, 0x50, 0x14, 0x00, 0x00, 0x06, 0x00,
+                       0x00, 0x00, 0x4F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    WriteChannel(image, 3, plus);
+
+    EncodeChannelTable(DecodeChannelTable(image, kVhfLimits), image);
+
+    const ChannelRecord canonicalOdd{0x00, 0x20, 0x65, 0x14, 0x00, 0x00, 0x00, 0x00,
+                                     0x33, 0x05, 0x1F, 0x0C, 0x0D, 0xFF, 0xFF, 0xFF};
+    EXPECT_EQ(ReadChannel(image, 1), canonicalOdd);
+    const ChannelRecord cleared{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                0x00, 0x00, 0x0F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    EXPECT_EQ(ReadChannel(image, 2), cleared);
+    EXPECT_EQ(ReadChannel(image, 3), plus);
+    for (int n = 4; n <= region::kChannelCount; ++n) {
+        ASSERT_EQ(ReadChannel(image, n), cleared) << n;
+    }
+}
+
+}  // namespace
+}  // namespace ht57
