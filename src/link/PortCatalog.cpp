@@ -3,6 +3,7 @@
 #include <QSerialPortInfo>
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <utility>
 
 #include "link/PortNames.h"
@@ -11,8 +12,15 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #endif
 
 namespace ht57 {
@@ -95,6 +103,51 @@ PortChoice DevicePathChoice(const std::string& currentName, const PortProbe& pro
     return choice;
 }
 
+#ifndef _WIN32
+// Lock files hold the owner's process id as text (Qt, UUCP style) or as a
+// 4-byte binary number (old UUCP style).
+bool LockOwnerAlive(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return false;
+    }
+    const std::string content((std::istreambuf_iterator<char>(file)),
+                              std::istreambuf_iterator<char>());
+    long pid = 0;
+    if (content.size() == 4 &&
+        std::any_of(content.begin(), content.end(), [](char c) { return c < ' ' || c > '~'; })) {
+        std::int32_t binary = 0;
+        std::memcpy(&binary, content.data(), sizeof binary);
+        pid = binary;
+    } else {
+        pid = std::strtol(content.c_str(), nullptr, 10);
+    }
+    // A lock left behind by a process that is gone holds nothing.
+    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
+bool HeldByLockFile(const std::string& device, const std::vector<std::string>& folders) {
+    // "/dev/ttyUSB0" is locked as "LCK..ttyUSB0"; "/dev/pts/3" by Qt as
+    // "LCK..pts_3" and by older programs by its last component.
+    std::vector<std::string> names{device.substr(device.find_last_of('/') + 1)};
+    if (device.starts_with("/dev/")) {
+        std::string underDev = device.substr(5);
+        std::replace(underDev.begin(), underDev.end(), '/', '_');
+        if (underDev != names.front()) {
+            names.push_back(underDev);
+        }
+    }
+    for (const std::string& folder : folders) {
+        for (const std::string& name : names) {
+            if (LockOwnerAlive(folder + "/LCK.." + name)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+#endif
+
 }  // namespace
 
 PortChoice BuildPortChoice(PortScheme scheme, const std::string& currentName,
@@ -111,11 +164,29 @@ PortScheme NativePortScheme() {
 #endif
 }
 
+namespace {
+
+std::vector<std::string> DefaultLockFolders() {
+    std::vector<std::string> folders{"/var/lock", "/run/lock", "/var/spool/locks",
+                                     "/var/spool/uucp", "/etc/locks"};
+    const char* tmp = std::getenv("TMPDIR");
+    folders.push_back(tmp && *tmp ? tmp : "/tmp");
+    return folders;
+}
+
+}  // namespace
+
 bool ProbePort(const std::string& name) {
+    return ProbePortWithLockFolders(name, DefaultLockFolders());
+}
+
+bool ProbePortWithLockFolders(const std::string& name,
+                              const std::vector<std::string>& lockFolders) {
     if (name.empty()) {
         return false;
     }
 #ifdef _WIN32
+    (void)lockFolders;
     HANDLE handle = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
@@ -134,7 +205,7 @@ bool ProbePort(const std::string& name) {
         ::flock(fd, LOCK_UN);
     }
     ::close(fd);
-    return free;
+    return free && !HeldByLockFile(name, lockFolders);
 #endif
 }
 

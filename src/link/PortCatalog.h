@@ -47,7 +47,12 @@ PortScheme NativePortScheme();
 // Plain operating-system open and close of the device, read and write, no
 // controlling terminal, non-blocking, with an exclusive-lock check so a port
 // held by another program counts as unavailable. Never changes line settings.
+// A port counts as held as well when a live process owns a lock file
+// "LCK..<device name>" in one of the usual lock folders, as Qt programs and
+// most terminal programs leave one.
 bool ProbePort(const std::string& name);
+// The same with the lock folders given.
+bool ProbePortWithLockFolders(const std::string& name, const std::vector<std::string>& lockFolders);
 
 // Serial devices as the system reports them (QSerialPortInfo), full paths.
 std::vector<std::string> SystemSerialDevices();

@@ -1,15 +1,20 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "link/PortCatalog.h"
 #include "link/PortNames.h"
+#include "link/SerialPortLink.h"
 
 namespace ht57 {
 namespace {
@@ -155,6 +160,50 @@ TEST_F(ProbeOnPty, OpensAFreeDeviceAndRefusesHeldOrMissingOnes) {
     EXPECT_FALSE(ProbePort(slave_));
     close(holder);
     EXPECT_TRUE(ProbePort(slave_));
+}
+
+TEST_F(ProbeOnPty, APortOpenForASessionIsHeld) {
+    SerialPortLink session;
+    ASSERT_TRUE(session.Open({slave_, 9600}));
+    EXPECT_FALSE(ProbePort(slave_));
+    session.Close();
+    EXPECT_TRUE(ProbePort(slave_));
+}
+
+TEST_F(ProbeOnPty, ALiveLockFileHoldsThePort) {
+    char folderTemplate[] = "/tmp/ht57-locks-XXXXXX";
+    ASSERT_NE(mkdtemp(folderTemplate), nullptr);
+    const std::string folder = folderTemplate;
+    const std::string lock = folder + "/LCK.." + slave_.substr(slave_.find_last_of('/') + 1);
+
+    // A child that has ended leaves a process id nobody owns.
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(0);
+    }
+    ASSERT_GT(child, 0);
+    waitpid(child, nullptr, 0);
+
+    struct Case {
+        const char* what;
+        std::optional<std::string> content;
+        bool available;
+    };
+    const std::vector<Case> cases{
+        {"no lock file", std::nullopt, true},
+        {"held by a live process", "     " + std::to_string(getpid()) + "\n", false},
+        {"left by a process that is gone", std::to_string(child) + "\n", true},
+        {"unreadable owner", "garbage", true},
+    };
+    for (const Case& c : cases) {
+        std::remove(lock.c_str());
+        if (c.content) {
+            std::ofstream(lock) << *c.content;
+        }
+        EXPECT_EQ(ProbePortWithLockFolders(slave_, {folder}), c.available) << c.what;
+    }
+    std::remove(lock.c_str());
+    rmdir(folder.c_str());
 }
 
 }  // namespace
