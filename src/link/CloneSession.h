@@ -73,7 +73,9 @@ struct TransferPlan {
 struct CloneCallbacks {
     std::function<void()> portOpened;
     std::function<void(int done, int total)> progress;
-    // Last thing a session started with Start does; also called by Run.
+    // The last thing a session does, on its thread, after the port has been
+    // closed and the busy flag released. Not called when a session is refused
+    // because another one runs.
     std::function<void(LinkOutcome)> finished;
 };
 

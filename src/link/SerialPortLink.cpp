@@ -1,5 +1,6 @@
 #include "link/SerialPortLink.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QSerialPort>
 #include <QThread>
@@ -38,12 +39,18 @@ bool SerialPortLink::Open(const PortSettings& settings) {
     // The port watches its descriptor with socket notifiers, which need an
     // event dispatcher in this thread; a plain std::thread has none until an
     // event loop object asks for one.
-    if (QThread::currentThread()->eventDispatcher() == nullptr) {
+    if (QCoreApplication::instance() != nullptr &&
+        QThread::currentThread()->eventDispatcher() == nullptr) {
         QEventLoop ensureDispatcher;
     }
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(QString::fromStdString(settings.name));
-    port->setBaudRate(settings.baudRate);
+    // A rate the line cannot take (a BaudRate key without digits gives 0) is
+    // left out, as the port would refuse to open with it; the line then runs
+    // at Qt's default 9600.
+    if (settings.baudRate > 0) {
+        port->setBaudRate(settings.baudRate);
+    }
     port->setDataBits(QSerialPort::Data8);
     port->setParity(QSerialPort::NoParity);
     port->setStopBits(QSerialPort::OneStop);

@@ -75,6 +75,13 @@ TEST_F(SerialPortLinkOnPty, OpenAppliesRateAndEightNoneOne) {
     EXPECT_FALSE(link_.IsOpen());
 }
 
+TEST_F(SerialPortLinkOnPty, OpenToleratesARateTheLineCannotTake) {
+    for (int rate : {0, -5}) {
+        EXPECT_TRUE(link_.Open({slave_, rate})) << rate;
+        link_.Close();
+    }
+}
+
 TEST_F(SerialPortLinkOnPty, OpenFailsForMissingOrEmptyNames) {
     EXPECT_FALSE(link_.Open({"/nonexistent/ttyHT57", 9600}));
     EXPECT_FALSE(link_.Open({"", 9600}));
