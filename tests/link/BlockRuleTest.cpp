@@ -46,14 +46,5 @@ TEST(BlockRule, ReadCoversTheImageAndWriteStopsBeforeCalibration) {
     }
 }
 
-TEST(LinkOutcome, MessagesAreTheFixedTexts) {
-    EXPECT_STREQ(OutcomeMessage(LinkOutcome::PortOpenFailed), "Fail to open port ");
-    EXPECT_STREQ(OutcomeMessage(LinkOutcome::CommunicationError), "Communication error");
-    for (LinkOutcome quiet : {LinkOutcome::Succeeded, LinkOutcome::Cancelled, LinkOutcome::Busy,
-                              LinkOutcome::NotConnected}) {
-        EXPECT_EQ(OutcomeMessage(quiet), nullptr);
-    }
-}
-
 }  // namespace
 }  // namespace ht57
