@@ -1,0 +1,37 @@
+#include "app/CAboutDlg.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "model/Config.h"
+#include "model/IniFile.h"
+
+namespace ht57 {
+
+CAboutDlg::CAboutDlg(const std::filesystem::path& programFolder, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About"));
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    CIniFile ini(programFolder);
+    ini.SetFileName(kIniFileName);
+    const AboutText about = ReadAboutText(ini.ReadContents());
+    const std::array<const std::string*, 4> texts{&about.model, &about.version, &about.copyright,
+                                                  &about.site};
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 16, 24, 16);
+    layout->setSpacing(8);
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        auto* line = new QLabel(QString::fromStdString(*texts[i]), this);
+        // Whatever the file holds is shown as it stands, never as markup.
+        line->setTextFormat(Qt::PlainText);
+        line->setMinimumWidth(280);
+        layout->addWidget(line);
+        lines_[i] = line;
+    }
+    lines_[3]->setVisible(false);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace ht57

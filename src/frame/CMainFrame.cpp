@@ -1,0 +1,490 @@
+#include "frame/CMainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "app/CAboutDlg.h"
+#include "app/PathText.h"
+#include "frame/CMdiClient.h"
+#include "frame/CMyChildFrame.h"
+#include "frame/CommandIds.h"
+#include "frame/NavigationTree.h"
+#include "frame/ViewKindTable.h"
+#include "link/ui/CPortDlg.h"
+#include "link/ui/CTransferDlg.h"
+#include "model/RadioInfo.h"
+
+namespace ht57 {
+namespace {
+
+constexpr int kTreeBarWidth = 200;
+constexpr std::array<int, 4> kPaneWidths{200, 250, 200, 200};
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(Application& app, ViewRegistry views, CommandRegistry commands,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      app_(app),
+      views_(std::move(views)),
+      commands_(std::move(commands)),
+      files_(app, *this) {
+    setWindowTitle(Text(app_.Config().mainCaption));
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+
+    mdi_ = new CMdiClient(this);
+    mdi_->SetBitmap(app_.ProgramFolder() / "Background.bmp");
+    setCentralWidget(mdi_);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
+
+    CreateTreeBar();
+
+    // The default data and a tree that matches it. The limits come from the
+    // loaded image's band before normalisation judges its channels.
+    ClearTree();
+    files_.LoadDefaultData();
+    Data().RecomputeLimits();
+    Data().Normalise();
+    BuildTree();
+
+    panes_[kModelPane]->setText(Text(app_.Config().statusModelText));
+    panes_[kCopyrightPane]->setText(Text(app_.Config().copyrightPane));
+    SetPortPane();
+    RecomputeFrequencyLimits();
+}
+
+CMainFrame::~CMainFrame() {
+    // The view windows go before the data they store into could.
+    closingAll_ = true;
+    for (QMdiSubWindow* window : mdi_->subWindowList()) {
+        delete window;
+    }
+}
+
+QAction* CMainFrame::AddAction(int commandId, const QString& text) {
+    auto* action = new QAction(text, this);
+    actions_[commandId] = action;
+    return action;
+}
+
+void CMainFrame::CreateActions() {
+    const auto bind = [this](int id, const QString& text, auto handler) {
+        QAction* action = AddAction(id, text);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    QStyle* style = QApplication::style();
+
+    bind(command::kNew, QStringLiteral("&New\tCtrl+N"), [this] {
+        files_.New();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    bind(command::kOpen, QStringLiteral("&Open...\tCtrl+O"), [this] {
+        files_.Open();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    bind(command::kSave, QStringLiteral("&Save\tCtrl+S"), [this] {
+        files_.Save();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    bind(command::kSaveAs, QStringLiteral("Save &As..."), [this] { files_.SaveAs(); });
+    // Print shows Ctrl+P in its label but has no shortcut.
+    bind(command::kPrint, QStringLiteral("&Print...\tCtrl+P"),
+         [this] { RunRegistered(command::kPrint); });
+    bind(command::kPrintPreview, QStringLiteral("Print Pre&view"),
+         [this] { RunRegistered(command::kPrintPreview); });
+    bind(command::kPrintSetup, QStringLiteral("P&rint Setup..."),
+         [this] { RunRegistered(command::kPrintSetup); });
+    bind(command::kExit, QStringLiteral("E&xit"), [this] { close(); });
+
+    // Labels as the menu resource has them; start-up renames two and removes
+    // "Embed Info".
+    const std::array<std::pair<int, const char*>, 5> editLabels{{
+        {command::kRadioInfo, "Radio Info"},
+        {command::kOptionFeatures, "General"},
+        {command::kRadioFrequency, "Radio"},
+        {command::kChannelInfo, "Channel Info"},
+        {command::kDtmf, "DTMF"},
+    }};
+    for (const auto& [id, label] : editLabels) {
+        const ViewKind kind = [id = id] {
+            for (const ViewKindInfo& info : kViewKindTable) {
+                if (info.commandId == id) {
+                    return info.kind;
+                }
+            }
+            return ViewKind::RadioInfo;
+        }();
+        bind(id, QString::fromLatin1(label), [this, kind] { OpenView(kind); });
+    }
+    AddAction(command::kEmbedInfo, QStringLiteral("Embed Info"));
+
+    bind(command::kRead, QStringLiteral("Read"), &CMainFrame::OnRead)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    bind(command::kWrite, QStringLiteral("Write"), &CMainFrame::OnWrite)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    bind(command::kHighPower, QStringLiteral("High Power"),
+         [this] { RunRegistered(command::kHighPower); });
+    bind(command::kLowPower, QStringLiteral("Low Power"),
+         [this] { RunRegistered(command::kLowPower); });
+    bind(command::kPort, QStringLiteral("Port"), &CMainFrame::OnPort);
+
+    QAction* toolbar = bind(command::kToolbar, QStringLiteral("&Toolbar"),
+                            [this](bool on) { toolBar_->setVisible(on); });
+    toolbar->setCheckable(true);
+    toolbar->setChecked(true);
+    QAction* statusBarAction = bind(command::kStatusBar, QStringLiteral("&Status Bar"),
+                                    [this](bool on) { statusBar()->setVisible(on); });
+    statusBarAction->setCheckable(true);
+    statusBarAction->setChecked(true);
+    QAction* treeBar =
+        bind(command::kTreeBar, QStringLiteral("&TreeBar"), &CMainFrame::OnToggleTreeBar);
+    treeBar->setCheckable(true);
+    treeBar->setChecked(true);
+
+    bind(command::kCascade, QStringLiteral("Cascade"), [this] { mdi_->cascadeSubWindows(); });
+    bind(command::kTile, QStringLiteral("Tile"), [this] { mdi_->tileSubWindows(); });
+    bind(command::kArrange, QStringLiteral("Arrange"), [this] { mdi_->ArrangeIcons(); });
+    bind(command::kAbout, QStringLiteral("About ..."), &CMainFrame::OnAbout);
+
+    QAction* next = bind(command::kNextPane, QStringLiteral("Next Window"),
+                         [this] { mdi_->activateNextSubWindow(); });
+    next->setShortcut(QKeySequence(Qt::Key_F6));
+    QAction* previous = bind(command::kPreviousPane, QStringLiteral("Previous Window"),
+                             [this] { mdi_->activatePreviousSubWindow(); });
+    previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    // Not in any menu, so they must belong to the window to be heard.
+    addAction(next);
+    addAction(previous);
+
+    actions_[command::kNew]->setIcon(style->standardIcon(QStyle::SP_FileIcon));
+    actions_[command::kOpen]->setIcon(style->standardIcon(QStyle::SP_DirOpenIcon));
+    actions_[command::kSave]->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
+    actions_[command::kRead]->setIcon(style->standardIcon(QStyle::SP_ArrowDown));
+    actions_[command::kWrite]->setIcon(style->standardIcon(QStyle::SP_ArrowUp));
+    actions_[command::kAbout]->setIcon(style->standardIcon(QStyle::SP_MessageBoxInformation));
+    // Tool tips are the short names the toolbar shows.
+    actions_[command::kNew]->setToolTip(QStringLiteral("New"));
+    actions_[command::kOpen]->setToolTip(QStringLiteral("Open"));
+    actions_[command::kSave]->setToolTip(QStringLiteral("Save"));
+    actions_[command::kRead]->setToolTip(QStringLiteral("Read"));
+    actions_[command::kWrite]->setToolTip(QStringLiteral("Write"));
+    actions_[command::kAbout]->setToolTip(QStringLiteral("About"));
+}
+
+void CMainFrame::CreateMenus() {
+    QMenuBar* bar = menuBar();
+    const auto addMenu = [this, bar](const QString& title, std::initializer_list<int> ids) {
+        QMenu* menu = bar->addMenu(title);
+        for (int id : ids) {
+            if (id == 0) {
+                menu->addSeparator();
+            } else {
+                menu->addAction(actions_.at(id));
+            }
+        }
+        return menu;
+    };
+    addMenu(QStringLiteral("&File"),
+            {command::kNew, command::kOpen, command::kSave, command::kSaveAs, 0, command::kPrint,
+             command::kPrintPreview, command::kPrintSetup, 0, command::kExit});
+    addMenu(QStringLiteral("&Edit"),
+            {command::kRadioInfo, command::kOptionFeatures, command::kRadioFrequency,
+             command::kChannelInfo, command::kDtmf, command::kEmbedInfo});
+    addMenu(QStringLiteral("&Program"),
+            {command::kRead, command::kWrite, 0, command::kHighPower, command::kLowPower});
+    addMenu(QStringLiteral("&Setting"), {command::kPort});
+    addMenu(QStringLiteral("&View"), {command::kToolbar, command::kStatusBar, command::kTreeBar});
+    addMenu(QStringLiteral("&Window"), {command::kCascade, command::kTile, command::kArrange});
+    addMenu(QStringLiteral("&Help"), {command::kAbout});
+}
+
+void CMainFrame::CreateToolBar() {
+    toolBar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    toolBar_->setObjectName(QStringLiteral("Toolbar"));
+    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->setMovable(true);
+    toolBar_->addAction(actions_[command::kNew]);
+    toolBar_->addAction(actions_[command::kOpen]);
+    toolBar_->addAction(actions_[command::kSave]);
+    toolBar_->addSeparator();
+    toolBar_->addAction(actions_[command::kRead]);
+    toolBar_->addAction(actions_[command::kWrite]);
+    toolBar_->addSeparator();
+    toolBar_->addAction(actions_[command::kAbout]);
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+    connect(toolBar_, &QToolBar::visibilityChanged, actions_[command::kToolbar],
+            &QAction::setChecked);
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    for (std::size_t i = 0; i < panes_.size(); ++i) {
+        auto* pane = new QLabel(bar);
+        pane->setFrameShape(QFrame::Panel);
+        pane->setFrameShadow(QFrame::Sunken);
+        pane->setFixedWidth(kPaneWidths[i]);
+        pane->setTextFormat(Qt::PlainText);
+        panes_[i] = pane;
+        bar->addWidget(pane);
+    }
+    panes_[kPortPane]->setAlignment(Qt::AlignCenter);
+}
+
+void CMainFrame::CreateTreeBar() {
+    treeBar_ = new QDockWidget(QStringLiteral("Tree Bar"), this);
+    treeBar_->setObjectName(QStringLiteral("TreeBar"));
+    treeBar_->setAllowedAreas(Qt::AllDockWidgetAreas);
+    tree_ = new NavigationTree(treeBar_);
+    treeBar_->setWidget(tree_);
+    addDockWidget(Qt::LeftDockWidgetArea, treeBar_);
+    resizeDocks({treeBar_}, {kTreeBarWidth}, Qt::Horizontal);
+    connect(tree_, &NavigationTree::ItemCodeClicked, this, &CMainFrame::OnTreeItemClicked);
+    connect(treeBar_, &QDockWidget::visibilityChanged, this,
+            [this] { actions_[command::kTreeBar]->setChecked(!treeBar_->isHidden()); });
+}
+
+QAction* CMainFrame::Action(int commandId) const {
+    const auto found = actions_.find(commandId);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void CMainFrame::RemoveCommand(int commandId) {
+    const auto found = actions_.find(commandId);
+    if (found == actions_.end()) {
+        return;
+    }
+    QAction* action = found->second;
+    actions_.erase(found);
+    delete action;  // leaves every menu and toolbar it was in
+}
+
+QString CMainFrame::PaneText(Pane pane) const {
+    return panes_[pane]->text();
+}
+
+void CMainFrame::FitToWorkArea() {
+    QScreen* screen = this->screen() != nullptr ? this->screen() : QApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    // The frame (title bar and border) must fit into the work area too.
+    const QMargins frame(geometry().left() - frameGeometry().left(),
+                         geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(),
+                         frameGeometry().bottom() - geometry().bottom());
+    const QRect client = area.marginsRemoved(frame);
+    setGeometry(client);
+    // Minimising and maximising still work; dragging the border does not.
+    setFixedSize(client.size());
+}
+
+// --- Views -----------------------------------------------------------------
+
+CMyChildFrame* CMainFrame::ViewSlot(ViewKind kind) const {
+    return slots_[static_cast<std::size_t>(kind)].data();
+}
+
+bool CMainFrame::IsViewOpen(ViewKind kind) const {
+    return ViewSlot(kind) != nullptr;
+}
+
+void CMainFrame::OpenView(ViewKind kind) {
+    if (!views_.Has(kind)) {
+        return;
+    }
+    CMyChildFrame* existing = ViewSlot(kind);
+    if (existing != nullptr && mdi_->activeSubWindow() == existing) {
+        return;
+    }
+    if (existing != nullptr) {
+        mdi_->setActiveSubWindow(existing);
+        existing->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    std::unique_ptr<CBaseFormView> view = views_.Create(kind, Data(), *this);
+    if (!view) {
+        return;
+    }
+    const ViewKindInfo& info = InfoFor(kind);
+    auto* child = new CMyChildFrame(kind, std::move(view), QString::fromLatin1(info.caption),
+                                    app_.ProgramFolder() / "logo.ico");
+    slots_[static_cast<std::size_t>(kind)] = child;
+    connect(child, &CMyChildFrame::Closed, this, &CMainFrame::ForgetChild);
+    connect(child, &QObject::destroyed, this, [this, child] { ForgetChild(child); });
+
+    const bool keepMaximised = activeChild_ != nullptr && activeChild_->isMaximized();
+    mdi_->addSubWindow(child);
+    child->InitialUpdate();
+    child->move(0, 0);
+    if (keepMaximised) {
+        child->showMaximized();
+    } else {
+        child->showNormal();
+    }
+    mdi_->setActiveSubWindow(child);
+}
+
+void CMainFrame::ForgetChild(const CMyChildFrame* child) {
+    for (auto& slot : slots_) {
+        if (slot == child) {
+            slot = nullptr;
+        }
+    }
+    if (activeChild_ == child) {
+        activeChild_ = nullptr;
+    }
+}
+
+void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
+    auto* now = qobject_cast<CMyChildFrame*>(window);
+    if (closingAll_ || now == activeChild_) {
+        return;
+    }
+    // The view being left stores before the next one reads, so a field two
+    // views show is current in both.
+    if (activeChild_ != nullptr) {
+        activeChild_->StoreViewQuietly();
+    }
+    activeChild_ = now;
+    if (now != nullptr && !now->IsClosed()) {
+        now->Refresh();
+    }
+}
+
+void CMainFrame::RefreshView(ViewKind kind) {
+    if (CMyChildFrame* child = ViewSlot(kind)) {
+        child->Refresh();
+    }
+}
+
+void CMainFrame::CommitViews() {
+    // An edit still sitting in a focused editor (a shortcut does not take the
+    // focus away) commits when the focus moves to its view.
+    if (CMyChildFrame* active = qobject_cast<CMyChildFrame*>(mdi_->activeSubWindow())) {
+        active->StoreView();
+    }
+    // Bottom to top, so the active window, which holds the latest edits,
+    // stores last.
+    for (QMdiSubWindow* window : mdi_->subWindowList(QMdiArea::StackingOrder)) {
+        if (auto* child = qobject_cast<CMyChildFrame*>(window)) {
+            child->StoreViewQuietly();
+        }
+    }
+}
+
+void CMainFrame::LoadViews() {
+    for (QMdiSubWindow* window : mdi_->subWindowList(QMdiArea::StackingOrder)) {
+        if (auto* child = qobject_cast<CMyChildFrame*>(window)) {
+            child->Refresh();
+        }
+    }
+}
+
+void CMainFrame::CloseAllViews() {
+    const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::StackingOrder);
+    if (CMyChildFrame* active = qobject_cast<CMyChildFrame*>(mdi_->activeSubWindow())) {
+        active->StoreView();
+    }
+    closingAll_ = true;
+    for (QMdiSubWindow* window : windows) {
+        delete window;  // each stores as it goes
+    }
+    closingAll_ = false;
+    activeChild_ = nullptr;
+}
+
+// --- Tree and status bar ---------------------------------------------------
+
+void CMainFrame::ClearTree() {
+    tree_->Clear();
+}
+
+void CMainFrame::BuildTree() {
+    tree_->Build(Text(app_.SetupModel(kTreeRootModel)));
+}
+
+void CMainFrame::OnTreeItemClicked(int code) {
+    if (const ViewKindInfo* info = InfoForTreeCode(code)) {
+        OpenView(info->kind);
+    }
+}
+
+void CMainFrame::RecomputeFrequencyLimits() {
+    Data().RecomputeLimits();
+    ShowFrequencyLimits();
+}
+
+void CMainFrame::ShowFrequencyLimits() {
+    panes_[kFreqPane]->setText(Text(FrequencyLimitsText(Data().limits)));
+}
+
+void CMainFrame::SetPortPane() {
+    panes_[kPortPane]->setText(Text(app_.Port().name));
+}
+
+void CMainFrame::SetCaption(const std::string& caption) {
+    setWindowTitle(Text(caption));
+}
+
+// --- Commands --------------------------------------------------------------
+
+void CMainFrame::RunRegistered(int commandId) {
+    (void)commands_.Run(commandId, *this);
+}
+
+void CMainFrame::OnRead() {
+    CommitViews();
+    Data().Normalise();
+    CloseAllViews();
+    CTransferDlg dialog(Data(), app_.Port(), TransferKind::Read, this);
+    dialog.exec();
+    if (!dialog.Succeeded()) {
+        return;
+    }
+    ClearTree();
+    RecomputeFrequencyLimits();
+    Data().Normalise();
+    BuildTree();
+    LoadViews();
+}
+
+void CMainFrame::OnWrite() {
+    CommitViews();
+    Data().Normalise();
+    CTransferDlg dialog(Data(), app_.Port(), TransferKind::Write, this);
+    dialog.exec();
+}
+
+void CMainFrame::OnPort() {
+    CPortDlg dialog(app_.Port(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        SetPortPane();
+    }
+}
+
+void CMainFrame::OnAbout() {
+    CAboutDlg dialog(app_.ProgramFolder(), this);
+    dialog.exec();
+}
+
+void CMainFrame::OnToggleTreeBar() {
+    treeBar_->setVisible(treeBar_->isHidden());
+    actions_[command::kTreeBar]->setChecked(!treeBar_->isHidden());
+}
+
+}  // namespace ht57

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <map>
+
+#include "app/Application.h"
+#include "app/FileCommandHost.h"
+#include "app/FileCommands.h"
+#include "app/FrameServices.h"
+#include "frame/CommandRegistry.h"
+#include "views/ViewRegistry.h"
+
+class QAction;
+class QDockWidget;
+class QLabel;
+class QMdiSubWindow;
+class QToolBar;
+
+namespace ht57 {
+
+class CMdiClient;
+class CMyChildFrame;
+class NavigationTree;
+
+// The program's main window: menus, toolbar, the four status panes, the
+// "Tree Bar" with the navigation tree, and the client area holding at most one
+// window per view kind. It routes the commands and keeps the frequency limits
+// of the data set in step with its band flag.
+class CMainFrame : public QMainWindow, public FrameServices, public FileCommandHost {
+    Q_OBJECT
+
+public:
+    enum Pane { kModelPane = 0, kCopyrightPane = 1, kPortPane = 2, kFreqPane = 3 };
+
+    // Builds the whole window and loads the default data into the image.
+    CMainFrame(Application& app, ViewRegistry views, CommandRegistry commands,
+               QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    Application& App() { return app_; }
+    FileCommands& Files() { return files_; }
+
+    // FrameServices
+    RadioData& Data() override { return app_.Data(); }
+    void RefreshView(ViewKind kind) override;
+    void ShowFrequencyLimits() override;
+    bool IsViewOpen(ViewKind kind) const override;
+
+    // FileCommandHost
+    void CommitViews() override;
+    void CloseAllViews() override;
+    void ClearTree() override;
+    void BuildTree() override;
+    void RecomputeFrequencyLimits() override;
+    void LoadViews() override;
+    void SetCaption(const std::string& caption) override;
+    QWidget* DialogParent() override { return this; }
+
+    // Activates the window of that kind, or creates it. Nothing happens for a
+    // kind no view is registered for.
+    void OpenView(ViewKind kind);
+    // The window of that kind, nullptr when it is not open.
+    CMyChildFrame* ViewSlot(ViewKind kind) const;
+
+    // Sets the COM pane to the port name.
+    void SetPortPane();
+
+    // The command's menu or toolbar action, nullptr when there is none.
+    QAction* Action(int commandId) const;
+    // Removes a command's menu entry.
+    void RemoveCommand(int commandId);
+
+    CMdiClient* MdiClient() const { return mdi_; }
+    NavigationTree* Tree() const { return tree_; }
+    QDockWidget* TreeBar() const { return treeBar_; }
+    QToolBar* ToolBar() const { return toolBar_; }
+    QString PaneText(Pane pane) const;
+
+    // Fits the window to the screen's work area; its border stays fixed.
+    void FitToWorkArea();
+
+    // Command handlers.
+    void OnRead();
+    void OnWrite();
+    void OnPort();
+    void OnAbout();
+    void OnToggleTreeBar();
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateTreeBar();
+    QAction* AddAction(int commandId, const QString& text);
+    void RunRegistered(int commandId);
+    void OnSubWindowActivated(QMdiSubWindow* window);
+    void OnTreeItemClicked(int code);
+    void ForgetChild(const CMyChildFrame* child);
+
+    Application& app_;
+    ViewRegistry views_;
+    CommandRegistry commands_;
+    FileCommands files_;
+
+    std::array<QPointer<CMyChildFrame>, kAllViewKinds.size()> slots_;
+    QPointer<CMyChildFrame> activeChild_;
+    bool closingAll_ = false;
+
+    CMdiClient* mdi_ = nullptr;
+    NavigationTree* tree_ = nullptr;
+    QDockWidget* treeBar_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    std::array<QLabel*, 4> panes_{};
+    std::map<int, QAction*> actions_;
+};
+
+}  // namespace ht57

@@ -1,0 +1,77 @@
+#include "frame/CMyChildFrame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMenu>
+
+#include "app/PathText.h"
+
+namespace ht57 {
+
+CMyChildFrame::CMyChildFrame(ViewKind kind, std::unique_ptr<CBaseFormView> view,
+                             const QString& caption, const std::filesystem::path& iconFile,
+                             QWidget* parent)
+    : QMdiSubWindow(parent), kind_(kind), view_(view.release()) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWidget(view_);
+    setWindowTitle(caption);
+    // The window menu's own shortcuts (Ctrl+W closes on some desktops) would
+    // take Write's and Ctrl+F4 from the main window.
+    if (QMenu* menu = systemMenu()) {
+        for (QAction* action : menu->actions()) {
+            action->setShortcuts({});
+        }
+    }
+    const QIcon icon(PathToQString(iconFile));
+    if (!icon.isNull() && !icon.availableSizes().isEmpty()) {
+        setWindowIcon(icon);
+    }
+}
+
+CMyChildFrame::~CMyChildFrame() {
+    // The view is still whole here (children go in ~QWidget), so a frame
+    // deleted without being closed still hands its last edits to the image.
+    StoreViewQuietly();
+}
+
+void CMyChildFrame::InitialUpdate() {
+    view_->InitialUpdate();
+    adjustSize();
+}
+
+void CMyChildFrame::Refresh() {
+    if (view_ != nullptr) {
+        view_->LoadFromImage();
+    }
+}
+
+void CMyChildFrame::StoreView() {
+    if (view_ == nullptr || closed_) {
+        return;
+    }
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && focus != view_ && view_->isAncestorOf(focus)) {
+        view_->setFocus(Qt::OtherFocusReason);
+    }
+    view_->SaveToImage();
+}
+
+void CMyChildFrame::StoreViewQuietly() {
+    if (view_ != nullptr && !closed_) {
+        view_->SaveToImage();
+    }
+}
+
+void CMyChildFrame::closeEvent(QCloseEvent* event) {
+    StoreView();
+    QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted()) {
+        // Deletion follows later; whatever the image becomes meanwhile (New,
+        // Open) must not be overwritten by this view again.
+        closed_ = true;
+        emit Closed(this);
+    }
+}
+
+}  // namespace ht57

@@ -1,0 +1,20 @@
+#include <QApplication>
+
+#include "app/Application.h"
+#include "app/ProgramFolder.h"
+#include "frame/ProgramStartup.h"
+
+int main(int argc, char* argv[]) {
+    QApplication qt(argc, argv);
+    ht57::Application app(ht57::ExecutableFolder());
+    std::unique_ptr<ht57::CMainFrame> frame = ht57::StartProgram(app);
+    if (!frame) {
+        return 1;
+    }
+    const int code = QApplication::exec();
+    frame.reset();
+    // Only the port name goes back to Program.ini; a failure to write it
+    // has nobody left to tell.
+    (void)app.ExitInstance();
+    return code;
+}

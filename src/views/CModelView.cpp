@@ -1,0 +1,66 @@
+#include "views/CModelView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/Application.h"
+#include "model/RadioInfo.h"
+
+namespace ht57 {
+
+CModelView::CModelView(RadioData& data, FrameServices& frame, QWidget* parent)
+    : CBaseFormView(data, frame, parent),
+      band_(new QComboBox(this)),
+      receiveEnable_(new QCheckBox(QStringLiteral("Receive Enable"), this)) {
+    setWindowTitle(QStringLiteral("Radio Info"));
+    auto* form = new QFormLayout;
+    form->addRow(new QLabel(QStringLiteral("Frequency Range"), this), band_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(12);
+    layout->addLayout(form);
+    layout->addWidget(receiveEnable_);
+    layout->addStretch();
+    connect(band_, &QComboBox::activated, this, &CModelView::OnBandChosen);
+}
+
+void CModelView::FillFixedLists() {
+    band_->clear();
+    for (const Band& band : kBands) {
+        band_->addItem(QString::fromLatin1(band.comboText));
+    }
+}
+
+void CModelView::LoadFromImage() {
+    const RadioInfoValues values = DecodeRadioInfo(ImageBytes());
+    band_->setCurrentIndex(values.band);
+    receiveEnable_->setChecked(values.receiveEnable);
+}
+
+void CModelView::SaveToImage() {
+    EncodeRadioInfo({band_->currentIndex(), receiveEnable_->isChecked()}, ImageBytes());
+}
+
+void CModelView::OnBandChosen(int index) {
+    if (!BandChangeNeeded(index, Data().limits)) {
+        return;
+    }
+    const auto answer = QMessageBox::warning(this, QString::fromLatin1(kProgramTitle),
+                                             QStringLiteral("Channel data will be cleared!"),
+                                             QMessageBox::Ok | QMessageBox::Cancel);
+    if (answer != QMessageBox::Ok) {
+        band_->setCurrentIndex(1 - std::max(index, 0));
+        return;
+    }
+    ApplyBandChange(index, Data());
+    Frame().RefreshView(ViewKind::ChannelInfo);
+    Frame().RefreshView(ViewKind::OptionFeatures);
+    Frame().ShowFrequencyLimits();
+}
+
+}  // namespace ht57
