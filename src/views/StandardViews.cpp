@@ -2,6 +2,10 @@
 
 #include <memory>
 
+#include "views/CModelView.h"
+
+#include <memory>
+
 #include "views/CDtmfView.h"
 #include "views/COptionView.h"
 
