@@ -2,17 +2,17 @@
 
 #include <memory>
 
-#include "views/CModelView.h"
-
-#include <memory>
-
 #include "views/CDtmfView.h"
+#include "views/CModelView.h"
 #include "views/COptionView.h"
 
 namespace ht57 {
 
 // One line per editing view.
 void RegisterStandardViews(ViewRegistry& registry) {
+    registry.Register(ViewKind::RadioInfo, [](RadioData& d, FrameServices& f) {
+        return std::make_unique<CModelView>(d, f);
+    });
     registry.Register(ViewKind::OptionFeatures, [](RadioData& d, FrameServices& f) {
         return std::make_unique<COptionView>(d, f);
     });
