@@ -2,7 +2,9 @@
 
 #include <memory>
 
+#include "views/CChInfoView.h"
 #include "views/CDtmfView.h"
+#include "views/CFmView.h"
 #include "views/CModelView.h"
 #include "views/COptionView.h"
 
@@ -18,6 +20,12 @@ void RegisterStandardViews(ViewRegistry& registry) {
     });
     registry.Register(ViewKind::Dtmf, [](RadioData& d, FrameServices& f) {
         return std::make_unique<CDtmfView>(d, f);
+    });
+    registry.Register(ViewKind::ChannelInfo, [](RadioData& d, FrameServices& f) {
+        return std::make_unique<CChInfoView>(d, f);
+    });
+    registry.Register(ViewKind::RadioFrequency, [](RadioData& d, FrameServices& f) {
+        return std::make_unique<CFmView>(d, f);
     });
 }
 

@@ -1,0 +1,404 @@
+#include "views/CChInfoView.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <array>
+
+#include "model/ChannelEdit.h"
+#include "model/Tones.h"
+#include "views/EditorKeys.h"
+#include "views/FlexGrid.h"
+
+namespace ht57 {
+namespace {
+
+constexpr int kGridRows = region::kChannelCount + 1;
+constexpr int kGridCols = kChannelColumnCount + 1;
+constexpr int kLastRow = region::kChannelCount;
+constexpr int kLastCol = kChannelColumnCount;
+
+struct ColumnLayout {
+    const char* title;
+    int twips;
+};
+
+constexpr std::array<ColumnLayout, kGridCols> kColumns{{
+    {"", 500},
+    {"Rx Freq", 1400},
+    {"Tx Freq", 1400},
+    {"Rx Tone", 1100},
+    {"Tx Tone", 1100},
+    {"Busy Lock", 2000},
+    {"Power", 1000},
+    {"Bandwidth", 1000},
+    {"Name", 1500},
+}};
+
+QString ToQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+ChannelColumn ColumnOf(int col) {
+    return static_cast<ChannelColumn>(col);
+}
+
+// Entries of the list chooser for the busy lock, power and bandwidth columns.
+QStringList ListEntries(ChannelColumn column) {
+    QStringList entries;
+    const auto add = [&entries](const auto& texts) {
+        for (const char* text : texts) {
+            entries << QString::fromLatin1(text);
+        }
+    };
+    switch (column) {
+        case ChannelColumn::BusyLock:
+            add(kBusyLockTexts);
+            break;
+        case ChannelColumn::Power:
+            add(kPowerTexts);
+            break;
+        case ChannelColumn::Bandwidth:
+            add(kBandwidthTexts);
+            break;
+        default:
+            break;
+    }
+    return entries;
+}
+
+// The drop-down's own popup (or an editor's context menu) takes the focus
+// for a moment without ending the edit; the list inside the popup takes it
+// once more after the popup has opened.
+bool IgnoredFocusLoss(const QEvent* event) {
+    return static_cast<const QFocusEvent*>(event)->reason() == Qt::PopupFocusReason ||
+           QApplication::activePopupWidget() != nullptr;
+}
+
+}  // namespace
+
+CChInfoView::CChInfoView(RadioData& data, FrameServices& frame, QWidget* parent)
+    : CBaseFormView(data, frame, parent),
+      grid_(new FlexGrid(this)),
+      frequencyEditor_(new QLineEdit(this)),
+      toneChooser_(new QComboBox(this)),
+      listChooser_(new QComboBox(this)),
+      nameEditor_(new QLineEdit(this)) {
+    setWindowTitle(QStringLiteral("Channel Infomation"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 22, 24, 22);
+    layout->addWidget(grid_);
+
+    frequencyEditor_->setObjectName(QStringLiteral("frequencyEditor"));
+    toneChooser_->setObjectName(QStringLiteral("toneChooser"));
+    listChooser_->setObjectName(QStringLiteral("listChooser"));
+    nameEditor_->setObjectName(QStringLiteral("nameEditor"));
+    grid_->setObjectName(QStringLiteral("channelGrid"));
+
+    frequencyEditor_->setFrame(false);
+    nameEditor_->setFrame(false);
+    frequencyEditor_->setValidator(new CharacterRuleValidator(
+        [](char32_t c) {
+            return IsFrequencyKey(c) ? std::optional<char>(static_cast<char>(c)) : std::nullopt;
+        },
+        frequencyEditor_));
+    nameEditor_->setValidator(new CharacterRuleValidator(&NameKey, nameEditor_));
+
+    for (QWidget* editor : std::initializer_list<QWidget*>{frequencyEditor_, toneChooser_,
+                                                           listChooser_, nameEditor_}) {
+        editor->hide();
+        editor->installEventFilter(this);
+    }
+    grid_->installEventFilter(this);
+    connect(grid_, &FlexGrid::MousePressed, this,
+            [this](Qt::MouseButton button) { OnGridMousePressed(button); });
+    connect(grid_, &FlexGrid::Scrolled, this, &CChInfoView::CloseEditors);
+}
+
+CChInfoView::~CChInfoView() {
+    // Children outlive this part of the object; their last focus changes must
+    // not reach the handlers any more.
+    for (QObject* watched : std::initializer_list<QObject*>{frequencyEditor_, toneChooser_,
+                                                            listChooser_, nameEditor_, grid_}) {
+        watched->removeEventFilter(this);
+    }
+    grid_->disconnect(this);
+}
+
+void CChInfoView::FillFixedLists() {
+    grid_->SetRows(kGridRows);
+    grid_->SetCols(kGridCols);
+    for (int col = 0; col < kGridCols; ++col) {
+        grid_->SetTextMatrix(0, col, QString::fromLatin1(kColumns[col].title));
+        grid_->SetColWidth(col, kColumns[col].twips);
+        grid_->SetColAlignment(col, Qt::AlignCenter);
+    }
+    // The busy lock column stays in the grid, loaded and stored, but unseen.
+    const int busyLock = static_cast<int>(ChannelColumn::BusyLock);
+    grid_->SetColWidth(busyLock, 0);
+    grid_->SetColAlignment(busyLock, Qt::AlignLeft | Qt::AlignVCenter);
+    for (int row = 1; row < kGridRows; ++row) {
+        grid_->SetTextMatrix(row, 0, QString::number(row));
+    }
+    grid_->SetCurrentCell(1, 1);
+
+    nameEditor_->setMaxLength(static_cast<int>(record::kNameLength));
+    toneChooser_->clear();
+    for (const std::string& tone : ToneList()) {
+        toneChooser_->addItem(ToQString(tone));
+    }
+}
+
+void CChInfoView::LoadFromImage() {
+    // The name editor too: a name left open over a reloaded row would land
+    // in whatever the row has become.
+    CommitOpenEditors();
+    for (int row = 1; row <= kLastRow; ++row) {
+        ShowRow(row, DecodeChannelAt(ImageBytes(), row, Data().limits));
+    }
+}
+
+void CChInfoView::SaveToImage() {
+    // The name editor commits here as well, so a name typed and saved at once
+    // (Ctrl+S while still typing) reaches the image.
+    CommitOpenEditors();
+    for (int row = 1; row <= kLastRow; ++row) {
+        EncodeChannelAt(RowTexts(row), ImageBytes(), row);
+    }
+    Frame().RefreshView(ViewKind::ChannelInfo);
+}
+
+void CChInfoView::CommitOpenEditors() {
+    CommitTone();
+    CommitList();
+    CommitFrequency();
+    CommitName();
+}
+
+void CChInfoView::CloseEditors() {
+    grid_->setFocus(Qt::OtherFocusReason);
+    CommitOpenEditors();
+}
+
+void CChInfoView::OnGridMousePressed(Qt::MouseButton button) {
+    if (button == Qt::LeftButton && grid_->MouseRow() > 0 && grid_->MouseCol() > 0) {
+        BeginEdit();
+    }
+}
+
+void CChInfoView::BeginEdit() {
+    CommitOpenEditors();
+    const int row = grid_->Row();
+    if (row < 1 || grid_->Col() < 1) {
+        return;
+    }
+    const ChannelTexts texts = RowTexts(row);
+    const ChannelColumn column = EditColumn(texts, ColumnOf(grid_->Col()));
+    const int col = static_cast<int>(column);
+    if (col != grid_->Col()) {
+        grid_->SetCol(col);
+    }
+    grid_->EnsureCellVisible(row, col);
+    editRow_ = row;
+    editCol_ = col;
+    const QString cell = grid_->TextMatrix(row, col);
+
+    switch (column) {
+        case ChannelColumn::RxFrequency:
+        case ChannelColumn::TxFrequency:
+        case ChannelColumn::Name: {
+            QLineEdit& editor = column == ChannelColumn::Name ? *nameEditor_ : *frequencyEditor_;
+            editor.setText(cell);
+            PlaceEditor(editor);
+            editor.setFocus(Qt::OtherFocusReason);
+            editor.selectAll();
+            break;
+        }
+        case ChannelColumn::RxTone:
+        case ChannelColumn::TxTone: {
+            const int index = toneChooser_->findText(cell, Qt::MatchStartsWith);
+            toneChooser_->setCurrentIndex(index < 0 ? 0 : index);
+            PlaceEditor(*toneChooser_);
+            toneChooser_->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+        case ChannelColumn::BusyLock:
+        case ChannelColumn::Power:
+        case ChannelColumn::Bandwidth:
+            listChooser_->clear();
+            listChooser_->addItems(ListEntries(column));
+            listChooser_->setCurrentIndex(
+                listChooser_->findText(cell, Qt::MatchExactly | Qt::MatchCaseSensitive));
+            PlaceEditor(*listChooser_);
+            listChooser_->setFocus(Qt::OtherFocusReason);
+            break;
+    }
+}
+
+void CChInfoView::PlaceEditor(QWidget& editor) {
+    const QRect cell = grid_->CellRect(editRow_, editCol_);
+    editor.setGeometry(QRect(grid_->mapTo(this, cell.topLeft()), cell.size()));
+    editor.raise();
+    editor.show();
+}
+
+void CChInfoView::HideEditor(QWidget& editor) {
+    // Also when the window is inactive: it must not get the hidden editor
+    // back as its focus widget when it is activated again.
+    const bool hadFocus = window()->focusWidget() == &editor;
+    editor.hide();
+    if (hadFocus) {
+        grid_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CChInfoView::CommitFrequency() {
+    if (frequencyEditor_->isHidden()) {
+        return;
+    }
+    const std::string text = frequencyEditor_->text().toStdString();
+    HideEditor(*frequencyEditor_);
+    ShowRow(editRow_, CommitFrequencyEdit(ImageBytes(), Data().limits, editRow_, RowTexts(editRow_),
+                                          ColumnOf(editCol_), text));
+}
+
+void CChInfoView::CommitTone() {
+    if (toneChooser_->isHidden()) {
+        return;
+    }
+    const std::string text = toneChooser_->currentText().toStdString();
+    HideEditor(*toneChooser_);
+    SetEditedCell(CommitToneEdit(RowTexts(editRow_), text));
+}
+
+void CChInfoView::CommitList() {
+    if (listChooser_->isHidden()) {
+        return;
+    }
+    const std::string text = listChooser_->currentText().toStdString();
+    HideEditor(*listChooser_);
+    SetEditedCell(CommitListEdit(RowTexts(editRow_), text));
+}
+
+void CChInfoView::CommitName() {
+    if (nameEditor_->isHidden()) {
+        return;
+    }
+    const std::string text = nameEditor_->text().toStdString();
+    HideEditor(*nameEditor_);
+    SetEditedCell(text);
+}
+
+void CChInfoView::SetEditedCell(const std::string& text) {
+    grid_->SetTextMatrix(editRow_, editCol_, ToQString(text));
+}
+
+ChannelTexts CChInfoView::RowTexts(int row) const {
+    ChannelTexts texts;
+    for (int col = 1; col <= kLastCol; ++col) {
+        ColumnText(texts, ColumnOf(col)) = grid_->TextMatrix(row, col).toStdString();
+    }
+    return texts;
+}
+
+void CChInfoView::ShowRow(int row, const ChannelTexts& texts) {
+    QStringList cells;
+    for (int col = 1; col <= kLastCol; ++col) {
+        cells << ToQString(ColumnText(texts, ColumnOf(col)));
+    }
+    grid_->SetRowTexts(row, 1, cells);
+}
+
+bool CChInfoView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && !IgnoredFocusLoss(event)) {
+        if (watched == frequencyEditor_) {
+            CommitFrequency();
+        } else if (watched == toneChooser_) {
+            CommitTone();
+        } else if (watched == listChooser_) {
+            CommitList();
+        } else if (watched == nameEditor_) {
+            CommitName();
+        }
+    } else if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == grid_) {
+            return FilterGridKey(key);
+        }
+        return FilterEditorKey(watched, key);
+    }
+    return CBaseFormView::eventFilter(watched, event);
+}
+
+bool CChInfoView::FilterEditorKey(QObject* editor, QKeyEvent* key) {
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (editor == frequencyEditor_) {
+        if (enter) {
+            const bool empty = frequencyEditor_->text().isEmpty();
+            CloseEditors();
+            MoveCurrentCell(empty ? Qt::Key_Down : Qt::Key_Right);
+            return true;
+        }
+        const std::optional<char32_t> typed = TypedCharacter(*key);
+        return typed && !IsFrequencyKey(*typed);
+    }
+    if (editor == nameEditor_) {
+        const std::optional<char32_t> typed = TypedCharacter(*key);
+        if (!typed) {
+            return false;
+        }
+        const std::optional<char> taken = NameKey(*typed);
+        if (!taken) {
+            return true;
+        }
+        if (static_cast<char32_t>(*taken) != *typed) {
+            nameEditor_->insert(QString(QLatin1Char(*taken)));
+            return true;
+        }
+        return false;
+    }
+    if (editor == listChooser_ && enter) {
+        CloseEditors();
+        MoveCurrentCell(Qt::Key_Right);
+        return true;
+    }
+    return false;
+}
+
+bool CChInfoView::FilterGridKey(QKeyEvent* key) {
+    const int row = grid_->Row();
+    const int col = grid_->Col();
+    switch (key->key()) {
+        case Qt::Key_Right:
+            if (col == kLastCol && row != kLastRow) {
+                grid_->SetCurrentCell(row + 1, 1);
+                return true;
+            }
+            return false;
+        case Qt::Key_Left:
+            if (col == 1 && row != 1) {
+                grid_->SetCurrentCell(row - 1, kLastCol);
+                return true;
+            }
+            return false;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            BeginEdit();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CChInfoView::MoveCurrentCell(int key) {
+    // Through the grid's own key handling, so the wrap rules apply as to a
+    // key the user pressed.
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(grid_, &press);
+}
+
+}  // namespace ht57

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QPoint>
+
+#include "model/ChannelTable.h"
+#include "views/CBaseFormView.h"
+
+class QComboBox;
+class QKeyEvent;
+class QLineEdit;
+
+namespace ht57 {
+
+class FlexGrid;
+
+// The 128 memory channels as a grid, one row per channel, edited through four
+// in-place editors placed over the current cell: a frequency edit (Rx/Tx
+// Freq), a tone drop-down (Rx/Tx Tone), a list drop-down (Busy Lock, Power,
+// Bandwidth) and a name edit. The grid is the working copy; only starting a
+// channel and clearing its receive frequency write the image at once.
+class CChInfoView : public CBaseFormView {
+    Q_OBJECT
+
+public:
+    CChInfoView(RadioData& data, FrameServices& frame, QWidget* parent = nullptr);
+    ~CChInfoView() override;
+
+    void LoadFromImage() override;
+    void SaveToImage() override;
+
+    FlexGrid& Grid() const { return *grid_; }
+
+protected:
+    void FillFixedLists() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BeginEdit();
+    void CommitFrequency();
+    void CommitTone();
+    void CommitList();
+    void CommitName();
+    void CommitOpenEditors();
+    // Focus to the grid; whatever editor was open is committed and closed.
+    void CloseEditors();
+
+    void OnGridMousePressed(Qt::MouseButton button);
+    bool FilterEditorKey(QObject* editor, QKeyEvent* key);
+    bool FilterGridKey(QKeyEvent* key);
+    void MoveCurrentCell(int key);
+
+    void PlaceEditor(QWidget& editor);
+    void HideEditor(QWidget& editor);
+    ChannelTexts RowTexts(int row) const;
+    void ShowRow(int row, const ChannelTexts& texts);
+    void SetEditedCell(const std::string& text);
+
+    FlexGrid* grid_;
+    QLineEdit* frequencyEditor_;
+    QComboBox* toneChooser_;
+    QComboBox* listChooser_;
+    QLineEdit* nameEditor_;
+    // The cell the open editor belongs to.
+    int editRow_ = 0;
+    int editCol_ = 0;
+};
+
+}  // namespace ht57

@@ -1,0 +1,131 @@
+#include "views/CFmView.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "model/ChannelEdit.h"
+#include "model/FmCodec.h"
+#include "views/EditorKeys.h"
+#include "views/FlexGrid.h"
+
+namespace ht57 {
+namespace {
+
+constexpr int kGridRows = kFmPresetCount + 1;
+constexpr int kFrequencyCol = 1;
+
+}  // namespace
+
+CFmView::CFmView(RadioData& data, FrameServices& frame, QWidget* parent)
+    : CBaseFormView(data, frame, parent),
+      range_(new QLabel(QStringLiteral("Range\uFF1A87.0-108.0MHz"), this)),
+      grid_(new FlexGrid(this)),
+      editor_(new QLineEdit(this)) {
+    setWindowTitle(QStringLiteral("Radio Frequency"));
+    range_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    range_->setMinimumWidth(range_->sizeHint().width() + 24);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(36, 24, 36, 24);
+    layout->setSpacing(10);
+    layout->addWidget(range_, 0, Qt::AlignLeft);
+    layout->addWidget(grid_);
+
+    editor_->setObjectName(QStringLiteral("fmEditor"));
+    grid_->setObjectName(QStringLiteral("fmGrid"));
+    editor_->setFrame(false);
+    editor_->hide();
+    editor_->installEventFilter(this);
+    connect(grid_, &FlexGrid::MousePressed, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton && grid_->MouseRow() > 0 && grid_->MouseCol() > 0) {
+            BeginEdit();
+        }
+    });
+}
+
+CFmView::~CFmView() {
+    editor_->removeEventFilter(this);
+    grid_->disconnect(this);
+}
+
+void CFmView::FillFixedLists() {
+    editor_->setMaxLength(kFmEditLength);
+    grid_->SetRows(kGridRows);
+    grid_->SetCols(2);
+    grid_->SetFormatString(QStringLiteral("Channel.|Frequency (MHz)"));
+    for (int row = 1; row < kGridRows; ++row) {
+        grid_->SetTextMatrix(row, 0, QString::number(row - 1));
+    }
+    grid_->SetColAlignment(0, Qt::AlignCenter);
+    grid_->SetColAlignment(kFrequencyCol, Qt::AlignCenter);
+    grid_->SetColWidth(0, 1200);
+    grid_->SetColWidth(kFrequencyCol, 1800);
+    grid_->setFixedSize(grid_->sizeHint());
+}
+
+void CFmView::LoadFromImage() {
+    const FmTexts texts = DecodeFm(ImageBytes());
+    for (int row = 1; row < kGridRows; ++row) {
+        grid_->SetTextMatrix(row, kFrequencyCol,
+                             QString::fromStdString(texts[static_cast<std::size_t>(row - 1)]));
+    }
+}
+
+void CFmView::SaveToImage() {
+    FmTexts texts;
+    for (int row = 1; row < kGridRows; ++row) {
+        texts[static_cast<std::size_t>(row - 1)] =
+            grid_->TextMatrix(row, kFrequencyCol).toStdString();
+    }
+    EncodeFm(texts, ImageBytes());
+}
+
+void CFmView::BeginEdit() {
+    Commit();
+    editRow_ = grid_->Row();
+    editCol_ = grid_->Col();
+    if (editRow_ < 1 || editCol_ < 1) {
+        return;
+    }
+    grid_->EnsureCellVisible(editRow_, editCol_);
+    QRect cell = grid_->CellRect(editRow_, editCol_);
+    cell.setHeight(cell.height() + 2);
+    editor_->setGeometry(QRect(grid_->mapTo(this, cell.topLeft()), cell.size()));
+    editor_->raise();
+    editor_->show();
+    editor_->setText(grid_->TextMatrix(editRow_, editCol_));
+    editor_->setFocus(Qt::OtherFocusReason);
+    editor_->selectAll();
+}
+
+void CFmView::Commit() {
+    if (editor_->isHidden()) {
+        return;
+    }
+    const std::string text = CommitFmText(editor_->text().toStdString());
+    const bool hadFocus = window()->focusWidget() == editor_;
+    editor_->hide();
+    if (hadFocus) {
+        grid_->setFocus(Qt::OtherFocusReason);
+    }
+    grid_->SetTextMatrix(editRow_, editCol_, QString::fromStdString(text));
+}
+
+bool CFmView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == editor_) {
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+            QApplication::activePopupWidget() == nullptr) {
+            Commit();
+        } else if (event->type() == QEvent::KeyPress) {
+            const std::optional<char32_t> typed = TypedCharacter(*static_cast<QKeyEvent*>(event));
+            return typed && !IsFmKey(*typed);
+        }
+    }
+    return CBaseFormView::eventFilter(watched, event);
+}
+
+}  // namespace ht57
