@@ -190,19 +190,21 @@ void FlexGrid::SetColWidth(int col, int twips) {
     }
     const int pixels = TwipsToPixels(std::max(twips, 0), logicalDpiX());
     if (col == 0) {
+        fixedColPixels_ = pixels;
         verticalHeader()->setVisible(pixels > 0);
         verticalHeader()->setFixedWidth(pixels);
-        return;
+    } else {
+        setColumnHidden(col - 1, pixels == 0);
+        if (pixels > 0) {
+            setColumnWidth(col - 1, pixels);
+        }
     }
-    setColumnHidden(col - 1, pixels == 0);
-    if (pixels > 0) {
-        setColumnWidth(col - 1, pixels);
-    }
+    updateGeometry();
 }
 
 int FlexGrid::ColWidthPixels(int col) const {
     if (col == 0) {
-        return verticalHeader()->isVisible() ? verticalHeader()->width() : 0;
+        return fixedColPixels_;
     }
     return isColumnHidden(col - 1) ? 0 : columnWidth(col - 1);
 }
@@ -284,6 +286,7 @@ void FlexGrid::PaintCorner(QWidget* corner) {
     QStyleOptionHeader option;
     option.initFrom(corner);
     option.state |= QStyle::State_Enabled | QStyle::State_Raised;
+    option.palette.setCurrentColorGroup(QPalette::Active);
     option.rect = corner->rect();
     option.position = QStyleOptionHeader::OnlyOneSection;
     option.text = model_->Cell(0, 0);
@@ -293,11 +296,16 @@ void FlexGrid::PaintCorner(QWidget* corner) {
 }
 
 QSize FlexGrid::sizeHint() const {
-    int width = 2 * frameWidth() + ColWidthPixels(0) + verticalScrollBar()->sizeHint().width();
+    // Every column, and up to 16 rows; a scroll bar only where rows are left over.
+    constexpr int kShownRows = 16;
+    const int rows = std::min(rows_ - 1, kShownRows);
+    int width = 2 * frameWidth() + ColWidthPixels(0);
+    if (rows_ - 1 > kShownRows) {
+        width += verticalScrollBar()->sizeHint().width();
+    }
     for (int col = 1; col < cols_; ++col) {
         width += ColWidthPixels(col);
     }
-    const int rows = std::min(rows_ - 1, 16);
     const int height = 2 * frameWidth() + horizontalHeader()->height() +
                        rows * verticalHeader()->defaultSectionSize();
     return {width, height};

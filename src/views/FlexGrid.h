@@ -75,6 +75,7 @@ private:
 
     FlexGridModel* model_;
     QWidget* corner_ = nullptr;
+    int fixedColPixels_ = 0;
     int rows_ = 2;
     int cols_ = 2;
     int mouseRow_ = -1;
