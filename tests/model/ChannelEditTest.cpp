@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "ImageBuilders.h"
-#include "model/Bcd.h"
 #include "model/ChannelEdit.h"
 
 namespace ht57 {
@@ -135,47 +134,6 @@ TEST(ChannelTable, ColumnsAddressTheirTexts) {
     }
     ColumnText(row, ChannelColumn::Name) = "X";
     EXPECT_EQ(row.name, "X");
-}
-
-TEST(ChannelTable, EmptiedTxStoresMinusShiftToZero) {
-    Image image = test::ErasedImage();
-    test::PutChannel(image, 2, 14'500'000);
-    ChannelTable table = DecodeChannelTable(image, kVhfLimits);
-    table[1].txFrequency.clear();
-    EncodeChannelTable(table, image);
-    const ChannelRecord record = ReadChannel(image, 2);
-    EXPECT_EQ(ReadBcd32(&record[record::kOffset]), 14'500'000u);
-    EXPECT_EQ(RecordDirection(record), ShiftDirection::Minus);
-    EXPECT_EQ(DecodeChannelTable(image, kVhfLimits)[1].txFrequency, "0.00000");
-}
-
-TEST(ChannelTable, LoadThenStoreCanonicalises) {
-    Image image = test::ErasedImage();
-    // Simplex channel whose offset holds a copy of the frequency, busy lock 0,
-    // off-raster receive frequency, an inverted DCS tone and a name broken by
-    // a byte outside the alphabet.
-    ChannelRecord odd{0x30, 0x21, 0x65, 0x14, 0x00, 0x00, 0x56, 0x14,
-                      0x33, 0x05, 0x13, 0x0C, 0x0D, 0x50, 0x0E, 0x0F};
-    WriteChannel(image, 1, odd);
-    // Out of the VHF band: not in use, so it becomes the cleared record.
-    test::PutChannel(image, 2, 43'500'000);
-    // Plus shift of 600 kHz.
-    ChannelRecord plus{0x00, 0x00, 0x50, 0x14, 0x00, 0x00, 0x06, 0x00,
-                       0x00, 0x00, 0x4F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-    WriteChannel(image, 3, plus);
-
-    EncodeChannelTable(DecodeChannelTable(image, kVhfLimits), image);
-
-    const ChannelRecord canonicalOdd{0x00, 0x20, 0x65, 0x14, 0x00, 0x00, 0x00, 0x00,
-                                     0x33, 0x05, 0x1F, 0x0C, 0x0D, 0xFF, 0xFF, 0xFF};
-    EXPECT_EQ(ReadChannel(image, 1), canonicalOdd);
-    const ChannelRecord cleared{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                0x00, 0x00, 0x0F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-    EXPECT_EQ(ReadChannel(image, 2), cleared);
-    EXPECT_EQ(ReadChannel(image, 3), plus);
-    for (int n = 4; n <= region::kChannelCount; ++n) {
-        ASSERT_EQ(ReadChannel(image, n), cleared) << n;
-    }
 }
 
 }  // namespace
