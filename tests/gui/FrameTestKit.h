@@ -85,7 +85,7 @@ private:
 
 // Answers the modal dialogs the code under test opens, one handler per
 // dialog in the order they appear. A dialog nobody expected is rejected and
-// counted, so a test never hangs on it.
+// counted, so a test never hangs on it. Keep one alive at a time.
 class ModalAnswerer {
 public:
     using Handler = std::function<void(QWidget* dialog)>;
@@ -112,6 +112,11 @@ private:
             return;
         }
         dialog->setProperty("ht57Answered", true);
+        if (auto* modal = qobject_cast<QDialog*>(dialog)) {
+            // A dialog shown again (a file dialog after "No") is a new question.
+            QObject::connect(modal, &QDialog::finished, modal,
+                             [modal] { modal->setProperty("ht57Answered", false); });
+        }
         if (handlers_.empty()) {
             ++unexpected_;
             QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
@@ -185,7 +190,13 @@ inline ModalAnswerer::Handler ChooseFile(const std::filesystem::path& file,
             return;
         }
         InspectFileDialog(files, proposed, folder);
-        files->selectFile(QString::fromStdString(file.string()));
+        const QString name = QString::fromStdString(file.string());
+        files->selectFile(name);
+        // selectFile leaves the name box alone while it has the focus, so the
+        // name is typed there as a user would.
+        if (auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            edit->setText(name);
+        }
         QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
     };
 }
