@@ -74,6 +74,11 @@ CMainFrame::~CMainFrame() {
     for (QMdiSubWindow* window : mdi_->subWindowList()) {
         delete window;
     }
+    // The bars report hiding while the window is taken down, after the
+    // members their handlers use are gone.
+    for (QObject* sender : std::initializer_list<QObject*>{treeBar_, toolBar_, mdi_, tree_}) {
+        sender->disconnect();
+    }
 }
 
 QAction* CMainFrame::AddAction(int commandId, const QString& text) {
