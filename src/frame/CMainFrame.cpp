@@ -64,6 +64,7 @@ CMainFrame::CMainFrame(Application& app, ViewRegistry views, CommandRegistry com
 
     panes_[kModelPane]->setText(Text(app_.Config().statusModelText));
     panes_[kCopyrightPane]->setText(Text(app_.Config().copyrightPane));
+    panes_[kCopyrightPane]->setToolTip(panes_[kCopyrightPane]->text());
     SetPortPane();
     RecomputeFrequencyLimits();
 }
@@ -340,6 +341,8 @@ void CMainFrame::OpenView(ViewKind kind) {
         child->showMaximized();
     } else {
         child->showNormal();
+        // Only a shown frame knows its title bar and border; fit it again.
+        child->adjustSize();
     }
     mdi_->setActiveSubWindow(child);
 }

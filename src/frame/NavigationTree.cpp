@@ -8,7 +8,9 @@
 
 // The tree images are compiled into the frame library; a static library
 // needs its resources registered by hand.
-static void InitFrameResources() { Q_INIT_RESOURCE(frame); }
+static void InitFrameResources() {
+    Q_INIT_RESOURCE(frame);
+}
 
 namespace ht57 {
 namespace {
@@ -19,8 +21,7 @@ constexpr int kCellSize = 16;
 
 }  // namespace
 
-NavigationTree::NavigationTree(QWidget* parent)
-    : QTreeWidget(parent) {
+NavigationTree::NavigationTree(QWidget* parent) : QTreeWidget(parent) {
     InitFrameResources();
     strip_.load(QStringLiteral(":/frame/tree.png"));
     setColumnCount(1);

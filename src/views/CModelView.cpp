@@ -18,6 +18,8 @@ CModelView::CModelView(RadioData& data, FrameServices& frame, QWidget* parent)
       band_(new QComboBox(this)),
       receiveEnable_(new QCheckBox(QStringLiteral("Receive Enable"), this)) {
     setWindowTitle(QStringLiteral("Radio Info"));
+    // The entries arrive after the layout first measured the box.
+    band_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* form = new QFormLayout;
     form->addRow(new QLabel(QStringLiteral("Frequency Range"), this), band_);
     auto* layout = new QVBoxLayout(this);
