@@ -442,7 +442,10 @@ void CMainFrame::ShowFrequencyLimits() {
 }
 
 void CMainFrame::SetPortPane() {
-    panes_[kPortPane]->setText(Text(app_.Port().name));
+    const QString port = Text(app_.Port().name);
+    panes_[kPortPane]->setText(port);
+    // A device path may be wider than its pane.
+    panes_[kPortPane]->setToolTip(port);
 }
 
 void CMainFrame::SetCaption(const std::string& caption) {
