@@ -482,7 +482,7 @@ void CMainFrame::OnWrite() {
 }
 
 void CMainFrame::OnPort() {
-    CPortDlg dialog(app_.Port(), this);
+    CPortDlg dialog(app_.Port(), this, portChoices_);
     if (dialog.exec() == QDialog::Accepted) {
         SetPortPane();
     }

@@ -10,6 +10,7 @@
 #include "app/FileCommands.h"
 #include "app/FrameServices.h"
 #include "frame/CommandRegistry.h"
+#include "link/ui/CPortDlg.h"
 #include "views/ViewRegistry.h"
 
 class QAction;
@@ -67,6 +68,10 @@ public:
     // Sets the COM pane to the port name.
     void SetPortPane();
 
+    // Where the Port dialog gets its list of ports; tests hand in their own
+    // so no real device is ever probed.
+    void SetPortChoiceSource(PortChoiceSource source) { portChoices_ = std::move(source); }
+
     // The command's menu or toolbar action, nullptr when there is none.
     QAction* Action(int commandId) const;
     // Removes a command's menu entry.
@@ -104,6 +109,7 @@ private:
     ViewRegistry views_;
     CommandRegistry commands_;
     FileCommands files_;
+    PortChoiceSource portChoices_ = BuildNativePortChoice;
 
     std::array<QPointer<CMyChildFrame>, kAllViewKinds.size()> slots_;
     QPointer<CMyChildFrame> activeChild_;

@@ -1,3 +1,4 @@
+#include <QButtonGroup>
 #include <QDockWidget>
 #include <QMdiArea>
 #include <QTest>
@@ -70,6 +71,8 @@ private slots:
     void ClosingAViewStoresItsFocusedEdit();
     void SaveShortcutCommitsTheFocusedEdit();
     void NextAndPreviousWindowKeys();
+    void PortCommandUpdatesThePane_data();
+    void PortCommandUpdatesThePane();
 };
 
 void MainFrameTest::KeepsOneWindowPerViewKind() {
@@ -287,6 +290,42 @@ void MainFrameTest::NextAndPreviousWindowKeys() {
     QCOMPARE(area->activeSubWindow(), program.frame->ViewSlot(ViewKind::RadioInfo));
     QTest::keyClick(program.frame.get(), Qt::Key_F6, Qt::ShiftModifier);
     QCOMPARE(area->activeSubWindow(), program.frame->ViewSlot(ViewKind::ChannelInfo));
+}
+
+void MainFrameTest::PortCommandUpdatesThePane_data() {
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("pane");
+    QTest::newRow("OK") << true << "COM9";
+    QTest::newRow("Cancel") << false << "COM3";
+}
+
+void MainFrameTest::PortCommandUpdatesThePane() {
+    QFETCH(bool, ok);
+    QFETCH(QString, pane);
+    Program program;
+    program.app.Port().name = "COM3";
+    program.frame->SetPortPane();
+    // A machine where COM3 and COM9 open; no real device is probed.
+    program.frame->SetPortChoiceSource([](const std::string& current) {
+        return BuildPortChoice(
+            PortScheme::ComNumbers, current,
+            [](const std::string& name) { return name == "COM3" || name == "COM9"; }, {});
+    });
+
+    ModalAnswerer answers;
+    answers.Then([ok](QWidget* dialog) {
+        auto* port = qobject_cast<CPortDlg*>(dialog);
+        if (port == nullptr) {
+            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+            return;
+        }
+        port->Buttons()->button(1004 + 9)->setChecked(true);
+        QMetaObject::invokeMethod(port, ok ? "accept" : "reject", Qt::QueuedConnection);
+    });
+    program.frame->Action(command::kPort)->trigger();
+    QCOMPARE(answers.Answered(), 1);
+    QCOMPARE(program.frame->PaneText(CMainFrame::kPortPane), pane);
+    QCOMPARE(QString::fromStdString(program.app.Port().name), pane);
 }
 
 QTEST_MAIN(MainFrameTest)
