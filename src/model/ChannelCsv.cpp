@@ -1,0 +1,717 @@
+#include "model/ChannelCsv.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+
+#include "model/ChannelRecord.h"
+#include "model/CsvText.h"
+#include "model/FileAccess.h"
+#include "model/Frequency.h"
+#include "model/Numbers.h"
+#include "model/Tones.h"
+
+namespace ht57 {
+namespace {
+
+// The record's offset field holds eight BCD digits of 10 Hz. The limit is a
+// raster point, so snapping the offset on reading cannot carry it past them.
+constexpr std::int64_t kLargestOffset = 99'999'000;
+
+// Written for the tone columns a channel does not use, as other programs do.
+constexpr std::string_view kSpareCtcss = "88.5";
+constexpr std::string_view kSpareDcs = "023";
+constexpr std::string_view kSpareCrossMode = "Tone->Tone";
+constexpr std::string_view kHighPowerText = "5.0W";
+constexpr std::string_view kLowPowerText = "1.0W";
+
+enum Column {
+    kLocation,
+    kName,
+    kFrequency,
+    kDuplex,
+    kOffset,
+    kTone,
+    kRToneFreq,
+    kCToneFreq,
+    kDtcsCode,
+    kDtcsPolarity,
+    kRxDtcsCode,
+    kCrossMode,
+    kMode,
+    kPower,
+    kColumnCount,
+};
+
+constexpr std::array<std::string_view, kColumnCount> kColumnNames{
+    "location",  "name",     "frequency",    "duplex",     "offset",    "tone", "rtonefreq",
+    "ctonefreq", "dtcscode", "dtcspolarity", "rxdtcscode", "crossmode", "mode", "power"};
+
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+char Upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::string LowerTrimmed(std::string_view text) {
+    std::string lower;
+    for (const char c : Trim(text)) {
+        lower += Lower(c);
+    }
+    return lower;
+}
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string MHz(std::uint32_t value) {
+    return FormatFrequency(value) + " MHz";
+}
+
+std::string LimitsText(const FrequencyLimits& limits) {
+    auto whole = [](std::uint32_t value) {
+        std::string text = FormatFrequency(value);
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+        return text;
+    };
+    return whole(limits.lower) + "-" + whole(limits.upper) + " MHz";
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Digits with at most one point and at least one digit; no sign, no exponent.
+bool IsPlainDecimal(std::string_view text) {
+    bool point = false;
+    bool digit = false;
+    for (const char c : text) {
+        if (c == '.' && !point) {
+            point = true;
+        } else if (IsDigit(c)) {
+            digit = true;
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
+// True when a non-zero digit stands more than `decimals` places after the point.
+bool HasDigitsBeyond(std::string_view text, std::size_t decimals) {
+    const std::size_t point = text.find('.');
+    if (point == std::string_view::npos || text.size() - point - 1 <= decimals) {
+        return false;
+    }
+    return text.substr(point + 1 + decimals).find_first_not_of('0') != std::string_view::npos;
+}
+
+// A frequency column in MHz to 10 Hz units; `finer` tells that the text held
+// more precision than 10 Hz, which the value has lost.
+struct Megahertz {
+    std::uint32_t value = 0;
+    bool finer = false;
+};
+
+std::optional<Megahertz> ParseMegahertz(std::string_view text) {
+    text = Trim(text);
+    if (!IsPlainDecimal(text)) {
+        return std::nullopt;
+    }
+    return Megahertz{ParseFrequency(text), HasDigitsBeyond(text, 5)};
+}
+
+// "88.5", "100" or "100.0": the CTCSS tone's index in the tone list.
+std::optional<int> CtcssTone(std::string_view text) {
+    text = Trim(text);
+    if (!IsPlainDecimal(text) || HasDigitsBeyond(text, 1)) {
+        return std::nullopt;
+    }
+    const std::uint64_t tenths = ScaleDecimal(text, 1);
+    const int index = FindTone(std::to_string(tenths / 10) + "." + std::to_string(tenths % 10));
+    return index >= 1 && index < kFirstDcsNormal ? std::optional(index) : std::nullopt;
+}
+
+// A DCS code of up to three digits with polarity 'N' (normal) or 'R' (inverted).
+std::optional<int> DcsTone(std::string_view code, char polarity) {
+    code = Trim(code);
+    if (code.empty() || code.size() > 3 || !std::all_of(code.begin(), code.end(), IsDigit)) {
+        return std::nullopt;
+    }
+    const std::string text =
+        "D" + std::string(3 - code.size(), '0') + std::string(code) + (polarity == 'R' ? "I" : "N");
+    const int index = FindTone(text);
+    return index >= kFirstDcsNormal ? std::optional(index) : std::nullopt;
+}
+
+// The fields of one data row by column; absent columns read as empty.
+class RowFields {
+public:
+    RowFields(const std::array<std::optional<std::size_t>, kColumnCount>& positions,
+              const CsvRow& row)
+        : positions_(positions), row_(row) {}
+
+    std::string_view operator[](Column column) const {
+        const auto position = positions_[column];
+        return position && *position < row_.fields.size() ? std::string_view(row_.fields[*position])
+                                                          : std::string_view();
+    }
+    bool Has(Column column) const { return positions_[column].has_value(); }
+
+private:
+    const std::array<std::optional<std::size_t>, kColumnCount>& positions_;
+    const CsvRow& row_;
+};
+
+// What one row asks for, worked out before anything is written. `skip` holds
+// the reasons the row cannot be stored; `notes` what was changed or is worth
+// knowing about the stored channel.
+struct RowPlan {
+    int location = 0;
+    std::uint32_t rx = 0;
+    std::uint32_t tx = 0;
+    bool txFiner = false;  // the file gave the transmit side finer than 10 Hz
+    int rxTone = 0;
+    int txTone = 0;
+    bool wide = true;
+    bool high = true;
+    std::string name;
+    std::vector<std::string> skip;
+    std::vector<std::string> notes;
+};
+
+void PlanLocation(const RowFields& fields, int line, std::map<int, int>& firstLineOf,
+                  RowPlan& plan) {
+    const std::string_view text = Trim(fields[kLocation]);
+    if (text.empty()) {
+        plan.skip.push_back("no Location");
+        return;
+    }
+    if (!std::all_of(text.begin(), text.end(), IsDigit)) {
+        plan.skip.push_back("Location " + Quoted(text) + " is not a channel number");
+        return;
+    }
+    const std::int32_t location = LeadingIntegerOrZero(text);
+    if (location < 1 || location > region::kChannelCount) {
+        plan.skip.push_back("Location " + std::string(text) + " is outside 1-" +
+                            std::to_string(region::kChannelCount));
+        return;
+    }
+    plan.location = location;
+    const auto [first, inserted] = firstLineOf.emplace(location, line);
+    if (!inserted) {
+        plan.skip.push_back("Location " + std::to_string(location) + " already came on line " +
+                            std::to_string(first->second));
+    }
+}
+
+void PlanFrequencies(const RowFields& fields, const FrequencyLimits& limits, RowPlan& plan) {
+    const std::string_view rxText = Trim(fields[kFrequency]);
+    const auto rx = ParseMegahertz(rxText);
+    if (rxText.empty()) {
+        plan.skip.push_back("no Frequency");
+        return;
+    }
+    if (!rx) {
+        plan.skip.push_back("Frequency " + Quoted(rxText) + " is not a number in MHz");
+        return;
+    }
+    if (rx->value < limits.lower || rx->value > limits.upper) {
+        // Never clamped: a 222 MHz channel is not a 174 MHz one.
+        plan.skip.push_back("receive frequency " + std::string(rxText) + " MHz is outside " +
+                            LimitsText(limits));
+        return;
+    }
+    plan.rx = SnapFrequency(rx->value);
+    if (plan.rx != rx->value || rx->finer) {
+        plan.notes.push_back("receive frequency " + std::string(rxText) +
+                             " MHz is off the channel raster: stored as " + MHz(plan.rx));
+    }
+
+    const std::string duplex = LowerTrimmed(fields[kDuplex]);
+    const std::string_view offsetText = Trim(fields[kOffset]);
+    std::optional<Megahertz> offset = offsetText.empty() ? Megahertz{} : ParseMegahertz(offsetText);
+    std::int64_t tx = plan.rx;
+    if (duplex.empty()) {
+        plan.tx = plan.rx;
+        return;
+    }
+    if (duplex == "off") {
+        plan.skip.push_back(
+            "Duplex \"off\" (transmit disabled) cannot be stored: every channel of this radio "
+            "transmits");
+        return;
+    }
+    if (duplex != "+" && duplex != "-" && duplex != "split") {
+        plan.skip.push_back("Duplex " + Quoted(Trim(fields[kDuplex])) + " is not known");
+        return;
+    }
+    if (!offset || (duplex == "split" && offsetText.empty())) {
+        plan.skip.push_back("Offset " + Quoted(offsetText) + " is not a frequency in MHz");
+        return;
+    }
+    if (duplex == "split") {
+        tx = offset->value;
+    } else {
+        tx += duplex == "+" ? std::int64_t{offset->value} : -std::int64_t{offset->value};
+    }
+    if (tx < 0) {
+        plan.skip.push_back("transmit frequency would be below 0 MHz");
+        return;
+    }
+    if (tx - std::int64_t{plan.rx} > kLargestOffset ||
+        std::int64_t{plan.rx} - tx > kLargestOffset) {
+        plan.skip.push_back("transmit frequency lies too far from the receive frequency to store");
+        return;
+    }
+    // Kept as given: the record holds the offset, and StorePlan checks what
+    // it reads back as.
+    plan.tx = static_cast<std::uint32_t>(tx);
+    plan.txFiner = offset->finer;
+}
+
+void PlanTones(const RowFields& fields, RowPlan& plan) {
+    const std::string mode = LowerTrimmed(fields[kTone]);
+    const std::string_view modeText = Trim(fields[kTone]);
+    std::string polarity = LowerTrimmed(fields[kDtcsPolarity]);
+    std::transform(polarity.begin(), polarity.end(), polarity.begin(), Upper);
+    if (polarity.empty()) {
+        polarity = "NN";
+    }
+
+    bool txCtcss = false;
+    bool txDcs = false;
+    bool rxCtcss = false;
+    bool rxDcs = false;
+    Column rxDcsColumn = kDtcsCode;
+    if (mode.empty()) {
+        return;
+    } else if (mode == "tone") {
+        txCtcss = true;
+    } else if (mode == "tsql") {
+        // Tone squelch uses cToneFreq both ways.
+        plan.txTone = plan.rxTone = CtcssTone(fields[kCToneFreq]).value_or(-1);
+        if (plan.txTone < 0) {
+            plan.skip.push_back("tone " + Quoted(Trim(fields[kCToneFreq])) +
+                                " is not in the radio's tone list");
+        }
+        return;
+    } else if (mode == "dtcs") {
+        txDcs = rxDcs = true;
+    } else if (mode == "cross") {
+        std::string cross(Trim(fields[kCrossMode]));
+        if (cross.empty()) {
+            cross = kSpareCrossMode;
+        }
+        const std::size_t arrow = cross.find("->");
+        const std::string txSide =
+            arrow == std::string::npos ? "?" : LowerTrimmed(cross.substr(0, arrow));
+        const std::string rxSide =
+            arrow == std::string::npos ? "?" : LowerTrimmed(cross.substr(arrow + 2));
+        auto known = [](const std::string& side) {
+            return side.empty() || side == "tone" || side == "dtcs";
+        };
+        if (!known(txSide) || !known(rxSide) || (txSide.empty() && rxSide.empty())) {
+            plan.skip.push_back("CrossMode " + Quoted(cross) + " is not known");
+            return;
+        }
+        txCtcss = txSide == "tone";
+        txDcs = txSide == "dtcs";
+        rxCtcss = rxSide == "tone";
+        rxDcs = rxSide == "dtcs";
+        if (fields.Has(kRxDtcsCode)) {
+            rxDcsColumn = kRxDtcsCode;
+        }
+    } else if (mode == "tsql-r" || mode == "dtcs-r") {
+        plan.skip.push_back("tone mode " + Quoted(modeText) +
+                            " (reverse squelch) has no equivalent on this radio");
+        return;
+    } else {
+        plan.skip.push_back("tone mode " + Quoted(modeText) + " is not known");
+        return;
+    }
+
+    if ((txDcs || rxDcs) &&
+        (polarity.size() != 2 || polarity.find_first_not_of("NR") != std::string::npos)) {
+        plan.skip.push_back("DtcsPolarity " + Quoted(Trim(fields[kDtcsPolarity])) +
+                            " is not two letters N or R");
+        return;
+    }
+    auto ctcss = [&](Column column, int& tone) {
+        if (const auto index = CtcssTone(fields[column])) {
+            tone = *index;
+        } else {
+            plan.skip.push_back("tone " + Quoted(Trim(fields[column])) +
+                                " is not in the radio's tone list");
+        }
+    };
+    auto dcs = [&](Column column, char letter, int& tone) {
+        if (const auto index = DcsTone(fields[column], letter)) {
+            tone = *index;
+        } else {
+            plan.skip.push_back("DCS code " + Quoted(Trim(fields[column])) +
+                                " is not in the radio's tone list");
+        }
+    };
+    if (txCtcss) {
+        ctcss(kRToneFreq, plan.txTone);
+    } else if (txDcs) {
+        dcs(kDtcsCode, polarity[0], plan.txTone);
+    }
+    if (rxCtcss) {
+        ctcss(kCToneFreq, plan.rxTone);
+    } else if (rxDcs) {
+        dcs(rxDcsColumn, polarity[1], plan.rxTone);
+    }
+}
+
+void PlanMode(const RowFields& fields, RowPlan& plan) {
+    const std::string mode = LowerTrimmed(fields[kMode]);
+    if (mode.empty() || mode == "fm") {
+        plan.wide = true;
+    } else if (mode == "nfm") {
+        plan.wide = false;
+    } else {
+        plan.skip.push_back("Mode " + Quoted(Trim(fields[kMode])) +
+                            " cannot be stored: the radio has FM (Wide) and NFM (Narrow) only");
+    }
+}
+
+// Watts ("5.0W", "0.5 W", "4") against the threshold, or a level's label. The
+// radio has no middle level: a middle label takes Low, the lesser.
+void PlanPower(const RowFields& fields, RowPlan& plan) {
+    const std::string_view text = Trim(fields[kPower]);
+    std::string power = LowerTrimmed(text);
+    if (power.empty()) {
+        return;
+    }
+    std::string number = power;
+    if (number.ends_with('w')) {
+        number = std::string(Trim(std::string_view(number).substr(0, number.size() - 1)));
+    }
+    if (IsPlainDecimal(number)) {
+        plan.high = ScaleDecimal(number, 1) >= kHighPowerTenthsOfWatt;
+        return;
+    }
+    if (power == "high" || power == "hi" || power == "h" || power == "max") {
+        plan.high = true;
+    } else if (power == "low" || power == "lo" || power == "l" || power == "min") {
+        plan.high = false;
+    } else if (power == "mid" || power == "medium" || power == "med" || power == "m") {
+        plan.high = false;
+        plan.notes.push_back("power " + Quoted(text) +
+                             " stored as Low (the radio has High and Low)");
+    } else {
+        plan.high = false;
+        plan.notes.push_back("power " + Quoted(text) + " is not understood: stored as Low");
+    }
+}
+
+// Upper case, characters outside the name alphabet dropped, five kept: what
+// typing the name into the grid's name editor gives.
+void PlanName(const RowFields& fields, RowPlan& plan) {
+    const std::string_view text = fields[kName];
+    std::string name;
+    for (const char c : text) {
+        const char upper = Upper(c);
+        if (kNameAlphabet.find(upper) != std::string_view::npos) {
+            name += upper;
+        }
+    }
+    const bool dropped = name.size() != text.size();
+    if (name.size() > record::kNameLength) {
+        name.resize(record::kNameLength);
+    }
+    if (dropped || name.size() != text.size()) {
+        plan.notes.push_back("name " + Quoted(text) + " stored as " + Quoted(name));
+    }
+    plan.name = std::move(name);
+}
+
+// Stores a planned row into channel `plan.location` as the grid stores a row:
+// a channel not in use starts from the new-channel record, one in use keeps
+// its record's other bits, busy lock among them.
+void StorePlan(RowPlan& plan, const FrequencyLimits& limits, Image& image) {
+    ChannelRecord record = ReadChannel(image, plan.location);
+    std::string busyLock(kBusyLockTexts[0]);
+    if (IsChannelInUse(record, limits)) {
+        busyLock = BusyLockText(record);
+    } else {
+        WriteChannelDefaults(image, plan.location, plan.rx);
+        record = ReadChannel(image, plan.location);
+    }
+    ChannelTexts texts{FormatFrequency(plan.rx),
+                       FormatFrequency(plan.tx),
+                       std::string(ToneText(plan.rxTone)),
+                       std::string(ToneText(plan.txTone)),
+                       busyLock,
+                       kPowerTexts[plan.high ? 1 : 0],
+                       kBandwidthTexts[plan.wide ? 1 : 0],
+                       plan.name};
+    EncodeChannel(record, texts);
+
+    // The record keeps |rx - tx| and snaps it to the raster when read, so a
+    // transmit frequency the raster cannot reach from the receive frequency
+    // reads back as a neighbour; store that neighbour, as the grid's next
+    // store would.
+    const std::uint32_t readBack = RecordTxFrequency(record);
+    if (readBack != plan.tx || plan.txFiner) {
+        plan.notes.push_back("transmit frequency " + MHz(plan.tx) +
+                             " cannot be stored exactly with receive frequency " + MHz(plan.rx) +
+                             ": stored as " + MHz(readBack));
+        texts.txFrequency = FormatFrequency(readBack);
+        EncodeChannel(record, texts);
+    }
+    WriteChannel(image, plan.location, record);
+    if (readBack < limits.lower || readBack > limits.upper) {
+        plan.notes.push_back("transmit frequency " + MHz(readBack) + " is outside " +
+                             LimitsText(limits) + "; stored as given");
+    }
+}
+
+std::optional<std::array<std::optional<std::size_t>, kColumnCount>> HeaderPositions(
+    const CsvRow& header) {
+    std::array<std::optional<std::size_t>, kColumnCount> positions;
+    for (std::size_t i = 0; i < header.fields.size(); ++i) {
+        const std::string name = LowerTrimmed(header.fields[i]);
+        for (std::size_t c = 0; c < kColumnCount; ++c) {
+            if (name == kColumnNames[c] && !positions[c]) {
+                positions[c] = i;
+            }
+        }
+    }
+    if (!positions[kLocation] || !positions[kFrequency]) {
+        return std::nullopt;
+    }
+    return positions;
+}
+
+bool AllFieldsBlank(const CsvRow& row) {
+    return std::all_of(row.fields.begin(), row.fields.end(),
+                       [](const std::string& field) { return Trim(field).empty(); });
+}
+
+// The tone columns of an exported row: Tone, rToneFreq, cToneFreq, DtcsCode,
+// DtcsPolarity, RxDtcsCode and CrossMode.
+std::array<std::string, 7> ToneColumns(int txTone, int rxTone) {
+    auto kind = [](int tone) { return tone == 0 ? "" : tone < kFirstDcsNormal ? "Tone" : "DTCS"; };
+    auto code = [](int tone) { return std::string(ToneText(tone).substr(1, 3)); };
+    auto polarity = [](int tone) { return tone >= kFirstDcsInverted ? 'R' : 'N'; };
+    const std::string_view txKind = kind(txTone);
+    const std::string_view rxKind = kind(rxTone);
+
+    std::string mode = "Cross";
+    std::string rTone(kSpareCtcss);
+    std::string cTone(kSpareCtcss);
+    std::string dtcs(kSpareDcs);
+    std::string rxDtcs(kSpareDcs);
+    std::string polarities = "NN";
+    std::string cross(kSpareCrossMode);
+    if (txKind == "Tone") {
+        rTone = ToneText(txTone);
+    } else if (txKind == "DTCS") {
+        dtcs = code(txTone);
+        polarities[0] = polarity(txTone);
+    }
+    if (rxKind == "Tone") {
+        cTone = ToneText(rxTone);
+    } else if (rxKind == "DTCS") {
+        rxDtcs = code(rxTone);
+        polarities[1] = polarity(rxTone);
+    }
+
+    if (txTone == 0 && rxTone == 0) {
+        mode = "";
+    } else if (txKind == "Tone" && rxTone == 0) {
+        mode = "Tone";
+    } else if (txKind == "Tone" && txTone == rxTone) {
+        mode = "TSQL";
+    } else if (txKind == "DTCS" && rxKind == "DTCS" && dtcs == rxDtcs) {
+        mode = "DTCS";
+    } else {
+        cross = std::string(txKind) + "->" + std::string(rxKind);
+        if (txKind.empty()) {
+            dtcs = rxDtcs;  // readers without RxDtcsCode take the code from DtcsCode
+        }
+    }
+    return {mode, rTone, cTone, dtcs, polarities, rxDtcs, cross};
+}
+
+}  // namespace
+
+std::string ExportChannelCsv(const Image& image, const FrequencyLimits& limits) {
+    std::string csv(kChannelCsvHeader);
+    csv += "\r\n";
+    for (int n = 1; n <= region::kChannelCount; ++n) {
+        const ChannelRecord record = ReadChannel(image, n);
+        if (!IsChannelInUse(record, limits)) {
+            continue;
+        }
+        const std::uint32_t rx = SnapFrequency(RecordRxFrequency(record));
+        const std::uint32_t tx = RecordTxFrequency(record);
+        std::string duplex;
+        std::uint32_t offset = 0;
+        if (tx > rx) {
+            duplex = "+";
+            offset = tx - rx;
+        } else if (tx < rx) {
+            duplex = "-";
+            offset = rx - tx;
+        }
+        const auto tones = ToneColumns(RecordTxToneIndex(record), RecordRxToneIndex(record));
+        const Byte flags = record[record::kFlags];
+        csv += CsvLine({std::to_string(n),
+                        RecordName(record),
+                        FormatFrequency(rx) + "0",
+                        duplex,
+                        FormatFrequency(offset) + "0",
+                        tones[0],
+                        tones[1],
+                        tones[2],
+                        tones[3],
+                        tones[4],
+                        tones[5],
+                        tones[6],
+                        (flags & record::kBandwidthMask) ? "FM" : "NFM",
+                        rx % 500 == 0 ? "5.00" : "6.25",
+                        "",
+                        std::string((flags & record::kPowerMask) ? kHighPowerText : kLowPowerText),
+                        "",
+                        "",
+                        "",
+                        "",
+                        ""});
+    }
+    return csv;
+}
+
+Result ImportChannelCsv(std::string_view csv, ImportScope scope, const FrequencyLimits& limits,
+                        Image& image, ChannelImportReport& report) {
+    report = {};
+    if (csv.starts_with("\xFF\xFE") || csv.starts_with("\xFE\xFF")) {
+        return Result::Failure("The file is in UTF-16. Save it as UTF-8 and import it again.");
+    }
+    const std::vector<CsvRow> rows = ParseCsv(csv);
+    if (rows.empty()) {
+        return Result::Failure("The file holds no channel list.");
+    }
+    const auto positions = HeaderPositions(rows.front());
+    if (!positions) {
+        return Result::Failure(
+            "The file is not a channel list: its first line names no Location and Frequency "
+            "columns.",
+            "first line " + std::to_string(rows.front().line));
+    }
+
+    Image work = image;
+    std::map<int, int> firstLineOf;
+    std::array<bool, region::kChannelCount + 1> imported{};
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const CsvRow& row = rows[r];
+        if (AllFieldsBlank(row)) {
+            continue;
+        }
+        ++report.rows;
+        const RowFields fields(*positions, row);
+        RowPlan plan;
+        if (row.unterminatedQuote) {
+            plan.skip.push_back("a quoted field is not closed before the end of the file");
+        } else {
+            PlanLocation(fields, row.line, firstLineOf, plan);
+            PlanFrequencies(fields, limits, plan);
+            PlanTones(fields, plan);
+            PlanMode(fields, plan);
+        }
+        if (plan.skip.empty()) {
+            PlanPower(fields, plan);
+            PlanName(fields, plan);
+            StorePlan(plan, limits, work);
+            imported[static_cast<std::size_t>(plan.location)] = true;
+            ++report.imported;
+        } else {
+            ++report.skipped;
+        }
+        if (!plan.skip.empty() || !plan.notes.empty()) {
+            const bool skipped = !plan.skip.empty();
+            report.issues.push_back(
+                {row.line, plan.location, skipped, skipped ? plan.skip : plan.notes});
+        }
+    }
+
+    if (scope == ImportScope::ReplaceAll) {
+        for (int n = 1; n <= region::kChannelCount; ++n) {
+            if (imported[static_cast<std::size_t>(n)]) {
+                continue;
+            }
+            if (IsChannelInUse(ReadChannel(work, n), limits)) {
+                ++report.cleared;
+            }
+            WriteChannelDefaults(work, n, std::nullopt);
+        }
+    }
+    image = work;
+    return Result::Success();
+}
+
+std::vector<std::string> ImportReportLines(const ChannelImportReport& report) {
+    std::vector<std::string> lines;
+    for (const ImportIssue& issue : report.issues) {
+        std::string line = "line " + std::to_string(issue.line);
+        if (issue.location > 0) {
+            line += ", channel " + std::to_string(issue.location);
+        }
+        line += issue.skipped ? ": skipped: " : ": imported: ";
+        for (std::size_t i = 0; i < issue.reasons.size(); ++i) {
+            line += (i > 0 ? "; " : "") + issue.reasons[i];
+        }
+        lines.push_back(std::move(line));
+    }
+    std::string summary = std::to_string(report.rows) + (report.rows == 1 ? " row: " : " rows: ") +
+                          std::to_string(report.imported) + " imported, " +
+                          std::to_string(report.skipped) + " skipped";
+    if (report.cleared > 0) {
+        summary += ", " + std::to_string(report.cleared) + " other channels cleared";
+    }
+    lines.push_back(std::move(summary));
+    return lines;
+}
+
+Result ReadChannelCsvFile(const std::filesystem::path& file, std::string& text) {
+    const FileStart start = ReadFileStart(file, kChannelCsvSizeLimit + 1);
+    if (!start.opened || start.error != 0) {
+        return Result::Failure(SystemErrorText(start.error), "reading " + file.string());
+    }
+    if (start.bytes.size() > kChannelCsvSizeLimit) {
+        return Result::Failure("The file is too large for a channel list.",
+                               "reading " + file.string());
+    }
+    text.assign(start.bytes.begin(), start.bytes.end());
+    return Result::Success();
+}
+
+Result WriteChannelCsvFile(const std::filesystem::path& file, const Image& image,
+                           const FrequencyLimits& limits) {
+    const std::string csv = ExportChannelCsv(image, limits);
+    const auto* first = reinterpret_cast<const Byte*>(csv.data());
+    return WriteFileAtomically(file, std::span<const Byte>(first, csv.size()));
+}
+
+}  // namespace ht57

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/Image.h"
+#include "model/Result.h"
+
+namespace ht57 {
+
+// The channel list layout other radio programs exchange. Export writes this
+// header; import matches columns by name, so the older 17-column form and a
+// bare "Location,Frequency" file read as well.
+inline constexpr std::string_view kChannelCsvHeader =
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE";
+
+// A Power column at or above this many tenths of a watt means High; export
+// writes High as 5.0W and Low as 1.0W.
+inline constexpr int kHighPowerTenthsOfWatt = 20;
+
+// Larger files are refused rather than read into memory.
+inline constexpr std::size_t kChannelCsvSizeLimit = 16 * 1024 * 1024;
+
+enum class ImportScope {
+    NamedChannels,  // channels the file does not name keep their records
+    ReplaceAll,     // channels no imported row fills are cleared
+};
+
+// A row that was skipped, or imported with a change or something worth a note.
+struct ImportIssue {
+    int line = 0;
+    int location = 0;  // 0 when the row names no usable channel
+    bool skipped = false;
+    std::vector<std::string> reasons;
+};
+
+struct ChannelImportReport {
+    int rows = 0;      // data rows read (blank and comment lines not counted)
+    int imported = 0;  // rows stored into a channel
+    int skipped = 0;
+    int cleared = 0;  // channels cleared by ReplaceAll
+    std::vector<ImportIssue> issues;
+};
+
+// One CSV row per channel in use under `limits`, after the header, CRLF line
+// ends. Busy lock has no column and is not written.
+std::string ExportChannelCsv(const Image& image, const FrequencyLimits& limits);
+
+// Stores the rows of a channel CSV into the image as the channel grid would
+// store them: frequencies snapped to the raster, tones from the tone list,
+// names cut to five name characters. A row whose receive frequency lies
+// outside `limits`, or whose meaning the radio cannot hold, is skipped; every
+// skipped or changed row is listed in `report`. Busy lock keeps the channel's
+// own setting when it is in use, else the new-channel default, so exporting
+// and importing onto the same image leaves it as it was. Fails, changing
+// nothing, when the text is no channel list (no Location or Frequency column).
+Result ImportChannelCsv(std::string_view csv, ImportScope scope, const FrequencyLimits& limits,
+                        Image& image, ChannelImportReport& report);
+
+// The report as a person reads it: one line per issue, then a summary line.
+std::vector<std::string> ImportReportLines(const ChannelImportReport& report);
+
+Result ReadChannelCsvFile(const std::filesystem::path& file, std::string& text);
+Result WriteChannelCsvFile(const std::filesystem::path& file, const Image& image,
+                           const FrequencyLimits& limits);
+
+}  // namespace ht57
