@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+#include "ImageBuilders.h"
+#include "model/ChannelTable.h"
+#include "model/ImageDiff.h"
+#include "model/RadioData.h"
+
+namespace ht57 {
+namespace {
+
+using test::kVhfLimits;
+
+// A VHF data set with two channels and settings that decode to list entries.
+RadioData Base() {
+    RadioData data;
+    data.image = test::ErasedImage();
+    data.image[region::kStatusByte] = 0x00;
+    data.image[0xFC2] = 3;  // squelch
+    test::PutChannel(data.image, 1, 14652000);
+    test::PutChannel(data.image, 2, 14500000);
+    return data;
+}
+
+struct Expected {
+    std::vector<int> channels;
+    std::vector<std::string> settings;  // "name: before -> after"
+    std::vector<std::string> bytes;     // "area @offset"
+};
+
+Expected Summary(const DataDifferences& d) {
+    Expected e;
+    for (const auto& c : d.channels) {
+        e.channels.push_back(c.channel);
+    }
+    for (const auto& s : d.settings) {
+        e.settings.push_back(s.name + ": " + s.before + " -> " + s.after);
+    }
+    for (const auto& b : d.bytes) {
+        char offset[16];
+        std::snprintf(offset, sizeof offset, "%03zX", b.offset);
+        e.bytes.push_back(b.area + " @" + offset + " x" + std::to_string(b.before.size()));
+    }
+    return e;
+}
+
+TEST(DiffDataSets, ShowsFieldsByNameAndOnlyTheRestAsBytes) {
+    const struct {
+        const char* what;
+        std::function<void(RadioData&)> change;
+        Expected expected;
+    } cases[] = {
+        {"nothing", [](RadioData&) {}, {}},
+        {"receive frequency",
+         [](RadioData& d) {
+             EncodeChannelAt({"146.54000", "146.52000", "Off", "Off", "Off", "High", "Wide", ""},
+                             d.image, 1);
+         },
+         {{1}, {}, {}}},
+        {"channel started",
+         [](RadioData& d) { test::PutChannel(d.image, 9, 14400000); },
+         {{9}, {}, {}}},
+        {"unused channel's bytes",
+         [](RadioData& d) { d.image[ChannelOffset(5) + 3] = 0x00; },
+         {{}, {}, {"channel 5 @053 x1"}}},
+        {"busy lock code 0 and 3 both show Off",
+         [](RadioData& d) { d.image[ChannelOffset(2) + record::kFlags] &= 0xF3; },
+         {{}, {}, {"channel 2 @02A x1"}}},
+        {"name and a byte past its end",
+         [](RadioData& d) {
+             d.image[ChannelOffset(1) + 11] = 12;  // "A"
+             d.image[ChannelOffset(1) + 13] = 13;  // after the 0xFF that ends the name
+         },
+         {{1}, {}, {}}},
+        {"squelch", [](RadioData& d) { d.image[0xFC2] = 5; }, {{}, {"Squelch Level: 3 -> 5"}, {}}},
+        {"squelch beyond the list and a spare bit of the same block",
+         [](RadioData& d) {
+             d.image[0xFC2] = 0x33;
+             d.image[0xFB0] = 0x12;
+         },
+         {{}, {"Squelch Level: 3 -> (none)"}, {"settings block @FB0 x1"}}},
+        {"FM preset",
+         [](RadioData& d) { d.image[region::kFm + 2] = 10; },
+         {{}, {"FM channel 2: (none) -> 88.0"}, {}}},
+        {"no field, split into runs of 16",
+         [](RadioData& d) { std::fill_n(d.image.begin() + 0x900, 20, Byte{0}); },
+         {{}, {}, {"no field @900 x16", "no field @910 x4"}}},
+        {"calibration",
+         [](RadioData& d) { d.image[0xFF3] = 0; },
+         {{}, {}, {"power calibration @FF3 x1"}}},
+        {"header block",
+         [](RadioData& d) { d.header[20] = 7; },
+         {{}, {}, {"header block @014 x1"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const RadioData before = Base();
+        RadioData after = before;
+        c.change(after);
+        const DataDifferences differences = DiffDataSets(before, after);
+        const Expected actual = Summary(differences);
+        EXPECT_EQ(actual.channels, c.expected.channels);
+        EXPECT_EQ(actual.settings, c.expected.settings);
+        EXPECT_EQ(actual.bytes, c.expected.bytes);
+        EXPECT_EQ(differences.Empty(),
+                  before.image == after.image && before.header == after.header);
+    }
+}
+
+TEST(DiffDataSets, ChannelTextsAreTheGridsOnEachSide) {
+    const RadioData before = Base();
+    RadioData after = before;
+    EncodeChannelAt({"146.52000", "147.12000", "D023I", "100.0", "Off", "Low", "Narrow", "AB"},
+                    after.image, 1);
+    WriteChannelDefaults(after.image, 2, std::nullopt);
+    const DataDifferences d = DiffDataSets(before, after);
+    ASSERT_EQ(d.channels.size(), 2u);
+    EXPECT_EQ(d.channels[0].before, DecodeChannelAt(before.image, 1, kVhfLimits));
+    EXPECT_EQ(d.channels[0].after, (ChannelTexts{"146.52000", "147.12000", "D023I", "100.0", "Off",
+                                                 "Low", "Narrow", "AB"}));
+    EXPECT_EQ(d.channels[1].after, ChannelTexts{});
+    EXPECT_TRUE(d.bytes.empty());
+}
+
+// Whatever bits change, the difference is never silent.
+TEST(DiffDataSets, NoChangedBitGoesUnreported) {
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<std::size_t> offset(0, kImageSize - 1);
+    std::uniform_int_distribution<int> bit(0, 7);
+    for (int round = 0; round < 2000; ++round) {
+        RadioData before = Base();
+        before.image = round % 2 ? test::RandomImage(rng) : before.image;
+        RadioData after = before;
+        const std::size_t at = offset(rng);
+        after.image[at] ^= static_cast<Byte>(1 << bit(rng));
+        const DataDifferences d = DiffDataSets(before, after);
+        ASSERT_FALSE(d.Empty()) << "offset " << at;
+        for (const ByteChange& change : d.bytes) {
+            EXPECT_NE(change.before, change.after);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ht57
