@@ -17,6 +17,7 @@
 
 #include "link/ui/CPowerAdjustDlg.h"
 #include "support/SimulatorProcess.h"
+#include "support/TraceSearch.h"
 
 using ht57::Byte;
 using ht57::CPowerAdjustDlg;
@@ -25,6 +26,7 @@ using ht57::PortSettings;
 using ht57::RadioData;
 using ht57::test::SimulatorProcess;
 using ht57::test::SimulatorSetup;
+using ht57::test::CountOf;
 using Bytes = std::vector<Byte>;
 using Block = std::array<Byte, 16>;
 
@@ -56,15 +58,6 @@ Block BlockAt(const Image& image) {
     return block;
 }
 
-int CountOf(const Bytes& haystack, const Bytes& needle) {
-    int count = 0;
-    for (auto it = haystack.begin();
-         (it = std::search(it, haystack.end(), needle.begin(), needle.end())) != haystack.end();
-         ++it) {
-        ++count;
-    }
-    return count;
-}
 
 // The session as the radio received it: the handshakes, then the opening
 // calibration frame followed by 0x06, then one frame per adjustment, then

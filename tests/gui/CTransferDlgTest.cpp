@@ -12,6 +12,7 @@
 
 #include "link/ui/CTransferDlg.h"
 #include "support/SimulatorProcess.h"
+#include "support/TraceSearch.h"
 
 using ht57::Byte;
 using ht57::CTransferDlg;
@@ -22,6 +23,7 @@ using ht57::RadioData;
 using ht57::TransferKind;
 using ht57::test::SimulatorProcess;
 using ht57::test::SimulatorSetup;
+using ht57::test::CountOf;
 using Bytes = std::vector<Byte>;
 
 namespace {
@@ -38,15 +40,6 @@ Image Pattern(Byte seed) {
 const Bytes kHandshake{'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x02};
 const Bytes kWriteAbort{'E', 'N', 'D', 'W'};
 
-int CountOf(const Bytes& haystack, const Bytes& needle) {
-    int count = 0;
-    for (auto it = haystack.begin();
-         (it = std::search(it, haystack.end(), needle.begin(), needle.end())) != haystack.end();
-         ++it) {
-        ++count;
-    }
-    return count;
-}
 
 bool EndsWith(const Bytes& bytes, const Bytes& tail) {
     return bytes.size() >= tail.size() && std::equal(tail.rbegin(), tail.rend(), bytes.rbegin());

@@ -10,6 +10,7 @@
 #include "link/CloneSession.h"
 #include "link/SerialPortLink.h"
 #include "support/SimulatorProcess.h"
+#include "support/TraceSearch.h"
 
 namespace ht57::test {
 
@@ -40,15 +41,6 @@ inline Bytes HandshakeBytes() {
     return Bytes(wire::kHandshake.begin(), wire::kHandshake.end());
 }
 
-inline int CountOf(const Bytes& haystack, const Bytes& needle) {
-    int count = 0;
-    for (auto it = haystack.begin();
-         (it = std::search(it, haystack.end(), needle.begin(), needle.end())) != haystack.end();
-         ++it) {
-        ++count;
-    }
-    return count;
-}
 
 inline bool EndsWith(const Bytes& bytes, const Bytes& tail) {
     return bytes.size() >= tail.size() && std::equal(tail.rbegin(), tail.rend(), bytes.rbegin());
