@@ -656,6 +656,11 @@ Result ImportChannelCsv(std::string_view csv, ImportScope scope, const Frequency
         }
     }
 
+    if (scope == ImportScope::ReplaceAll && report.imported == 0) {
+        // A file for the other band, say: clearing every channel for it would
+        // leave nothing, so nothing is changed.
+        return Result::Failure("No row of the file could be stored, so no channel was cleared.");
+    }
     if (scope == ImportScope::ReplaceAll) {
         for (int n = 1; n <= region::kChannelCount; ++n) {
             if (imported[static_cast<std::size_t>(n)]) {

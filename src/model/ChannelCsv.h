@@ -57,7 +57,9 @@ std::string ExportChannelCsv(const Image& image, const FrequencyLimits& limits);
 // skipped or changed row is listed in `report`. Busy lock keeps the channel's
 // own setting when it is in use, else the new-channel default, so exporting
 // and importing onto the same image leaves it as it was. Fails, changing
-// nothing, when the text is no channel list (no Location or Frequency column).
+// nothing, when the text is no channel list (no Location or Frequency column),
+// or when ReplaceAll would clear every channel because no row could be stored
+// (the report then says why).
 Result ImportChannelCsv(std::string_view csv, ImportScope scope, const FrequencyLimits& limits,
                         Image& image, ChannelImportReport& report);
 

@@ -410,6 +410,19 @@ TEST(ImportChannelCsv, BusyLockAndUnnamedChannelsStayUnlessEverythingIsReplaced)
               "3 rows: 2 imported, 1 skipped, 2 other channels cleared");
 }
 
+TEST(ImportChannelCsv, ReplaceAllWithNothingToStoreClearsNothing) {
+    Image image = test::ErasedImage();
+    test::PutChannel(image, 1, 14500000);
+    const Image before = image;
+    ChannelImportReport report;
+    const Result result = ImportChannelCsv(File({{.location = "1", .frequency = "440.0"}}),
+                                           ImportScope::ReplaceAll, kVhfLimits, image, report);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(image, before);
+    EXPECT_EQ(report.skipped, 1);
+    EXPECT_EQ(report.cleared, 0);
+}
+
 TEST(ImportChannelCsv, TenThousandRowsKeepTheFirstRowOfEachChannel) {
     std::vector<Row> rows;
     for (int i = 0; i < 10'000; ++i) {

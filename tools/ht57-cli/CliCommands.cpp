@@ -5,12 +5,16 @@
 #include <atomic>
 #include <cstdio>
 
+#include "DiffText.h"
 #include "ProgressBar.h"
 #include "link/CloneSession.h"
 #include "link/SerialPortLink.h"
+#include "model/Backup.h"
+#include "model/ChannelCsv.h"
 #include "model/ChannelListing.h"
 #include "model/Config.h"
 #include "model/DataFile.h"
+#include "model/ImageDiff.h"
 #include "model/IniFile.h"
 #include "model/RadioData.h"
 
@@ -130,7 +134,7 @@ Installation LoadInstallation(const std::filesystem::path& folder) {
     CIniFile ini(folder);
     ini.SetFileName(kIniFileName);
     const StartupConfig config = ReadStartupConfig(ini.ReadContents(), folder);
-    return {folder, PortSettings{config.portName, config.baudRate}};
+    return {folder, PortSettings{config.portName, config.baudRate}, config.modelName};
 }
 
 int RunRead(const CliOptions& options, const Installation& installation) {
@@ -146,6 +150,19 @@ int RunRead(const CliOptions& options, const Installation& installation) {
     }
     if (Result written = WriteDataFile(options.file, data, SignatureStamp::Stamp); !written) {
         return Fail(written);
+    }
+    if (options.backupFolder) {
+        // The same bytes as the file; a backup that cannot be written is
+        // reported but does not undo a good Read.
+        const auto bytes = DataFileBytes(data, SignatureStamp::Stamp);
+        const BackupOutcome backup =
+            WriteBackup(*options.backupFolder, installation.model, CurrentLocalTime(), bytes);
+        if (!backup.result) {
+            std::fprintf(stderr, "The backup was not written: %s\n", backup.result.message.c_str());
+            if (!backup.result.detail.empty()) {
+                std::fprintf(stderr, "(%s)\n", backup.result.detail.c_str());
+            }
+        }
     }
     return kExitSuccess;
 }
@@ -173,6 +190,69 @@ int RunList(const CliOptions& options, const Installation& installation) {
         return kExitFailure;
     }
     return kExitSuccess;
+}
+
+int RunExport(const CliOptions& options, const Installation& installation) {
+    RadioData data;
+    if (Result opened = OpenLikeTheProgram(options.file, installation, data); !opened) {
+        return Fail(opened);
+    }
+    if (Result written = WriteChannelCsvFile(options.output, data.image, data.limits); !written) {
+        return Fail(written);
+    }
+    return kExitSuccess;
+}
+
+int RunImport(const CliOptions& options, const Installation& installation) {
+    RadioData data;
+    if (Result opened = OpenLikeTheProgram(options.file, installation, data); !opened) {
+        return Fail(opened);
+    }
+    std::string csv;
+    if (Result read = ReadChannelCsvFile(options.csv, csv); !read) {
+        return Fail(read);
+    }
+    ChannelImportReport report;
+    const ImportScope scope =
+        options.replaceAll ? ImportScope::ReplaceAll : ImportScope::NamedChannels;
+    Result imported = ImportChannelCsv(csv, scope, data.limits, data.image, report);
+    if (report.rows > 0) {
+        for (const std::string& line : ImportReportLines(report)) {
+            std::fprintf(stderr, "%s\n", line.c_str());
+        }
+    }
+    if (!imported) {
+        imported.detail = options.csv;
+        return Fail(imported);
+    }
+    // As the program's Save As would write it.
+    data.Normalise();
+    if (Result written = WriteDataFile(options.output, data, SignatureStamp::Stamp); !written) {
+        return Fail(written);
+    }
+    return report.skipped > 0 ? kExitFailure : kExitSuccess;
+}
+
+int RunDiff(const CliOptions& options) {
+    constexpr int kExitTrouble = 2;
+    RadioData before;
+    RadioData after;
+    for (auto [file, data] :
+         {std::pair{&options.file, &before}, std::pair{&options.other, &after}}) {
+        if (Result read = ReadDataFile(*file, *data); !read) {
+            Fail(read);
+            return kExitTrouble;
+        }
+    }
+    const DataDifferences differences = DiffDataSets(before, after);
+    for (const std::string& line : DiffLines(differences)) {
+        std::fputs(line.c_str(), stdout);
+        std::fputc('\n', stdout);
+    }
+    if (std::fflush(stdout) != 0) {
+        return kExitTrouble;
+    }
+    return differences.Empty() ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace ht57::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "CliOptions.h"
 #include "link/SerialLink.h"
@@ -17,6 +18,7 @@ inline constexpr int kExitInterrupted = 130;
 struct Installation {
     std::filesystem::path folder;
     PortSettings port;  // [Setup] COM and BaudRate
+    std::string model;  // [Setup] Model, which names backups
 };
 
 Installation LoadInstallation(const std::filesystem::path& folder);
@@ -26,5 +28,10 @@ Installation LoadInstallation(const std::filesystem::path& folder);
 int RunRead(const CliOptions& options, const Installation& installation);
 int RunWrite(const CliOptions& options, const Installation& installation);
 int RunList(const CliOptions& options, const Installation& installation);
+int RunExport(const CliOptions& options, const Installation& installation);
+int RunImport(const CliOptions& options, const Installation& installation);
+// Exit 0 when the files hold the same bytes, 1 when they differ, 2 when one
+// cannot be read, as diff does.
+int RunDiff(const CliOptions& options);
 
 }  // namespace ht57::cli

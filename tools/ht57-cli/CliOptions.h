@@ -6,7 +6,7 @@
 
 namespace ht57::cli {
 
-enum class Command { Read, Write, List, Help };
+enum class Command { Read, Write, List, Export, Import, Diff, Help };
 
 // A parsed command line. Port and baud rate are only present when given;
 // Program.ini beside the executable supplies them otherwise.
@@ -14,7 +14,12 @@ struct CliOptions {
     Command command = Command::Help;
     std::optional<std::string> port;
     std::optional<int> baud;
-    std::string file;  // the output of read, the input of write and list
+    std::string file;         // the output of read; the (first) data file of the others
+    std::string csv;          // the channel list import reads
+    std::string output;       // -o of export and import
+    std::string other;        // the second data file of diff
+    bool replaceAll = false;  // import: clear channels the list does not fill
+    std::optional<std::string> backupFolder;  // read: also keep a dated copy there
 };
 
 // Parses everything after the program name. A usage error returns nothing

@@ -1,4 +1,5 @@
-// ht57-cli: Read, Write and the channel listing without the window.
+// ht57-cli: Read, Write, the channel listing, channel CSV files and data
+// file comparison without the window.
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -32,6 +33,12 @@ int main(int argc, char** argv) {
             return RunWrite(*options, installation);
         case Command::List:
             return RunList(*options, installation);
+        case Command::Export:
+            return RunExport(*options, installation);
+        case Command::Import:
+            return RunImport(*options, installation);
+        case Command::Diff:
+            return RunDiff(*options);
         case Command::Help:
             break;
     }
