@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Remakes the program's pictures in res/ from ImageMagick drawing commands:
 #   logo.ico        window icon of the editing frames (16, 32 and 48 pixels)
+#   ht57.png        256-pixel icon of the installed program's desktop entry
 #   Background.bmp  64x64 tile for the main window's client area (24-bit)
 #   tree.png        navigation tree images, a strip of 16x16 cells with an
 #                   alpha channel: 0 = item, 16 = expanded, 17 = collapsed;
@@ -42,6 +43,9 @@ for s in 32 48; do
     radio "$s" "$work/logo-$s.png"
 done
 convert "$work/logo-16.png" "$work/logo-32.png" "$work/logo-48.png" logo.ico
+# The same radio, large, for the desktop entry and the software centres.
+radio 256 "$work/ht57.png"
+convert "$work/ht57.png" -depth 8 "${png_opts[@]}" ht57.png
 
 # --- Background.bmp: a quiet diagonal weave that tiles seamlessly ----------
 convert -size 64x64 xc:'#e8ecf0' \

@@ -75,7 +75,7 @@ PortSettings ChosenPort(const CliOptions& options, const Installation& installat
 // image and, through New's steps, the default data normalised. A default.dat
 // of the wrong size stops the program at start-up and stops the tool too.
 Result StartLikeTheProgram(const Installation& installation, RadioData& data) {
-    const auto defaultFile = installation.folder / kDefaultDataFileName;
+    const auto& defaultFile = installation.defaultDataFile;
     if (Result reference = LoadReferenceImage(defaultFile, data.reference); !reference) {
         return reference;
     }
@@ -130,11 +130,12 @@ int RunSession(const CliOptions& options, const Installation& installation, Imag
 
 }  // namespace
 
-Installation LoadInstallation(const std::filesystem::path& folder) {
-    CIniFile ini(folder);
+Installation LoadInstallation(const ProgramFolders& folders) {
+    CIniFile ini(folders.configFolder);
     ini.SetFileName(kIniFileName);
-    const StartupConfig config = ReadStartupConfig(ini.ReadContents(), folder);
-    return {folder, PortSettings{config.portName, config.baudRate}, config.modelName};
+    const StartupConfig config = ReadStartupConfig(ini.ReadContents(), folders.configFolder);
+    return {folders.defaultDataFile, PortSettings{config.portName, config.baudRate},
+            config.modelName};
 }
 
 int RunRead(const CliOptions& options, const Installation& installation) {

@@ -5,6 +5,7 @@
 
 #include "CliOptions.h"
 #include "link/SerialLink.h"
+#include "model/ProgramFolders.h"
 
 namespace ht57::cli {
 
@@ -13,15 +14,15 @@ inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitInterrupted = 130;
 
-// The program folder the tool belongs to: default.dat and Program.ini are
-// taken from there, as the program does.
+// The program's files as the program itself finds them: beside the tool for
+// a portable copy, in the user's folders and the templates when installed.
 struct Installation {
-    std::filesystem::path folder;
+    std::filesystem::path defaultDataFile;
     PortSettings port;  // [Setup] COM and BaudRate
     std::string model;  // [Setup] Model, which names backups
 };
 
-Installation LoadInstallation(const std::filesystem::path& folder);
+Installation LoadInstallation(const ProgramFolders& folders);
 
 // Each returns the process exit code; failures are reported on stderr in
 // the program's own words.

@@ -2,12 +2,15 @@
 // file comparison without the window.
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "CliCommands.h"
 #include "CliOptions.h"
+#include "model/Config.h"
 
 int main(int argc, char** argv) {
     using namespace ht57::cli;
@@ -24,8 +27,21 @@ int main(int argc, char** argv) {
     // The serial line needs a QCoreApplication, and it tells where the
     // program folder is.
     QCoreApplication app(argc, argv);
-    const Installation installation =
-        LoadInstallation(QCoreApplication::applicationDirPath().toStdString());
+    const auto userFolder = [](QStandardPaths::StandardLocation location) {
+        return std::filesystem::path(QStandardPaths::writableLocation(location).toStdString()) /
+               "ht57";
+    };
+    const ht57::ProgramFolders folders =
+        ht57::ChooseProgramFolders(QCoreApplication::applicationDirPath().toStdString(),
+                                   userFolder(QStandardPaths::GenericConfigLocation),
+                                   userFolder(QStandardPaths::GenericDataLocation));
+    // The tool reads Program.ini but never writes it; an installed program's
+    // first start seeds it, and until then the template is read as it stands.
+    ht57::ProgramFolders readable = folders;
+    if (folders.installed && !std::filesystem::exists(folders.configFolder / ht57::kIniFileName)) {
+        readable.configFolder = folders.iniTemplate.parent_path();
+    }
+    const Installation installation = LoadInstallation(readable);
     switch (options->command) {
         case Command::Read:
             return RunRead(*options, installation);
