@@ -6,7 +6,11 @@
 
 int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
-    ht57::Application app(ht57::ExecutableFolder());
+    const ht57::ProgramFolders folders = ht57::FindProgramFolders();
+    // Without its own Program.ini an installed program still starts, on the
+    // defaults of a missing file.
+    (void)ht57::SeedProgramFolders(folders);
+    ht57::Application app(folders);
     std::unique_ptr<ht57::CMainFrame> frame = ht57::StartProgram(app);
     if (!frame) {
         return 1;

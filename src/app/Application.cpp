@@ -2,17 +2,41 @@
 
 #include <system_error>
 
+#include "model/Backup.h"
 #include "model/DataFile.h"
 
 namespace ht57 {
 
+namespace {
+
+ProgramFolders Portable(const std::filesystem::path& programFolder) {
+    ProgramFolders folders;
+    folders.configFolder = programFolder;
+    folders.resourceFolder = programFolder;
+    folders.dataFolder = programFolder / kDataFolderName;
+    folders.backupFolder = folders.dataFolder / kBackupFolderName;
+    folders.defaultDataFile = programFolder / kDefaultDataFileName;
+    return folders;
+}
+
+}  // namespace
+
 Application::Application(std::filesystem::path programFolder)
-    : ini_(programFolder), config_(ReadStartupConfig({}, programFolder)) {
+    : Application(Portable(programFolder)) {}
+
+Application::Application(const ProgramFolders& folders)
+    : folders_(folders),
+      ini_(folders.configFolder),
+      config_(ReadStartupConfig({}, folders.configFolder)) {
     ini_.SetFileName(kIniFileName);
+    config_.dataFolder = folders_.dataFolder;
+    config_.defaultDataFile = folders_.defaultDataFile;
 }
 
 Result Application::InitInstance() {
     config_ = ReadStartupConfig(ini_.ReadContents(), config_.programFolder);
+    config_.dataFolder = folders_.dataFolder;
+    config_.defaultDataFile = folders_.defaultDataFile;
     port_.name = config_.portName;
     port_.baudRate = config_.baudRate;
 
@@ -20,7 +44,8 @@ Result Application::InitInstance() {
     // then start wherever the system puts them.
     std::error_code ignored;
     if (!std::filesystem::exists(config_.dataFolder, ignored)) {
-        std::filesystem::create_directory(config_.dataFolder, ignored);
+        // An installed program's user data folder may not exist yet either.
+        std::filesystem::create_directories(config_.dataFolder, ignored);
     }
 
     return LoadReferenceImage(config_.defaultDataFile, data_.reference);

@@ -6,6 +6,7 @@
 #include "link/SerialLink.h"
 #include "model/Config.h"
 #include "model/IniFile.h"
+#include "model/ProgramFolders.h"
 #include "model/RadioData.h"
 #include "model/Result.h"
 
@@ -20,7 +21,11 @@ inline constexpr const char* kProgramTitle = "Program";
 // on a folder of their choosing.
 class Application {
 public:
+    // A portable program: everything lives in `programFolder`.
     explicit Application(std::filesystem::path programFolder);
+    // Program.ini, the data folder, the templates and the pictures where
+    // `folders` says (an installed program keeps them apart).
+    explicit Application(const ProgramFolders& folders);
 
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -41,6 +46,10 @@ public:
     const std::filesystem::path& ProgramFolder() const { return config_.programFolder; }
     const std::filesystem::path& DataFolder() const { return config_.dataFolder; }
     std::filesystem::path DefaultDataFile() const { return config_.defaultDataFile; }
+    // Background.bmp and logo.ico.
+    const std::filesystem::path& ResourceFolder() const { return folders_.resourceFolder; }
+    // Where each successful Read leaves a copy of what it read.
+    const std::filesystem::path& BackupFolder() const { return folders_.backupFolder; }
 
     // [Setup] Model as the file now says, `defaultValue` when absent: several
     // places read it afresh, each with its own default.
@@ -49,6 +58,7 @@ public:
     CIniFile& Ini() { return ini_; }
 
 private:
+    ProgramFolders folders_;
     CIniFile ini_;
     StartupConfig config_;
     PortSettings port_;

@@ -16,6 +16,7 @@
 #include "frame/CMyChildFrame.h"
 #include "frame/CommandIds.h"
 #include "frame/NavigationTree.h"
+#include "frame/ReadBackup.h"
 #include "frame/ViewKindTable.h"
 #include "link/ui/CPortDlg.h"
 #include "link/ui/CTransferDlg.h"
@@ -48,7 +49,7 @@ CMainFrame::CMainFrame(Application& app, ViewRegistry views, CommandRegistry com
     CreateStatusBar();
 
     mdi_ = new CMdiClient(this);
-    mdi_->SetBitmap(app_.ProgramFolder() / "Background.bmp");
+    mdi_->SetBitmap(app_.ResourceFolder() / "Background.bmp");
     setCentralWidget(mdi_);
     connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
 
@@ -114,6 +115,12 @@ void CMainFrame::CreateActions() {
     bind(command::kPrintSetup, QStringLiteral("P&rint Setup..."),
          [this] { RunRegistered(command::kPrintSetup); });
     bind(command::kExit, QStringLiteral("E&xit"), [this] { close(); });
+    bind(command::kImportChannels, QStringLiteral("Import Channels..."),
+         [this] { RunRegistered(command::kImportChannels); });
+    bind(command::kExportChannels, QStringLiteral("Export Channels..."),
+         [this] { RunRegistered(command::kExportChannels); });
+    bind(command::kOpenBackupFolder, QStringLiteral("Open Backup Folder"),
+         [this] { RunRegistered(command::kOpenBackupFolder); });
 
     // Labels as the menu resource has them; start-up renames two and removes
     // "Embed Info".
@@ -204,8 +211,9 @@ void CMainFrame::CreateMenus() {
         return menu;
     };
     addMenu(QStringLiteral("&File"),
-            {command::kNew, command::kOpen, command::kSave, command::kSaveAs, 0, command::kPrint,
-             command::kPrintPreview, command::kPrintSetup, 0, command::kExit});
+            {command::kNew, command::kOpen, command::kSave, command::kSaveAs, 0,
+             command::kImportChannels, command::kExportChannels, command::kOpenBackupFolder, 0,
+             command::kPrint, command::kPrintPreview, command::kPrintSetup, 0, command::kExit});
     addMenu(QStringLiteral("&Edit"),
             {command::kRadioInfo, command::kOptionFeatures, command::kRadioFrequency,
              command::kChannelInfo, command::kDtmf, command::kEmbedInfo});
@@ -328,7 +336,7 @@ void CMainFrame::OpenView(ViewKind kind) {
     }
     const ViewKindInfo& info = InfoFor(kind);
     auto* child = new CMyChildFrame(kind, std::move(view), QString::fromLatin1(info.caption),
-                                    app_.ProgramFolder() / "logo.ico");
+                                    app_.ResourceFolder() / "logo.ico");
     slots_[static_cast<std::size_t>(kind)] = child;
     connect(child, &CMyChildFrame::Closed, this, &CMainFrame::ForgetChild);
     connect(child, &QObject::destroyed, this, [this, child] { ForgetChild(child); });
@@ -467,6 +475,7 @@ void CMainFrame::OnRead() {
     if (!dialog.Succeeded()) {
         return;
     }
+    KeepReadBackup(*this);
     ClearTree();
     RecomputeFrequencyLimits();
     Data().Normalise();

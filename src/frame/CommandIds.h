@@ -30,6 +30,10 @@ inline constexpr int kTile = 57651;
 inline constexpr int kArrange = 57649;
 inline constexpr int kAbout = 57664;
 inline constexpr int kNextPane = 57680;
+// Channel CSV files and backups, after the program's own range.
+inline constexpr int kImportChannels = 32900;
+inline constexpr int kExportChannels = 32901;
+inline constexpr int kOpenBackupFolder = 32902;
 inline constexpr int kPreviousPane = 57681;
 
 }  // namespace ht57::command

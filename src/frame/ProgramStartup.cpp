@@ -23,7 +23,7 @@ std::unique_ptr<CMainFrame> CreateMainWindow(Application& app) {
     RegisterStandardCommands(commands);
     auto frame = std::make_unique<CMainFrame>(app, std::move(views), std::move(commands));
 
-    const QIcon icon(PathToQString(app.ProgramFolder() / "logo.ico"));
+    const QIcon icon(PathToQString(app.ResourceFolder() / "logo.ico"));
     if (!icon.availableSizes().isEmpty()) {
         frame->setWindowIcon(icon);
     }

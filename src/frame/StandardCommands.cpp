@@ -1,5 +1,6 @@
 #include <memory>
 
+#include "frame/ChannelFileCommands.h"
 #include "frame/CommandRegistry.h"
 #include "frame/PowerCommands.h"
 #include "frame/PrintCommands.h"
@@ -11,6 +12,7 @@ namespace ht57 {
 void RegisterStandardCommands(CommandRegistry& registry) {
     RegisterPrintCommands(registry, std::make_shared<PrintCommands>());
     RegisterPowerCommands(registry);
+    RegisterChannelFileCommands(registry);
 }
 
 }  // namespace ht57

@@ -239,6 +239,7 @@ void StartupTest::MenusToolbarAndPanesAreInPlace() {
     QVERIFY(frame->Action(command::kEmbedInfo) == nullptr);
     QCOMPARE(MenuLabels(*frame, "&File"),
              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...",
+                          "Import Channels...", "Export Channels...", "Open Backup Folder",
                           "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "E&xit"}));
     QCOMPARE(MenuLabels(*frame, "&Program"),
              (QStringList{"Read", "Write", "High Power", "Low Power"}));

@@ -1,0 +1,141 @@
+#include "frame/ChannelFileCommands.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+#include "app/PathText.h"
+#include "frame/CImportReportDlg.h"
+#include "frame/CMainFrame.h"
+#include "frame/CommandIds.h"
+#include "frame/CommandRegistry.h"
+#include "link/ui/ProgramMessage.h"
+#include "model/ChannelCsv.h"
+
+namespace ht57 {
+namespace {
+
+constexpr const char* kCsvFilter = "Channel Lists (*.csv);;All Files (*)";
+
+QString ResultText(const Result& result) {
+    QString text = QString::fromStdString(result.message);
+    if (!result.detail.empty()) {
+        text += QStringLiteral("\n(%1)").arg(QString::fromStdString(result.detail));
+    }
+    return text;
+}
+
+std::optional<std::filesystem::path> AskCsvFile(CMainFrame& frame, bool save) {
+    const std::filesystem::path folder = frame.App().DataFolder();
+    QFileDialog dialog(&frame,
+                       save ? QStringLiteral("Export Channels") : QStringLiteral("Import Channels"),
+                       PathToQString(folder), QString::fromLatin1(kCsvFilter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save) {
+        dialog.setDefaultSuffix(QStringLiteral("csv"));
+        const std::string model = frame.App().Config().modelName;
+        dialog.selectFile(QString::fromStdString((model.empty() ? "channels" : model) + ".csv"));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return QStringToPath(dialog.selectedFiles().constFirst());
+}
+
+std::optional<ImportScope> AskScope(CMainFrame& frame) {
+    QMessageBox ask(QMessageBox::Question, QStringLiteral("Import Channels"),
+                    QStringLiteral("Store the list into the channels it names, or replace all "
+                                   "channels?\n\"Replace All\" clears every channel the list "
+                                   "does not fill."),
+                    QMessageBox::Cancel, &frame);
+    QPushButton* named =
+        ask.addButton(QStringLiteral("Named Channels Only"), QMessageBox::AcceptRole);
+    QPushButton* all = ask.addButton(QStringLiteral("Replace All"), QMessageBox::DestructiveRole);
+    ask.setDefaultButton(named);
+    ask.exec();
+    if (ask.clickedButton() == named) {
+        return ImportScope::NamedChannels;
+    }
+    if (ask.clickedButton() == all) {
+        return ImportScope::ReplaceAll;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool OpenWithDesktop(const QUrl& folder) {
+    return QDesktopServices::openUrl(folder);
+}
+
+void ImportChannels(CMainFrame& frame) {
+    frame.CommitViews();
+    const auto file = AskCsvFile(frame, false);
+    if (!file) {
+        return;
+    }
+    std::string csv;
+    if (Result read = ReadChannelCsvFile(*file, csv); !read) {
+        ShowProgramMessage(&frame, ResultText(read));
+        return;
+    }
+    const auto scope = AskScope(frame);
+    if (!scope) {
+        return;
+    }
+    ChannelImportReport report;
+    const Result imported =
+        ImportChannelCsv(csv, *scope, frame.Data().limits, frame.Data().image, report);
+    const QString name = QFileInfo(PathToQString(*file)).fileName();
+    std::vector<std::string> lines =
+        report.rows > 0 ? ImportReportLines(report) : std::vector<std::string>{};
+    QString heading;
+    if (!imported) {
+        heading = QStringLiteral("Nothing was imported from %1.\n%2")
+                      .arg(name, QString::fromStdString(imported.message));
+    } else {
+        frame.LoadViews();
+        heading = report.skipped > 0
+                      ? QStringLiteral("%1 was imported; the rows below were skipped or changed.")
+                            .arg(name)
+                      : QStringLiteral("%1 was imported.").arg(name);
+    }
+    CImportReportDlg dialog(heading, lines, &frame);
+    dialog.exec();
+}
+
+void ExportChannels(CMainFrame& frame) {
+    frame.CommitViews();
+    const auto file = AskCsvFile(frame, true);
+    if (!file) {
+        return;
+    }
+    if (Result written = WriteChannelCsvFile(*file, frame.Data().image, frame.Data().limits);
+        !written) {
+        ShowProgramMessage(&frame, ResultText(written));
+    }
+}
+
+void OpenBackupFolder(CMainFrame& frame, const FolderOpener& opener) {
+    const std::filesystem::path folder = frame.App().BackupFolder();
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec || !opener(QUrl::fromLocalFile(PathToQString(folder)))) {
+        ShowProgramMessage(&frame, QStringLiteral("The backup folder could not be opened:\n%1")
+                                       .arg(PathToQString(folder)));
+    }
+}
+
+void RegisterChannelFileCommands(CommandRegistry& registry, FolderOpener opener) {
+    registry.Register(command::kImportChannels, ImportChannels);
+    registry.Register(command::kExportChannels, ExportChannels);
+    registry.Register(command::kOpenBackupFolder, [opener = std::move(opener)](CMainFrame& frame) {
+        OpenBackupFolder(frame, opener);
+    });
+}
+
+}  // namespace ht57
