@@ -73,8 +73,14 @@ CMainFrame::CMainFrame(Application& app, ViewRegistry views, CommandRegistry com
 CMainFrame::~CMainFrame() {
     // The view windows go before the data they store into could.
     closingAll_ = true;
-    for (QMdiSubWindow* window : mdi_->subWindowList()) {
-        delete window;
+    // Closed frames still waiting for their deferred deletion are no longer
+    // in the window list, but they too must go while this is a CMainFrame.
+    QList<QPointer<CMyChildFrame>> frames;
+    for (CMyChildFrame* frame : mdi_->findChildren<CMyChildFrame*>()) {
+        frames.append(frame);
+    }
+    for (const QPointer<CMyChildFrame>& frame : frames) {
+        delete frame.data();
     }
     // The bars report hiding while the window is taken down, after the
     // members their handlers use are gone.
@@ -339,7 +345,7 @@ void CMainFrame::OpenView(ViewKind kind) {
                                     app_.ResourceFolder() / "logo.ico");
     slots_[static_cast<std::size_t>(kind)] = child;
     connect(child, &CMyChildFrame::Closed, this, &CMainFrame::ForgetChild);
-    connect(child, &QObject::destroyed, this, [this, child] { ForgetChild(child); });
+    connect(child, &CMyChildFrame::Destroying, this, &CMainFrame::ForgetChild);
 
     const bool keepMaximised = activeChild_ != nullptr && activeChild_->isMaximized();
     mdi_->addSubWindow(child);

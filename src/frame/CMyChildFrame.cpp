@@ -30,6 +30,9 @@ CMyChildFrame::CMyChildFrame(ViewKind kind, std::unique_ptr<CBaseFormView> view,
 }
 
 CMyChildFrame::~CMyChildFrame() {
+    // Announced while this is still a CMyChildFrame: by the time
+    // QObject::destroyed fires only a QObject is left to compare against.
+    emit Destroying(this);
     // The view is still whole here (children go in ~QWidget), so a frame
     // deleted without being closed still hands its last edits to the image.
     StoreViewQuietly();

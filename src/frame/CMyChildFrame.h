@@ -43,6 +43,8 @@ public:
 
 signals:
     void Closed(ht57::CMyChildFrame* frame);
+    // First thing the destructor does; the frame's view still exists.
+    void Destroying(ht57::CMyChildFrame* frame);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
