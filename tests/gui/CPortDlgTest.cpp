@@ -13,6 +13,8 @@ using ht57::PortChoice;
 using ht57::PortScheme;
 using ht57::PortSettings;
 
+// Device lists are injected and live under /fake, so nothing here can reach
+// a real serial port.
 namespace {
 
 // A machine with the given devices, of which only `free` can be opened.
@@ -76,12 +78,12 @@ void CPortDlgTest::OpensWithCurrentPortChecked_data() {
     QTest::newRow("no port opens") << PortScheme::ComNumbers << none << none << "COM1" << 16 << ""
                                    << QStringList{"COM1", "COM2", "COM15", "COM16"};
     QTest::newRow("pseudo-terminal labelled by its path")
-        << PortScheme::DevicePaths << Names{"/dev/ttyS0", "/dev/ttyUSB0"}
-        << Names{"/dev/ttyUSB0", "/dev/pts/7"} << "/dev/pts/7" << 3 << "/dev/pts/7"
-        << QStringList{"/dev/ttyS0"};
+        << PortScheme::DevicePaths << Names{"/fake/ttyS0", "/fake/ttyUSB0"}
+        << Names{"/fake/ttyUSB0", "/dev/pts/7"} << "/dev/pts/7" << 3 << "/dev/pts/7"
+        << QStringList{"/fake/ttyS0"};
     QTest::newRow("listed device current")
-        << PortScheme::DevicePaths << Names{"/dev/ttyS0", "/dev/ttyUSB0"} << Names{"/dev/ttyS0"}
-        << "/dev/ttyS0" << 2 << "/dev/ttyS0" << QStringList{"/dev/ttyUSB0"};
+        << PortScheme::DevicePaths << Names{"/fake/ttyS0", "/fake/ttyUSB0"} << Names{"/fake/ttyS0"}
+        << "/fake/ttyS0" << 2 << "/fake/ttyS0" << QStringList{"/fake/ttyUSB0"};
 }
 
 void CPortDlgTest::OpensWithCurrentPortChecked() {

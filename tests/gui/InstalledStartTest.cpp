@@ -41,9 +41,9 @@ void InstalledStartTest::FilesLiveInTheUsersFolders() {
     QCOMPARE(app.ResourceFolder(), templates);
 
     // The port goes back to the user's Program.ini, never to the template.
-    app.Port().name = "/dev/ttyUSB0";
+    app.Port().name = "/fake/ttyUSB0";
     QVERIFY(app.ExitInstance());
-    QVERIFY(ReadFileText(root / "home/.config/ht57/Program.ini").find("COM=/dev/ttyUSB0") !=
+    QVERIFY(ReadFileText(root / "home/.config/ht57/Program.ini").find("COM=/fake/ttyUSB0") !=
             std::string::npos);
     QCOMPARE(ReadFileText(templates / "Program.ini"), std::string("[Setup]\nModel=HT-57\n"));
     QVERIFY(!std::filesystem::exists(bin / "Data"));

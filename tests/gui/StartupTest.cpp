@@ -202,8 +202,8 @@ void StartupTest::WritesPortBackAtExit_data() {
                                            << "\\\\.\\COM12"
                                            << "[Setup]\nCOM=\\\\.\\COM12\n";
     QTest::newRow("device path added") << "[Setup]\nModel=HT-57\n"
-                                       << "/dev/ttyUSB0"
-                                       << "[Setup]\nModel=HT-57\nCOM=/dev/ttyUSB0\n";
+                                       << "/fake/ttyUSB0"
+                                       << "[Setup]\nModel=HT-57\nCOM=/fake/ttyUSB0\n";
     QTest::newRow("no port, nothing written") << "[Setup]\nModel=HT-57\n"
                                               << ""
                                               << "[Setup]\nModel=HT-57\n";

@@ -17,6 +17,8 @@
 #include "link/SerialPortLink.h"
 
 namespace ht57 {
+// Device lists are injected and live under /fake, so nothing here can reach
+// a real serial port.
 namespace {
 
 PortProbe OpensOnly(std::set<std::string> names) {
@@ -60,7 +62,7 @@ TEST(PortCatalog, ComNumbersCheckTheCurrentPortOnlyWhenItOpens) {
         {"held by another program", "COM3", {"COM1"}, std::nullopt},
         {"empty name", "", {"COM1"}, std::nullopt},
         {"number out of range", "COM17", {"COM17"}, std::nullopt},
-        {"number zero", "/dev/ttyACM0", {"/dev/ttyACM0"}, std::nullopt},
+        {"number zero", "/fake/ttyACM0", {"/fake/ttyACM0"}, std::nullopt},
         {"no number", "/dev/pts/4", {"/dev/pts/4"}, std::nullopt},
     };
     for (const Case& c : cases) {
@@ -72,47 +74,47 @@ TEST(PortCatalog, ComNumbersCheckTheCurrentPortOnlyWhenItOpens) {
 
 TEST(PortCatalog, DevicePathsPutAdaptersFirstAndKeepTheirFullPaths) {
     const PortChoice choice = BuildPortChoice(
-        PortScheme::DevicePaths, "/dev/ttyUSB0", OpensOnly({"/dev/ttyUSB0", "/dev/ttyS0"}),
-        Lists({"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyUSB0", "/dev/ttyACM0"}));
-    EXPECT_EQ(Names(choice), (std::vector<std::string>{"/dev/ttyUSB0", "/dev/ttyACM0", "/dev/ttyS0",
-                                                       "/dev/ttyS1"}));
-    EXPECT_EQ(choice.entries[0].label, "/dev/ttyUSB0");
+        PortScheme::DevicePaths, "/fake/ttyUSB0", OpensOnly({"/fake/ttyUSB0", "/fake/ttyS0"}),
+        Lists({"/fake/ttyS0", "/fake/ttyS1", "/fake/ttyUSB0", "/fake/ttyACM0"}));
+    EXPECT_EQ(Names(choice), (std::vector<std::string>{"/fake/ttyUSB0", "/fake/ttyACM0", "/fake/ttyS0",
+                                                       "/fake/ttyS1"}));
+    EXPECT_EQ(choice.entries[0].label, "/fake/ttyUSB0");
     EXPECT_TRUE(choice.entries[0].available);
     EXPECT_FALSE(choice.entries[1].available);
     EXPECT_EQ(choice.checked, 0u);
 }
 
 TEST(PortCatalog, DevicePathsFindTheCurrentPortByItsExactName) {
-    // A number scan of "/dev/ttyACM1" would read 1 and check the wrong button.
-    const PortChoice choice = BuildPortChoice(PortScheme::DevicePaths, "/dev/ttyACM1",
-                                              OpensOnly({"/dev/ttyACM0", "/dev/ttyACM1"}),
-                                              Lists({"/dev/ttyACM0", "/dev/ttyACM1"}));
+    // A number scan of "/fake/ttyACM1" would read 1 and check the wrong button.
+    const PortChoice choice = BuildPortChoice(PortScheme::DevicePaths, "/fake/ttyACM1",
+                                              OpensOnly({"/fake/ttyACM0", "/fake/ttyACM1"}),
+                                              Lists({"/fake/ttyACM0", "/fake/ttyACM1"}));
     ASSERT_TRUE(choice.checked.has_value());
-    EXPECT_EQ(choice.entries[*choice.checked].name, "/dev/ttyACM1");
+    EXPECT_EQ(choice.entries[*choice.checked].name, "/fake/ttyACM1");
 }
 
 TEST(PortCatalog, DevicePathsAppendAnUnreportedCurrentPort) {
     const PortChoice choice = BuildPortChoice(PortScheme::DevicePaths, "/dev/pts/7",
-                                              OpensOnly({"/dev/pts/7"}), Lists({"/dev/ttyS0"}));
-    EXPECT_EQ(Names(choice), (std::vector<std::string>{"/dev/ttyS0", "/dev/pts/7"}));
+                                              OpensOnly({"/dev/pts/7"}), Lists({"/fake/ttyS0"}));
+    EXPECT_EQ(Names(choice), (std::vector<std::string>{"/fake/ttyS0", "/dev/pts/7"}));
     EXPECT_EQ(choice.checked, 1u);
 
-    const PortChoice gone = BuildPortChoice(PortScheme::DevicePaths, "/dev/ttyUSB3", OpensOnly({}),
-                                            Lists({"/dev/ttyS0"}));
-    EXPECT_EQ(Names(gone), (std::vector<std::string>{"/dev/ttyS0", "/dev/ttyUSB3"}));
+    const PortChoice gone = BuildPortChoice(PortScheme::DevicePaths, "/fake/ttyUSB3", OpensOnly({}),
+                                            Lists({"/fake/ttyS0"}));
+    EXPECT_EQ(Names(gone), (std::vector<std::string>{"/fake/ttyS0", "/fake/ttyUSB3"}));
     EXPECT_FALSE(gone.entries[1].available);
     EXPECT_FALSE(gone.checked.has_value());
 
     const PortChoice none =
-        BuildPortChoice(PortScheme::DevicePaths, "", OpensOnly({}), Lists({"/dev/ttyS0"}));
-    EXPECT_EQ(Names(none), (std::vector<std::string>{"/dev/ttyS0"}));
+        BuildPortChoice(PortScheme::DevicePaths, "", OpensOnly({}), Lists({"/fake/ttyS0"}));
+    EXPECT_EQ(Names(none), (std::vector<std::string>{"/fake/ttyS0"}));
     EXPECT_FALSE(none.checked.has_value());
 }
 
 TEST(PortCatalog, DevicePathsOfferAtMostSixteenAndKeepTheCurrentOne) {
     std::vector<std::string> many;
     for (int i = 0; i < 20; ++i) {
-        many.push_back("/dev/ttyS" + std::to_string(i));
+        many.push_back("/fake/ttyS" + std::to_string(i));
     }
     const PortProbe all = [](const std::string&) { return true; };
 
@@ -123,11 +125,11 @@ TEST(PortCatalog, DevicePathsOfferAtMostSixteenAndKeepTheCurrentOne) {
     EXPECT_EQ(unlisted.checked, 15u);
 
     const PortChoice listedLate =
-        BuildPortChoice(PortScheme::DevicePaths, "/dev/ttyS19", all, Lists(many));
+        BuildPortChoice(PortScheme::DevicePaths, "/fake/ttyS19", all, Lists(many));
     ASSERT_EQ(listedLate.entries.size(), 16u);
     ASSERT_TRUE(listedLate.checked.has_value());
-    EXPECT_EQ(listedLate.entries[*listedLate.checked].name, "/dev/ttyS19");
-    EXPECT_EQ(listedLate.entries[0].name, "/dev/ttyS0");
+    EXPECT_EQ(listedLate.entries[*listedLate.checked].name, "/fake/ttyS19");
+    EXPECT_EQ(listedLate.entries[0].name, "/fake/ttyS0");
 }
 
 // The probe itself, on a pseudo-terminal this test owns.

@@ -22,8 +22,8 @@ TEST(PortNames, ScanReadsTheNumberAfterTheFirstM) {
     const std::vector<std::pair<std::string, std::optional<int>>> cases{
         {"COM3", 3},
         {"\\\\.\\COM12", 12},
-        {"/dev/ttyACM0", 0},
-        {"/dev/ttyACM12", 12},
+        {"/fake/ttyACM0", 0},
+        {"/fake/ttyACM12", 12},
         {"COM 7", 7},
         {"COM+5", 5},
         {"COM-2", -2},

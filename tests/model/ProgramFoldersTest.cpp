@@ -71,11 +71,11 @@ TEST(SeedProgramFolders, CopiesTheTemplateOnceAndKeepsTheUsersOwnFiles) {
     ASSERT_TRUE(SeedProgramFolders(first));
     EXPECT_EQ(ReadBytes(tree.config / "Program.ini"), "[Setup]\nModel=HT-57\n");
 
-    WriteBytes(tree.config / "Program.ini", "[Setup]\nCOM=/dev/ttyUSB0\n");
+    WriteBytes(tree.config / "Program.ini", "[Setup]\nCOM=/fake/ttyUSB0\n");
     WriteBytes(tree.config / "default.dat", "mine");
     const ProgramFolders again = tree.Choose();
     ASSERT_TRUE(SeedProgramFolders(again));
-    EXPECT_EQ(ReadBytes(tree.config / "Program.ini"), "[Setup]\nCOM=/dev/ttyUSB0\n");
+    EXPECT_EQ(ReadBytes(tree.config / "Program.ini"), "[Setup]\nCOM=/fake/ttyUSB0\n");
     EXPECT_EQ(again.defaultDataFile, tree.config / "default.dat");
 
     const Tree portable(false, true);
