@@ -4,12 +4,13 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-serialport-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
-  xvfb xauth
+  build-essential cmake ninja-build pkg-config git file
+  qt6-base-dev qt6-serialport-dev qt6-l10n-tools libgl-dev libyaml-cpp-dev
+  libgtest-dev libgmock-dev
+  clang libclang-rt-14-dev clang-format
+  xvfb xauth openbox xdotool x11-utils imagemagick strace
   poppler-utils
+  help2man lintian
 )
 
 missing=()

@@ -1,10 +1,37 @@
 #include <QApplication>
+#include <cstdio>
+#include <string_view>
 
 #include "app/Application.h"
 #include "app/ProgramFolder.h"
 #include "frame/ProgramStartup.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: ht57 [--help | --version]\n"
+    "The HT-57 Programming Software: reads the whole settings memory of an HT-57\n"
+    "handheld FM radio over a serial port, edits it in the \"Radio Info\", \"Option\n"
+    "Features\", \"Radio Frequency\", \"Channel Infomation\" and \"DTMF Setting\" views,\n"
+    "writes it back, keeps it in .dat data files and prints the channel list.\n"
+    "\n"
+    "The serial port and baud rate are kept in [Setup] of Program.ini.\n"
+    "\n"
+    "  --help       show this text\n"
+    "  --version    show the version\n";
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    // Answered before any window system is needed, so they work without a display.
+    if (argc == 2 && std::string_view(argv[1]) == "--help") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::puts("ht57 " HT57_VERSION);
+        return 0;
+    }
     QApplication qt(argc, argv);
     const ht57::ProgramFolders folders = ht57::FindProgramFolders();
     // Without its own Program.ini an installed program still starts, on the

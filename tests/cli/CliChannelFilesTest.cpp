@@ -133,23 +133,23 @@ TEST_F(CliChannelFilesTest, ExportThenImportGivesBackTheChannelsBusyLockIncluded
 
 TEST_F(CliChannelFilesTest, ImportReportsSkippedRowsAndExitsWithOne) {
     Save("a.dat", WithChannels({kSimplex, kSimplex}));
-    const fs::path sample = fs::path(HT57_TESTDATA_DIR) / "csv" / "sjacs-master.csv";
+    const fs::path sample = fs::path(HT57_TESTDATA_DIR) / "old-layout-club.csv";
     const CliResult result = Cli({"import", "a.dat", sample.string(), "-o", "b.dat"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(result.out.empty());
     EXPECT_TRUE(Contains(result.err,
-                         "line 43, channel 101: skipped: receive frequency 443.45 MHz "
+                         "line 12, channel 101: skipped: receive frequency 432.35 MHz "
                          "is outside 136-174 MHz\n"));
-    EXPECT_TRUE(Contains(result.err, "\n134 rows: 40 imported, 94 skipped\n"));
+    EXPECT_TRUE(Contains(result.err, "\n20 rows: 9 imported, 11 skipped\n"));
 
     const CliResult diff = Cli({"diff", "a.dat", "b.dat"});
     EXPECT_EQ(diff.exitCode, 1);
     EXPECT_TRUE(Contains(diff.out,
-                         "channel 1: Rx Freq 146.52000 -> 146.70000; Tx Freq 146.52000 "
-                         "-> 146.10000; Rx Tone Off -> 131.8; Tx Tone Off -> 131.8; "
-                         "Name \"CALL\" -> \"CADY1\"\n"))
+                         "channel 1: Rx Freq 146.52000 -> 146.82000; Tx Freq 146.52000 "
+                         "-> 146.22000; Rx Tone Off -> 110.9; Tx Tone Off -> 110.9; "
+                         "Name \"CALL\" -> \"HILL0\"\n"))
         << diff.out;
-    EXPECT_TRUE(Contains(diff.out, "channel 3: added: Rx Freq 146.70000"));
+    EXPECT_TRUE(Contains(diff.out, "channel 3: added: Rx Freq 146.82000"));
 }
 
 TEST_F(CliChannelFilesTest, AFileThatIsNoChannelListWritesNothing) {

@@ -512,9 +512,10 @@ TEST(ExportChannelCsv, WritesTheCurrentHeaderAndEachChannelInUse) {
     EXPECT_EQ(rows[1].fields, seven);
 }
 
-// The real files other programs exported: what lands and what the report says.
+// Files other programs exported, and one in their old layout: what lands and what the
+// report says.
 std::string Sample(const char* name) {
-    return testing::ReadBytes(std::filesystem::path(HT57_TESTDATA_DIR) / "csv" / name);
+    return testing::ReadBytes(std::filesystem::path(HT57_TESTDATA_DIR) / name);
 }
 
 TEST(ChannelCsvSamples, RealFilesImportWithAReportAPersonCanActOn) {
@@ -532,19 +533,20 @@ TEST(ChannelCsvSamples, RealFilesImportWithAReportAPersonCanActOn) {
          {"line 2, channel 1: imported: name \"V01PSR\" stored as \"V01PS\""}},
         {"seattle-acs-70cm.csv", kUhfLimits, 68, 68, {}},
         {"seattle-acs-narrow.csv", kUhfLimits, 22, 22, {}},
-        {"sjacs-master.csv",
+        {"old-layout-club.csv",
          kVhfLimits,
-         134,
-         40,
-         {"line 2, channel 1: imported: name \"CADY11\" stored as \"CADY1\"",
-          "line 43, channel 101: skipped: receive frequency 443.45 MHz is outside 136-174 MHz",
-          "line 82: skipped: Location 250 is outside 1-128; Duplex \"off\" (transmit disabled)",
-          "line 96: skipped: Location 264 is outside 1-128; receive frequency 128.25 MHz is "
+         20,
+         9,
+         {"line 2, channel 1: imported: name \"HILL01\" stored as \"HILL0\"",
+          "line 10: skipped: no Location",
+          "line 12, channel 101: skipped: receive frequency 432.35 MHz is outside 136-174 MHz",
+          "line 16: skipped: Location 210 is outside 1-128; Duplex \"off\" (transmit disabled)",
+          "line 18: skipped: Location 220 is outside 1-128; receive frequency 119.15 MHz is "
           "outside 136-174 MHz; Mode \"AM\" cannot be stored",
-          "line 102, channel 1: skipped: Location 1 already came on line 2; receive frequency "
-          "224.48 MHz is outside 136-174 MHz",
-          "line 137, channel 99: skipped: receive frequency 222.0 MHz is outside 136-174 MHz",
-          "134 rows: 40 imported, 94 skipped"}},
+          "line 20, channel 1: skipped: Location 1 already came on line 2; receive frequency "
+          "223.74 MHz is outside 136-174 MHz",
+          "line 23, channel 99: skipped: receive frequency 222.0 MHz is outside 136-174 MHz",
+          "20 rows: 9 imported, 11 skipped"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);

@@ -5,8 +5,6 @@
 #include "model/DataFile.h"
 #include "model/Normalise.h"
 
-#ifdef HT57_BIN_DIR
-
 namespace ht57 {
 namespace {
 
@@ -79,5 +77,3 @@ TEST(FactoryDefault, ValuesWithinTheirRanges) {
 
 }  // namespace
 }  // namespace ht57
-
-#endif

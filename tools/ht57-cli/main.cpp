@@ -14,6 +14,10 @@
 
 int main(int argc, char** argv) {
     using namespace ht57::cli;
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::puts("ht57-cli " HT57_VERSION);
+        return kExitSuccess;
+    }
     std::string error;
     const auto options = ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {

@@ -224,6 +224,10 @@ int Run(const SimOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::puts("ht57-sim " HT57_VERSION);
+        return 0;
+    }
     std::string error;
     auto options = ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
