@@ -24,6 +24,10 @@ namespace ht57 {
 
 namespace fs = std::filesystem;
 
+namespace {
+constexpr const char* kConsole = "the system console";
+}  // namespace
+
 std::string PortLockFileName(const std::string& canonicalPath) {
     std::string name = canonicalPath.starts_with("/dev/") ? canonicalPath.substr(5) : canonicalPath;
     std::replace(name.begin(), name.end(), '/', '_');
@@ -31,8 +35,8 @@ std::string PortLockFileName(const std::string& canonicalPath) {
 }
 
 std::vector<std::string> DefaultLockFolders() {
-    std::vector<std::string> folders{"/var/lock",       "/etc/locks", "/var/spool/locks",
-                                     "/var/spool/uucp", "/tmp",       "/var/tmp",
+    std::vector<std::string> folders{"/var/lock",         "/etc/locks", "/var/spool/locks",
+                                     "/var/spool/uucp",   "/tmp",       "/var/tmp",
                                      "/var/lock/lockdev", "/run/lock"};
     if (const char* tmp = std::getenv("TMPDIR"); tmp && *tmp && tmp != std::string("/tmp")) {
         folders.emplace_back(tmp);
@@ -132,8 +136,8 @@ long FlockHolder(const std::string& canonical) {
         unsigned devMajor = 0, devMinor = 0;
         unsigned long long inode = 0;
         if (std::sscanf(where.c_str(), "%x:%x:%llu", &devMajor, &devMinor, &inode) == 3 &&
-            devMajor == major(info.st_dev) && devMinor == minor(info.st_dev) && inode == info.st_ino &&
-            Alive(pid)) {
+            devMajor == major(info.st_dev) && devMinor == minor(info.st_dev) &&
+            inode == info.st_ino && Alive(pid)) {
             return pid;
         }
     }
@@ -151,7 +155,8 @@ long OpenedBy(const std::string& canonical) {
             continue;
         }
         std::error_code fdError;
-        for (const fs::directory_entry& fd : fs::directory_iterator(process.path() / "fd", fdError)) {
+        for (const fs::directory_entry& fd :
+             fs::directory_iterator(process.path() / "fd", fdError)) {
             std::error_code linkError;
             if (fs::read_symlink(fd.path(), linkError) == canonical) {
                 return std::stol(pid);
@@ -209,9 +214,9 @@ PortFailure CheckPortAccess(const std::string& name, const std::vector<std::stri
     char resolved[PATH_MAX];
     if (!::realpath(name.c_str(), resolved)) {
         const int error = errno;
-        failure.problem = error == ENOENT || error == ENOTDIR ? PortProblem::Missing
-                          : error == EACCES                   ? PortProblem::NoPermission
-                                                              : PortProblem::Failed;
+        // A folder on the way this user may not search is no group matter.
+        failure.problem =
+            error == ENOENT || error == ENOTDIR ? PortProblem::Missing : PortProblem::Failed;
         failure.reason = std::strerror(error);
         return failure;
     }
@@ -242,7 +247,7 @@ PortFailure CheckPortAccess(const std::string& name, const std::vector<std::stri
         failure.holder = DescribeProcess(pid);
     } else if (IsSystemConsole(canonical)) {
         failure.problem = PortProblem::Busy;
-        failure.holder = "the system console";
+        failure.holder = kConsole;
     }
     return failure;
 }
@@ -287,6 +292,9 @@ std::string DescribePortFailure(const PortFailure& failure) {
                    ": only its owner may. Install the program's udev rule or ask the "
                    "administrator for access.";
         case PortProblem::Busy:
+            if (failure.holder == kConsole) {
+                return device + " is the system console, not a radio port. Choose another port.";
+            }
             return device + " is in use by another program" +
                    (failure.holder.empty() ? "" : " (" + failure.holder + ")") +
                    ". Close that program and try again.";

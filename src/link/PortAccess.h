@@ -19,11 +19,11 @@ enum class PortProblem {
 
 struct PortFailure {
     PortProblem problem = PortProblem::None;
-    std::string device;  // the name as configured
-    std::string group;   // NoPermission: the group that may use the device
+    std::string device;        // the name as configured
+    std::string group;         // NoPermission: the group that may use the device
     bool groupMayUse = false;  // NoPermission: the group has read and write access
-    std::string holder;  // Busy: "process 1234 (minicom)" when the system says
-    std::string reason;  // Failed: the system's own words
+    std::string holder;        // Busy: "process 1234 (minicom)" when the system says
+    std::string reason;        // Failed: the system's own words
 
     explicit operator bool() const { return problem != PortProblem::None; }
 };

@@ -34,10 +34,10 @@ std::string Field(std::string text) {
 int RunPorts() {
     for (const PortEntry& entry : ListPorts(ProbePort, SystemSerialDevices)) {
         const SerialDevice& d = entry.device;
-        const std::string line = Field(d.path) + '\t' + StateWord(entry.status) + '\t' +
-                                 d.UsbId() + '\t' + Field(d.description) + '\t' +
-                                 Field(d.manufacturer) + '\t' + Field(d.serialNumber) + '\t' +
-                                 Field(d.stableName) + '\t' + Field(entry.status.why);
+        const std::string line = Field(d.path) + '\t' + StateWord(entry.status) + '\t' + d.UsbId() +
+                                 '\t' + Field(d.description) + '\t' + Field(d.manufacturer) + '\t' +
+                                 Field(d.serialNumber) + '\t' + Field(d.stableName) + '\t' +
+                                 Field(entry.status.why);
         std::printf("%s\n", line.c_str());
     }
     return std::fflush(stdout) == 0 ? kExitSuccess : kExitFailure;
