@@ -37,6 +37,11 @@ bool Handshake(SerialLink& link, int attempts) {
             if (link.Read(std::span<Byte>(&answer, 1)) == 1 && wire::IsAck(answer)) {
                 return true;
             }
+            // A port that failed answers every read at once: waiting out the
+            // attempts would only spin.
+            if (link.Broken()) {
+                return false;
+            }
         } while (timer.ElapsedMs() <= wire::kHandshakeWaitMs);
     }
     return false;

@@ -3,39 +3,20 @@
 #include <QSerialPortInfo>
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
+#include <cstdio>
+#include <map>
 #include <utility>
 
+#include "link/PortAccess.h"
 #include "link/PortNames.h"
 
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdint>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #endif
 
 namespace ht57 {
 
 namespace {
-
-// USB serial adapters and modems are what a programming cable shows up as.
-bool IsAdapter(const std::string& path) {
-    for (const char* marker : {"ttyUSB", "ttyACM", "usbserial", "usbmodem"}) {
-        if (path.find(marker) != std::string::npos) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // "/dev/ttyS2" before "/dev/ttyS10".
 bool NaturalLess(const std::string& a, const std::string& b) {
@@ -54,10 +35,15 @@ PortChoice ComNumberChoice(const std::string& currentName, const PortProbe& prob
     PortChoice choice;
     for (int n = 1; n <= kPortCount; ++n) {
         std::string name = PortNameForNumber(n);
-        const bool available = probe(name);
-        choice.entries.push_back({name, "COM" + std::to_string(n), available});
+        PortEntry entry;
+        entry.name = name;
+        entry.label = "COM" + std::to_string(n);
+        entry.status = probe(name);
+        entry.available = entry.status.available;
+        entry.details = entry.status.why;
+        choice.entries.push_back(std::move(entry));
     }
-    if (!currentName.empty() && probe(currentName)) {
+    if (!currentName.empty() && probe(currentName).available) {
         const std::optional<int> number = ScanPortNumber(currentName);
         if (number && *number >= 1 && *number <= kPortCount) {
             choice.checked = static_cast<std::size_t>(*number - 1);
@@ -66,87 +52,71 @@ PortChoice ComNumberChoice(const std::string& currentName, const PortProbe& prob
     return choice;
 }
 
+std::string Details(const SerialDevice& device, const PortStatus& status) {
+    std::string text = device.path;
+    const auto line = [&text](const std::string& label, const std::string& value) {
+        if (!value.empty()) {
+            text += "\n" + label + value;
+        }
+    };
+    line("", device.description);
+    line("Manufacturer: ", device.manufacturer);
+    line("Serial number: ", device.serialNumber);
+    line("USB id: ", device.UsbId());
+    line("Stable name: ", device.stableName);
+    line("", status.available ? std::string() : status.why);
+    return text;
+}
+
+PortEntry EntryFor(const SerialDevice& device, PortStatus status) {
+    PortEntry entry;
+    entry.name = device.stableName.empty() ? device.path : device.stableName;
+    entry.label = device.path;
+    if (!status.available && !status.note.empty()) {
+        entry.label += " (" + status.note + ")";
+    }
+    entry.available = status.available;
+    entry.details = Details(device, status);
+    entry.device = device;
+    entry.status = std::move(status);
+    return entry;
+}
+
+bool Names(const PortEntry& entry, const std::string& name) {
+    return entry.name == name || entry.device.path == name || entry.device.stableName == name;
+}
+
 PortChoice DevicePathChoice(const std::string& currentName, const PortProbe& probe,
                             const DeviceLister& lister) {
-    std::vector<std::string> devices = lister ? lister() : std::vector<std::string>{};
-    std::stable_partition(devices.begin(), devices.end(), IsAdapter);
-    devices.erase(std::unique(devices.begin(), devices.end()), devices.end());
-
-    const bool currentListed = currentName.empty() || std::find(devices.begin(), devices.end(),
-                                                                currentName) != devices.end();
+    std::vector<PortEntry> entries = ListPorts(probe, lister);
+    const auto isCurrent = [&currentName](const PortEntry& e) { return Names(e, currentName); };
+    const bool currentListed =
+        currentName.empty() || std::any_of(entries.begin(), entries.end(), isCurrent);
     const std::size_t room = currentListed ? kPortCount : kPortCount - 1;
-    if (devices.size() > room) {
+    if (entries.size() > room) {
         // Keep the current port even when it is listed beyond the cut.
-        const auto current = std::find(devices.begin(), devices.end(), currentName);
-        if (current != devices.end() &&
-            static_cast<std::size_t>(current - devices.begin()) >= room) {
-            std::rotate(devices.begin() + static_cast<std::ptrdiff_t>(room - 1), current,
+        const auto current = std::find_if(entries.begin(), entries.end(), isCurrent);
+        if (current != entries.end() &&
+            static_cast<std::size_t>(current - entries.begin()) >= room) {
+            std::rotate(entries.begin() + static_cast<std::ptrdiff_t>(room - 1), current,
                         current + 1);
         }
-        devices.resize(room);
+        entries.resize(room);
     }
     if (!currentListed) {
-        devices.push_back(currentName);
+        entries.push_back(EntryFor(SerialDevice(currentName), probe(currentName)));
     }
 
     PortChoice choice;
-    for (const std::string& path : devices) {
-        choice.entries.push_back({path, path, probe(path)});
-    }
+    choice.entries = std::move(entries);
     if (!currentName.empty()) {
-        const auto current = std::find(devices.begin(), devices.end(), currentName);
-        const std::size_t index = static_cast<std::size_t>(current - devices.begin());
-        if (choice.entries[index].available) {
-            choice.checked = index;
+        const auto current = std::find_if(choice.entries.begin(), choice.entries.end(), isCurrent);
+        if (current->available) {
+            choice.checked = static_cast<std::size_t>(current - choice.entries.begin());
         }
     }
     return choice;
 }
-
-#ifndef _WIN32
-// Lock files hold the owner's process id as text (Qt, UUCP style) or as a
-// 4-byte binary number (old UUCP style).
-bool LockOwnerAlive(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return false;
-    }
-    const std::string content((std::istreambuf_iterator<char>(file)),
-                              std::istreambuf_iterator<char>());
-    long pid = 0;
-    if (content.size() == 4 &&
-        std::any_of(content.begin(), content.end(), [](char c) { return c < ' ' || c > '~'; })) {
-        std::int32_t binary = 0;
-        std::memcpy(&binary, content.data(), sizeof binary);
-        pid = binary;
-    } else {
-        pid = std::strtol(content.c_str(), nullptr, 10);
-    }
-    // A lock left behind by a process that is gone holds nothing.
-    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
-}
-
-bool HeldByLockFile(const std::string& device, const std::vector<std::string>& folders) {
-    // "/dev/ttyUSB0" is locked as "LCK..ttyUSB0"; "/dev/pts/3" by Qt as
-    // "LCK..pts_3" and by older programs by its last component.
-    std::vector<std::string> names{device.substr(device.find_last_of('/') + 1)};
-    if (device.starts_with("/dev/")) {
-        std::string underDev = device.substr(5);
-        std::replace(underDev.begin(), underDev.end(), '/', '_');
-        if (underDev != names.front()) {
-            names.push_back(underDev);
-        }
-    }
-    for (const std::string& folder : folders) {
-        for (const std::string& name : names) {
-            if (LockOwnerAlive(folder + "/LCK.." + name)) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-#endif
 
 }  // namespace
 
@@ -164,29 +134,55 @@ PortScheme NativePortScheme() {
 #endif
 }
 
-namespace {
-
-std::vector<std::string> DefaultLockFolders() {
-    std::vector<std::string> folders{"/var/lock", "/run/lock", "/var/spool/locks",
-                                     "/var/spool/uucp", "/etc/locks"};
-    const char* tmp = std::getenv("TMPDIR");
-    folders.push_back(tmp && *tmp ? tmp : "/tmp");
-    return folders;
+bool SerialDevice::IsAdapter() const {
+    if (vendorId) {
+        return true;
+    }
+    for (const char* marker : {"ttyUSB", "ttyACM", "usbserial", "usbmodem"}) {
+        if (path.find(marker) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
 }
 
-}  // namespace
+std::string SerialDevice::UsbId() const {
+    if (!vendorId || !productId) {
+        return {};
+    }
+    char text[10];
+    std::snprintf(text, sizeof text, "%04x:%04x", *vendorId, *productId);
+    return text;
+}
 
-bool ProbePort(const std::string& name) {
+std::vector<PortEntry> ListPorts(const PortProbe& probe, const DeviceLister& lister) {
+    std::vector<SerialDevice> devices = lister ? lister() : std::vector<SerialDevice>{};
+    std::stable_partition(devices.begin(), devices.end(),
+                          [](const SerialDevice& d) { return d.IsAdapter(); });
+    std::vector<PortEntry> entries;
+    for (const SerialDevice& device : devices) {
+        const bool seen = std::any_of(entries.begin(), entries.end(), [&](const PortEntry& e) {
+            return e.device.path == device.path;
+        });
+        if (!seen) {
+            entries.push_back(EntryFor(device, probe(device.path)));
+        }
+    }
+    return entries;
+}
+
+PortStatus ProbePort(const std::string& name) {
     return ProbePortWithLockFolders(name, DefaultLockFolders());
 }
 
-bool ProbePortWithLockFolders(const std::string& name,
-                              const std::vector<std::string>& lockFolders) {
+PortStatus ProbePortWithLockFolders(const std::string& name,
+                                    const std::vector<std::string>& lockFolders) {
+#ifdef _WIN32
+    // COM ports have no lock files; opening is the only way to ask.
+    (void)lockFolders;
     if (name.empty()) {
         return false;
     }
-#ifdef _WIN32
-    (void)lockFolders;
     HANDLE handle = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
@@ -195,27 +191,43 @@ bool ProbePortWithLockFolders(const std::string& name,
     CloseHandle(handle);
     return true;
 #else
-    const int fd = ::open(name.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
+    const PortFailure failure = CheckPortAccess(name, lockFolders);
+    switch (failure.problem) {
+        case PortProblem::None:
+            return true;
+        case PortProblem::Busy:
+            return {false, "busy", DescribePortFailure(failure)};
+        case PortProblem::NoPermission:
+            return {false, "no access", DescribePortFailure(failure)};
+        default:
+            return {false, "", DescribePortFailure(failure)};
     }
-    // A port another program has locked is as good as absent.
-    const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-    if (free) {
-        ::flock(fd, LOCK_UN);
-    }
-    ::close(fd);
-    return free && !HeldByLockFile(name, lockFolders);
 #endif
 }
 
-std::vector<std::string> SystemSerialDevices() {
-    std::vector<std::string> paths;
+std::vector<SerialDevice> SystemSerialDevices() {
+    const std::map<std::string, std::string> stable = StableDeviceNames("/dev/serial/by-id");
+    std::vector<SerialDevice> devices;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        paths.push_back(info.systemLocation().toStdString());
+        SerialDevice device(info.systemLocation().toStdString());
+        if (const auto link = stable.find(CanonicalPortPath(device.path)); link != stable.end()) {
+            device.stableName = link->second;
+        }
+        device.description = info.description().toStdString();
+        device.manufacturer = info.manufacturer().toStdString();
+        device.serialNumber = info.serialNumber().toStdString();
+        if (info.hasVendorIdentifier()) {
+            device.vendorId = info.vendorIdentifier();
+        }
+        if (info.hasProductIdentifier()) {
+            device.productId = info.productIdentifier();
+        }
+        devices.push_back(std::move(device));
     }
-    std::sort(paths.begin(), paths.end(), NaturalLess);
-    return paths;
+    std::sort(devices.begin(), devices.end(), [](const SerialDevice& a, const SerialDevice& b) {
+        return NaturalLess(a.path, b.path);
+    });
+    return devices;
 }
 
 PortChoice BuildNativePortChoice(const std::string& currentName) {

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "link/PortAccess.h"
 #include "model/Image.h"
 
 namespace ht57 {
@@ -38,9 +39,16 @@ public:
 
     // Opens the port exclusively with 8 data bits, no parity, one stop bit, no
     // flow control and the given baud rate. False when the port cannot be
-    // opened; settings the device refuses (a pseudo-terminal has no line) are
-    // tolerated.
+    // opened, and OpenFailure() says why; settings the device refuses (a
+    // pseudo-terminal has no line) are tolerated.
     virtual bool Open(const PortSettings& settings) = 0;
+
+    // Why the last Open failed; no problem after one that succeeded.
+    virtual PortFailure OpenFailure() const = 0;
+
+    // True once the port has failed (the device went away): from then on
+    // reads return nothing and writes do nothing, at once, until the next Open.
+    virtual bool Broken() const = 0;
 
     // Discards whatever waits in the receive and transmit queues.
     virtual void Purge() = 0;

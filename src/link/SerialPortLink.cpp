@@ -8,7 +8,11 @@
 #include <chrono>
 
 #ifndef _WIN32
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <termios.h>
+
+#include <cerrno>
 #endif
 
 namespace ht57 {
@@ -33,9 +37,20 @@ SerialPortLink::~SerialPortLink() {
 
 bool SerialPortLink::Open(const PortSettings& settings) {
     Close();
-    if (settings.name.empty()) {
+    broken_ = false;
+    failure_ = CheckPortAccess(settings.name, DefaultLockFolders());
+    if (failure_) {
         return false;
     }
+    // Every name of one adapter locks the same device.
+    if (!OpenDevice(settings, CanonicalPortPath(settings.name))) {
+        return false;
+    }
+    failure_ = {};
+    return true;
+}
+
+bool SerialPortLink::OpenDevice(const PortSettings& settings, const std::string& device) {
     // The port watches its descriptor with socket notifiers, which need an
     // event dispatcher in this thread; a plain std::thread has none until an
     // event loop object asks for one.
@@ -44,7 +59,7 @@ bool SerialPortLink::Open(const PortSettings& settings) {
         QEventLoop ensureDispatcher;
     }
     auto port = std::make_unique<QSerialPort>();
-    port->setPortName(QString::fromStdString(settings.name));
+    port->setPortName(QString::fromStdString(device));
     // A rate the line cannot take (a BaudRate key without digits gives 0) is
     // left out, as the port would refuse to open with it; the line then runs
     // at Qt's default 9600.
@@ -56,9 +71,39 @@ bool SerialPortLink::Open(const PortSettings& settings) {
     port->setStopBits(QSerialPort::OneStop);
     port->setFlowControl(QSerialPort::NoFlowControl);
     port->setReadBufferSize(port::kInputQueue);
+    failure_ = PortFailure{};
+    failure_.device = settings.name;
     if (!port->open(QIODevice::ReadWrite)) {
+        switch (port->error()) {
+            case QSerialPort::DeviceNotFoundError:
+                failure_.problem = PortProblem::Missing;
+                break;
+            case QSerialPort::PermissionError:
+                // This user may use the device (checked above), so the refusal
+                // is a lock another program holds or its exclusive mode.
+                failure_.problem = PortProblem::Busy;
+                failure_.holder = FindPortHolder(device, DefaultLockFolders());
+                break;
+            default:
+                failure_.problem = PortProblem::Failed;
+                failure_.reason = port->errorString().toStdString();
+                break;
+        }
         return false;
     }
+#ifndef _WIN32
+    // Qt's lock file only keeps out programs that look for it under the same
+    // name, and root passes the terminal's exclusive mode; an flock on the
+    // device itself holds against both.
+    const int fd = static_cast<int>(port->handle());
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        failure_.problem = PortProblem::Busy;
+        failure_.holder = FindPortHolder(device, DefaultLockFolders());
+        port->close();
+        return false;
+    }
+    ::ioctl(fd, TIOCEXCL);
+#endif
     // Line settings a pseudo-terminal refuses leave an error behind that must
     // not stick to later calls.
     port->clearError();
@@ -66,8 +111,23 @@ bool SerialPortLink::Open(const PortSettings& settings) {
     return true;
 }
 
+void SerialPortLink::NoteError() {
+    const QSerialPort::SerialPortError error = port_->error();
+    port_->clearError();
+    switch (error) {
+        case QSerialPort::ResourceError:
+        case QSerialPort::ReadError:
+        case QSerialPort::WriteError:
+        case QSerialPort::DeviceNotFoundError:
+            broken_ = true;
+            break;
+        default:
+            break;
+    }
+}
+
 void SerialPortLink::Purge() {
-    if (!port_) {
+    if (!port_ || broken_) {
         return;
     }
 #ifdef _WIN32
@@ -82,7 +142,7 @@ void SerialPortLink::Purge() {
 }
 
 void SerialPortLink::Write(std::span<const Byte> bytes) {
-    if (!port_ || bytes.empty()) {
+    if (!port_ || broken_ || bytes.empty()) {
         return;
     }
     const int limitMs =
@@ -96,18 +156,19 @@ void SerialPortLink::Write(std::span<const Byte> bytes) {
             break;
         }
     }
+    NoteError();
 #ifndef _WIN32
     // Handed to the driver is not yet on the wire: wait until the UART has
     // sent them, so pauses between writes are pauses on the line.
-    if (port_->bytesToWrite() == 0) {
-        ::tcdrain(static_cast<int>(port_->handle()));
+    if (!broken_ && port_->bytesToWrite() == 0 &&
+        ::tcdrain(static_cast<int>(port_->handle())) != 0 && errno == EIO) {
+        broken_ = true;
     }
 #endif
-    port_->clearError();
 }
 
 std::size_t SerialPortLink::Read(std::span<Byte> buffer) {
-    if (!port_ || buffer.empty()) {
+    if (!port_ || broken_ || buffer.empty()) {
         return 0;
     }
     const int totalMs =
@@ -135,10 +196,9 @@ std::size_t SerialPortLink::Read(std::span<Byte> buffer) {
             break;
         }
         if (!port_->waitForReadyRead(waitMs)) {
-            const QSerialPort::SerialPortError error = port_->error();
-            port_->clearError();
             // A vanished device fails at once; waiting on would only spin.
-            if (error != QSerialPort::NoError && error != QSerialPort::TimeoutError) {
+            NoteError();
+            if (broken_) {
                 break;
             }
         }
@@ -151,13 +211,15 @@ void SerialPortLink::Close() {
         return;
     }
     if (port_->isOpen()) {
-        if (port_->bytesToWrite() > 0) {
+        if (!broken_ && port_->bytesToWrite() > 0) {
             port_->waitForBytesWritten(port::kWriteTotalConstantMs);
         }
 #ifndef _WIN32
         // Let the final byte ('E', "ENDW" or 'b') leave the UART before the
         // descriptor goes.
-        ::tcdrain(static_cast<int>(port_->handle()));
+        if (!broken_) {
+            ::tcdrain(static_cast<int>(port_->handle()));
+        }
 #endif
         port_->close();
     }

@@ -339,6 +339,8 @@ TEST_F(CliTest, PortComesFromProgramIniUnlessGiven) {
         const CliResult result = Cli({"read", "-o", "a.dat"});
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(Lines(result.err).front(), "Fail to open port ");
+        EXPECT_EQ(Lines(result.err).at(1), "No serial port is set.");
+        EXPECT_NE(result.err.find("--port PORT"), std::string::npos) << result.err;
         EXPECT_FALSE(std::filesystem::exists(work_ / "a.dat"));
     }
     WriteIni("[Setup]\nCOM=" + sim.PortName() + "\nBaudRate=19200\n");
@@ -353,6 +355,8 @@ TEST_F(CliTest, PortComesFromProgramIniUnlessGiven) {
         const CliResult result = Cli({"read", "--port", "/nonexistent/tty", "-o", "c.dat"});
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(Lines(result.err).front(), "Fail to open port ");
+        EXPECT_TRUE(
+            Lines(result.err).at(1).starts_with("There is no serial port /nonexistent/tty"));
         EXPECT_FALSE(std::filesystem::exists(work_ / "c.dat"));
     }
 }

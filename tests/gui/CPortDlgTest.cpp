@@ -28,7 +28,10 @@ struct FakeMachine {
             return ht57::BuildPortChoice(
                 machine.scheme, current,
                 [&machine](const std::string& name) { return machine.free.count(name) > 0; },
-                [&machine] { return machine.devices; });
+                [&machine] {
+                    return std::vector<ht57::SerialDevice>(machine.devices.begin(),
+                                                           machine.devices.end());
+                });
         };
     }
 };

@@ -21,9 +21,9 @@ using ht57::LinkOutcome;
 using ht57::PortSettings;
 using ht57::RadioData;
 using ht57::TransferKind;
+using ht57::test::CountOf;
 using ht57::test::SimulatorProcess;
 using ht57::test::SimulatorSetup;
-using ht57::test::CountOf;
 using Bytes = std::vector<Byte>;
 
 namespace {
@@ -39,7 +39,6 @@ Image Pattern(Byte seed) {
 
 const Bytes kHandshake{'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x02};
 const Bytes kWriteAbort{'E', 'N', 'D', 'W'};
-
 
 bool EndsWith(const Bytes& bytes, const Bytes& tail) {
     return bytes.size() >= tail.size() && std::equal(tail.rbegin(), tail.rend(), bytes.rbegin());
@@ -61,6 +60,7 @@ struct SeenMessage {
     int progress = -1;
     QString percentage;
     bool startEnabled = false;
+    QString detail;
 };
 
 // What a run of the dialog looked like from the outside.
@@ -150,10 +150,10 @@ Run CTransferDlgTest::Drive(CTransferDlg& dialog, int starts, int exitAt, ExitBy
     watcher.setInterval(1);
     QObject::connect(&watcher, &QTimer::timeout, &dialog, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            run.messages.push_back({box->windowTitle(), box->text(),
-                                    box->standardButtons() == QMessageBox::Ok, dialog.isVisible(),
-                                    ProgressOf(dialog)->value(), PercentageOf(dialog),
-                                    ButtonOf(dialog, "start")->isEnabled()});
+            run.messages.push_back(
+                {box->windowTitle(), box->text(), box->standardButtons() == QMessageBox::Ok,
+                 dialog.isVisible(), ProgressOf(dialog)->value(), PercentageOf(dialog),
+                 ButtonOf(dialog, "start")->isEnabled(), box->informativeText()});
             SaveShot(&dialog, "transfer-failed.png");
             SaveShot(box, "message.png");
             box->button(QMessageBox::Ok)->click();
@@ -383,6 +383,9 @@ void CTransferDlgTest::FailureIsShownOverTheOpenDialog() {
     QCOMPARE(seen.percentage, percentage);
     // Start is disabled only once the port has opened.
     QCOMPARE(seen.startEnabled, missingPort);
+    // Only a port that failed to open has a cause to tell.
+    QCOMPARE(seen.detail.startsWith(QString::fromStdString("There is no serial port " + port)),
+             missingPort);
 
     // Acknowledging the message closes the dialog.
     QCOMPARE(run.result, int(QDialog::Rejected));

@@ -25,8 +25,12 @@ PortProbe OpensOnly(std::set<std::string> names) {
     return [names = std::move(names)](const std::string& name) { return names.contains(name); };
 }
 
-DeviceLister Lists(std::vector<std::string> devices) {
+DeviceLister Reports(std::vector<SerialDevice> devices) {
     return [devices = std::move(devices)] { return devices; };
+}
+
+DeviceLister Lists(const std::vector<std::string>& paths) {
+    return Reports(std::vector<SerialDevice>(paths.begin(), paths.end()));
 }
 
 std::vector<std::string> Names(const PortChoice& choice) {
@@ -76,8 +80,8 @@ TEST(PortCatalog, DevicePathsPutAdaptersFirstAndKeepTheirFullPaths) {
     const PortChoice choice = BuildPortChoice(
         PortScheme::DevicePaths, "/fake/ttyUSB0", OpensOnly({"/fake/ttyUSB0", "/fake/ttyS0"}),
         Lists({"/fake/ttyS0", "/fake/ttyS1", "/fake/ttyUSB0", "/fake/ttyACM0"}));
-    EXPECT_EQ(Names(choice), (std::vector<std::string>{"/fake/ttyUSB0", "/fake/ttyACM0", "/fake/ttyS0",
-                                                       "/fake/ttyS1"}));
+    EXPECT_EQ(Names(choice), (std::vector<std::string>{"/fake/ttyUSB0", "/fake/ttyACM0",
+                                                       "/fake/ttyS0", "/fake/ttyS1"}));
     EXPECT_EQ(choice.entries[0].label, "/fake/ttyUSB0");
     EXPECT_TRUE(choice.entries[0].available);
     EXPECT_FALSE(choice.entries[1].available);
@@ -116,7 +120,7 @@ TEST(PortCatalog, DevicePathsOfferAtMostSixteenAndKeepTheCurrentOne) {
     for (int i = 0; i < 20; ++i) {
         many.push_back("/fake/ttyS" + std::to_string(i));
     }
-    const PortProbe all = [](const std::string&) { return true; };
+    const PortProbe all = [](const std::string&) { return PortStatus(true); };
 
     const PortChoice unlisted =
         BuildPortChoice(PortScheme::DevicePaths, "/dev/pts/2", all, Lists(many));
@@ -130,6 +134,45 @@ TEST(PortCatalog, DevicePathsOfferAtMostSixteenAndKeepTheCurrentOne) {
     ASSERT_TRUE(listedLate.checked.has_value());
     EXPECT_EQ(listedLate.entries[*listedLate.checked].name, "/fake/ttyS19");
     EXPECT_EQ(listedLate.entries[0].name, "/fake/ttyS0");
+}
+
+TEST(PortCatalog, DevicePathsShowWhatTheSystemKnowsAndChooseAdaptersByStableName) {
+    SerialDevice cable("/fake/ttyUSB0");
+    cable.stableName = "/fake/by-id/usb-1a86_USB_Serial-if00-port0";
+    cable.description = "USB Serial";
+    cable.manufacturer = "QinHeng";
+    cable.serialNumber = "A1";
+    cable.vendorId = 0x1a86;
+    cable.productId = 0x7523;
+    SerialDevice unnamedUsb("/fake/ttyXRUSB3");  // an adapter by its ids, not its name
+    unnamedUsb.vendorId = 0x067b;
+    unnamedUsb.productId = 0x2303;
+    const PortProbe probe = [](const std::string& name) {
+        return name == "/fake/ttyS1" ? PortStatus(false, "busy", "held by process 7 (minicom)")
+                                     : PortStatus(true);
+    };
+    const DeviceLister lister = Reports({SerialDevice("/fake/ttyS1"), unnamedUsb, cable});
+
+    struct Case {
+        std::string current;
+        std::optional<std::size_t> checked;
+    };
+    for (const Case& c : std::vector<Case>{{cable.stableName, 1}, {cable.path, 1}, {"", {}}}) {
+        const PortChoice choice =
+            BuildPortChoice(PortScheme::DevicePaths, c.current, probe, lister);
+        EXPECT_EQ(Names(choice),
+                  (std::vector<std::string>{"/fake/ttyXRUSB3", cable.stableName, "/fake/ttyS1"}))
+            << c.current;
+        EXPECT_EQ(choice.checked, c.checked) << c.current;
+        EXPECT_EQ(choice.entries[1].label, "/fake/ttyUSB0");
+        EXPECT_EQ(choice.entries[1].details,
+                  "/fake/ttyUSB0\nUSB Serial\nManufacturer: QinHeng\nSerial number: A1\n"
+                  "USB id: 1a86:7523\nStable name: " +
+                      cable.stableName);
+        EXPECT_EQ(choice.entries[2].label, "/fake/ttyS1 (busy)");
+        EXPECT_FALSE(choice.entries[2].available);
+        EXPECT_EQ(choice.entries[2].details, "/fake/ttyS1\nheld by process 7 (minicom)");
+    }
 }
 
 // The probe itself, on a pseudo-terminal this test owns.
@@ -152,24 +195,24 @@ protected:
 };
 
 TEST_F(ProbeOnPty, OpensAFreeDeviceAndRefusesHeldOrMissingOnes) {
-    EXPECT_TRUE(ProbePort(slave_));
-    EXPECT_FALSE(ProbePort(""));
-    EXPECT_FALSE(ProbePort("/nonexistent/ttyHT57"));
+    EXPECT_TRUE(ProbePort(slave_).available);
+    EXPECT_FALSE(ProbePort("").available);
+    EXPECT_FALSE(ProbePort("/nonexistent/ttyHT57").available);
 
     const int holder = open(slave_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     ASSERT_GE(holder, 0);
     ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0);
-    EXPECT_FALSE(ProbePort(slave_));
+    EXPECT_FALSE(ProbePort(slave_).available);
     close(holder);
-    EXPECT_TRUE(ProbePort(slave_));
+    EXPECT_TRUE(ProbePort(slave_).available);
 }
 
 TEST_F(ProbeOnPty, APortOpenForASessionIsHeld) {
     SerialPortLink session;
     ASSERT_TRUE(session.Open({slave_, 9600}));
-    EXPECT_FALSE(ProbePort(slave_));
+    EXPECT_FALSE(ProbePort(slave_).available);
     session.Close();
-    EXPECT_TRUE(ProbePort(slave_));
+    EXPECT_TRUE(ProbePort(slave_).available);
 }
 
 TEST_F(ProbeOnPty, ALiveLockFileHoldsThePort) {
@@ -202,7 +245,7 @@ TEST_F(ProbeOnPty, ALiveLockFileHoldsThePort) {
         if (c.content) {
             std::ofstream(lock) << *c.content;
         }
-        EXPECT_EQ(ProbePortWithLockFolders(slave_, {folder}), c.available) << c.what;
+        EXPECT_EQ(ProbePortWithLockFolders(slave_, {folder}).available, c.available) << c.what;
     }
     std::remove(lock.c_str());
     rmdir(folder.c_str());

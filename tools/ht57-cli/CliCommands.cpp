@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdio>
 
+#include "CliPorts.h"
 #include "DiffText.h"
 #include "ProgressBar.h"
 #include "link/CloneSession.h"
@@ -120,7 +121,8 @@ int RunSession(const CliOptions& options, const Installation& installation, Imag
             std::fprintf(stderr, "Interrupted\n");
             return kExitInterrupted;
         case LinkOutcome::PortOpenFailed:
-            return Fail(Result::Failure(OutcomeMessage(outcome), "port: " + settings.name));
+            ReportPortFailure(stderr, link.OpenFailure());
+            return kExitFailure;
         default:
             return Fail(Result::Failure(
                 OutcomeMessage(outcome) ? OutcomeMessage(outcome) : "Communication error",

@@ -25,6 +25,7 @@ const char* CliUsage() {
            "  ht57-cli export FILE.dat -o OUT.csv\n"
            "  ht57-cli import FILE.dat IN.csv -o OUT.dat [--replace-all]\n"
            "  ht57-cli diff  A.dat B.dat\n"
+           "  ht57-cli ports\n"
            "\n"
            "read    copies the radio's memory into a new data file, and with\n"
            "        --backup-dir also into a dated copy in DIR\n"
@@ -37,6 +38,9 @@ const char* CliUsage() {
            "        were skipped\n"
            "diff    prints how B.dat differs from A.dat; exit 0 when equal, 1 when\n"
            "        different, 2 on trouble\n"
+           "ports   lists the serial ports, USB adapters first, one a line with\n"
+           "        tab-separated fields: device, state, USB id, description,\n"
+           "        manufacturer, serial number, by-id name, why not usable\n"
            "\n"
            "Port and baud rate default to COM and BaudRate of [Setup] in the\n"
            "Program.ini beside this program.\n";
@@ -65,6 +69,13 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
         options.command = Command::Import;
     } else if (command == "diff") {
         options.command = Command::Diff;
+    } else if (command == "ports") {
+        if (args.size() > 1) {
+            error = "ports takes no arguments";
+            return std::nullopt;
+        }
+        options.command = Command::Ports;
+        return options;
     } else {
         error = "unknown command '" + command + "'";
         return std::nullopt;

@@ -6,7 +6,7 @@
 
 namespace ht57::cli {
 
-enum class Command { Read, Write, List, Export, Import, Diff, Help };
+enum class Command { Read, Write, List, Export, Import, Diff, Ports, Help };
 
 // A parsed command line. Port and baud rate are only present when given;
 // Program.ini beside the executable supplies them otherwise.

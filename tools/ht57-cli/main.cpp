@@ -10,6 +10,7 @@
 
 #include "CliCommands.h"
 #include "CliOptions.h"
+#include "CliPorts.h"
 #include "model/Config.h"
 
 int main(int argc, char** argv) {
@@ -59,6 +60,8 @@ int main(int argc, char** argv) {
             return RunImport(*options, installation);
         case Command::Diff:
             return RunDiff(*options);
+        case Command::Ports:
+            return RunPorts();
         case Command::Help:
             break;
     }

@@ -35,6 +35,7 @@ CPortDlg::CPortDlg(PortSettings& settings, QWidget* parent, PortChoiceSource sou
             const PortEntry& entry = choice_.entries[index];
             button->setText(QString::fromStdString(entry.label));
             button->setEnabled(entry.available);
+            button->setToolTip(QString::fromStdString(entry.details));
             button->setChecked(choice_.checked == index);
         } else {
             button->setVisible(false);

@@ -12,12 +12,14 @@ class QButtonGroup;
 namespace ht57 {
 
 // Builds the list of ports offered for the current port name. The default
-// probes the real devices; tests hand in their own.
+// asks the system about the real devices without opening any; tests hand in
+// their own.
 using PortChoiceSource = std::function<PortChoice(const std::string& currentName)>;
 
 // The Port dialog: sixteen radio buttons in four rows of four, one per port
-// the catalog offers, disabled when the port cannot be opened now, the
-// current port checked. OK stores the checked port's name in the settings
+// the catalog offers, disabled when the port cannot be used now (missing,
+// forbidden or held by another program), what the system knows of it as the
+// tool tip, the current port checked. OK stores the checked port's name in the settings
 // (nothing checked keeps the name); Cancel changes nothing.
 class CPortDlg : public QDialog {
     Q_OBJECT

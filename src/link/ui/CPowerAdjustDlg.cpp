@@ -294,7 +294,10 @@ bool CPowerAdjustDlg::Linked() const {
 void CPowerAdjustDlg::ShowMessage(LinkOutcome outcome) {
     if (const char* text = OutcomeMessage(outcome)) {
         QWidget* owner = isVisible() ? this : parentWidget();
-        ShowProgramMessage(owner, QString::fromLatin1(text));
+        ShowProgramMessage(owner, QString::fromLatin1(text),
+                           outcome == LinkOutcome::PortOpenFailed
+                               ? PortFailureDetail(link_->OpenFailure())
+                               : QString());
     }
 }
 

@@ -123,7 +123,10 @@ void CTransferDlg::OnSessionEnded(LinkOutcome outcome) {
     outcome_ = outcome;
     succeeded_ = outcome == LinkOutcome::Succeeded;
     if (const char* text = OutcomeMessage(outcome)) {
-        ShowProgramMessage(this, QString::fromLatin1(text));
+        ShowProgramMessage(this, QString::fromLatin1(text),
+                           outcome == LinkOutcome::PortOpenFailed
+                               ? PortFailureDetail(link_->OpenFailure())
+                               : QString());
     }
     running_ = false;
     done(succeeded_ ? Accepted : Rejected);

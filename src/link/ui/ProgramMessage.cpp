@@ -1,11 +1,25 @@
 #include "link/ui/ProgramMessage.h"
 
 #include <QMessageBox>
+#include <QString>
+
+#include "link/PortAccess.h"
 
 namespace ht57 {
 
-void ShowProgramMessage(QWidget* parent, const QString& text) {
+QString PortFailureDetail(const PortFailure& failure) {
+    QString detail = QString::fromStdString(DescribePortFailure(failure));
+    if (failure.problem == PortProblem::NotSet || failure.problem == PortProblem::Missing) {
+        detail += QStringLiteral("\nChoose the port under Setting, Port.");
+    }
+    return detail;
+}
+
+void ShowProgramMessage(QWidget* parent, const QString& text, const QString& detail) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Program"), text, QMessageBox::Ok, parent);
+    if (!detail.isEmpty()) {
+        box.setInformativeText(detail);
+    }
     box.exec();
 }
 

@@ -1,12 +1,19 @@
 #pragma once
 
-class QString;
+#include <QString>
 class QWidget;
 
 namespace ht57 {
 
-// The program's plain message box: caption "Program", the text, OK only.
-// Returns once the user has acknowledged it.
-void ShowProgramMessage(QWidget* parent, const QString& text);
+struct PortFailure;
+
+// The detail under "Fail to open port ": what is wrong with the port and how
+// to put it right in this program.
+QString PortFailureDetail(const PortFailure& failure);
+
+// The program's plain message box: caption "Program", the text, OK only,
+// with the detail (what went wrong and how to fix it) under the text when
+// there is one. Returns once the user has acknowledged it.
+void ShowProgramMessage(QWidget* parent, const QString& text, const QString& detail = {});
 
 }  // namespace ht57
