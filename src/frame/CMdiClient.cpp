@@ -7,7 +7,12 @@
 
 namespace ht57 {
 
-CMdiClient::CMdiClient(QWidget* parent) : QMdiArea(parent) {}
+CMdiClient::CMdiClient(QWidget* parent) : QMdiArea(parent) {
+    // A view window reaching past the area scrolls into reach; without
+    // scroll bars the area would instead grow the main window past the screen.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
 
 bool CMdiClient::SetBitmap(const std::filesystem::path& file) {
     QPixmap loaded;
