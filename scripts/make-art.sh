@@ -2,6 +2,7 @@
 # Remakes the program's pictures in res/ from ImageMagick drawing commands:
 #   logo.ico        window icon of the editing frames (16, 32 and 48 pixels)
 #   ht57.png        256-pixel icon of the installed program's desktop entry
+#   icons/ht57-N.png the same icon at 16 to 128 pixels for the icon theme
 #   Background.bmp  64x64 tile for the main window's client area (24-bit)
 #   tree.png        navigation tree images, a strip of 16x16 cells with an
 #                   alpha channel: 0 = item, 16 = expanded, 17 = collapsed;
@@ -46,6 +47,13 @@ convert "$work/logo-16.png" "$work/logo-32.png" "$work/logo-48.png" logo.ico
 # The same radio, large, for the desktop entry and the software centres.
 radio 256 "$work/ht57.png"
 convert "$work/ht57.png" -depth 8 "${png_opts[@]}" ht57.png
+# Docks and menus pick the size they need from the icon theme.
+mkdir -p icons
+cp "$work/logo-16.png" icons/ht57-16.png
+for s in 24 32 48 64 128; do
+    radio "$s" "$work/icon-$s.png"
+    convert "$work/icon-$s.png" -depth 8 "${png_opts[@]}" "icons/ht57-$s.png"
+done
 
 # --- Background.bmp: a quiet diagonal weave that tiles seamlessly ----------
 convert -size 64x64 xc:'#e8ecf0' \
@@ -91,4 +99,4 @@ for i in $(seq 0 17); do
 done
 convert -background none "${cells[@]}" +append "${png_opts[@]}" PNG32:tree.png
 
-ls -l logo.ico Background.bmp tree.png
+ls -l logo.ico Background.bmp tree.png ht57.png icons

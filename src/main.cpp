@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "app/ProgramFolder.h"
+#include "frame/MainWindowPlacement.h"
 #include "frame/ProgramStartup.h"
 
 namespace {
@@ -33,6 +34,9 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QApplication qt(argc, argv);
+    // Docks and task bars match the window to the installed desktop entry
+    // and its icon through this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ht57.Programmer"));
     const ht57::ProgramFolders folders = ht57::FindProgramFolders();
     // Without its own Program.ini an installed program still starts, on the
     // defaults of a missing file.
@@ -43,6 +47,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     const int code = QApplication::exec();
+    // The next start opens the window where this one left it.
+    (void)ht57::RememberPlacement(*frame, app.Ini());
     frame.reset();
     // Only the port name goes back to Program.ini; a failure to write it
     // has nobody left to tell.

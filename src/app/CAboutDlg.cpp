@@ -1,12 +1,23 @@
 #include "app/CAboutDlg.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/Config.h"
 #include "model/IniFile.h"
 
 namespace ht57 {
+namespace {
+
+int MaximumLineWidth(const QWidget* parent) {
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    return screen != nullptr ? std::max(280, screen->availableGeometry().width() * 3 / 4) : 640;
+}
+
+}  // namespace
 
 CAboutDlg::CAboutDlg(const std::filesystem::path& programFolder, QWidget* parent)
     : QDialog(parent) {
@@ -27,6 +38,10 @@ CAboutDlg::CAboutDlg(const std::filesystem::path& programFolder, QWidget* parent
         // Whatever the file holds is shown as it stands, never as markup.
         line->setTextFormat(Qt::PlainText);
         line->setMinimumWidth(280);
+        // A long value wraps inside the screen rather than widening the box
+        // past it.
+        line->setWordWrap(true);
+        line->setMaximumWidth(MaximumLineWidth(parent));
         layout->addWidget(line);
         lines_[i] = line;
     }

@@ -5,7 +5,6 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -27,6 +26,19 @@ namespace {
 
 constexpr int kTreeBarWidth = 200;
 constexpr std::array<int, 4> kPaneWidths{200, 250, 200, 200};
+
+// A status pane that takes its own width where there is room and gives way
+// on a narrow window, so the status bar never makes the window wider than
+// the screen.
+class StatusPane : public QLabel {
+public:
+    StatusPane(int width, QWidget* parent) : QLabel(parent), width_(width) {}
+    QSize sizeHint() const override { return {width_, QLabel::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+private:
+    int width_;
+};
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -173,8 +185,8 @@ void CMainFrame::CreateActions() {
     treeBar->setCheckable(true);
     treeBar->setChecked(true);
 
-    bind(command::kCascade, QStringLiteral("Cascade"), [this] { mdi_->cascadeSubWindows(); });
-    bind(command::kTile, QStringLiteral("Tile"), [this] { mdi_->tileSubWindows(); });
+    bind(command::kCascade, QStringLiteral("Cascade"), [this] { mdi_->Cascade(); });
+    bind(command::kTile, QStringLiteral("Tile"), [this] { mdi_->Tile(); });
     bind(command::kArrange, QStringLiteral("Arrange"), [this] { mdi_->ArrangeIcons(); });
     bind(command::kAbout, QStringLiteral("About ..."), &CMainFrame::OnAbout);
 
@@ -253,10 +265,9 @@ void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setSizeGripEnabled(false);
     for (std::size_t i = 0; i < panes_.size(); ++i) {
-        auto* pane = new QLabel(bar);
+        auto* pane = new StatusPane(kPaneWidths[i], bar);
         pane->setFrameShape(QFrame::Panel);
         pane->setFrameShadow(QFrame::Sunken);
-        pane->setFixedWidth(kPaneWidths[i]);
         pane->setTextFormat(Qt::PlainText);
         panes_[i] = pane;
         bar->addWidget(pane);
@@ -294,23 +305,6 @@ void CMainFrame::RemoveCommand(int commandId) {
 
 QString CMainFrame::PaneText(Pane pane) const {
     return panes_[pane]->text();
-}
-
-void CMainFrame::FitToWorkArea() {
-    QScreen* screen = this->screen() != nullptr ? this->screen() : QApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->availableGeometry();
-    // The frame (title bar and border) must fit into the work area too.
-    const QMargins frame(geometry().left() - frameGeometry().left(),
-                         geometry().top() - frameGeometry().top(),
-                         frameGeometry().right() - geometry().right(),
-                         frameGeometry().bottom() - geometry().bottom());
-    const QRect client = area.marginsRemoved(frame);
-    setGeometry(client);
-    // Minimising and maximising still work; dragging the border does not.
-    setFixedSize(client.size());
 }
 
 // --- Views -----------------------------------------------------------------
@@ -355,8 +349,9 @@ void CMainFrame::OpenView(ViewKind kind) {
         child->showMaximized();
     } else {
         child->showNormal();
-        // Only a shown frame knows its title bar and border; fit it again.
-        child->adjustSize();
+        // Only a shown frame knows its title bar and border; fit it again,
+        // within the client area so its close button stays reachable.
+        child->FitInto(mdi_->viewport()->size());
     }
     mdi_->setActiveSubWindow(child);
 }
@@ -385,6 +380,8 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
     activeChild_ = now;
     if (now != nullptr && !now->IsClosed()) {
         now->Refresh();
+        // F6 and the Window commands switch views too; the tree shows which.
+        tree_->SelectCode(InfoFor(now->Kind()).treeCode);
     }
 }
 

@@ -83,9 +83,6 @@ public:
     QToolBar* ToolBar() const { return toolBar_; }
     QString PaneText(Pane pane) const;
 
-    // Fits the window to the screen's work area; its border stays fixed.
-    void FitToWorkArea();
-
     // Command handlers.
     void OnRead();
     void OnWrite();

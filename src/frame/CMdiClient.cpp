@@ -1,12 +1,18 @@
 #include "frame/CMdiClient.h"
 
 #include <QMdiSubWindow>
+#include <algorithm>
 
 #include "app/PathText.h"
 
 namespace ht57 {
 
-CMdiClient::CMdiClient(QWidget* parent) : QMdiArea(parent) {}
+CMdiClient::CMdiClient(QWidget* parent) : QMdiArea(parent) {
+    // A view window reaching past the area scrolls into reach; without
+    // scroll bars the area would instead grow the main window past the screen.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
 
 bool CMdiClient::SetBitmap(const std::filesystem::path& file) {
     QPixmap loaded;
@@ -31,6 +37,30 @@ void CMdiClient::ArrangeIcons() {
         const QSize size = window->size();
         window->move(x, viewport()->height() - size.height());
         x += size.width();
+    }
+}
+
+void CMdiClient::Cascade() {
+    cascadeSubWindows();
+    KeepWindowsInside();
+}
+
+void CMdiClient::Tile() {
+    tileSubWindows();
+    KeepWindowsInside();
+}
+
+void CMdiClient::KeepWindowsInside() {
+    const QRect area(QPoint(0, 0), viewport()->size());
+    for (QMdiSubWindow* window : subWindowList()) {
+        if (window->isMinimized() || window->isMaximized()) {
+            continue;
+        }
+        QRect frame = window->geometry();
+        frame.setSize(frame.size().boundedTo(area.size()).expandedTo(window->minimumSize()));
+        frame.moveLeft(std::clamp(frame.left(), 0, std::max(0, area.width() - frame.width())));
+        frame.moveTop(std::clamp(frame.top(), 0, std::max(0, area.height() - frame.height())));
+        window->setGeometry(frame);
     }
 }
 

@@ -22,6 +22,12 @@ public:
     // Lines minimised view windows up along the bottom edge.
     void ArrangeIcons();
 
+    // The standard arrangements, then every window pulled and cut back
+    // into the visible area so none of it lies out of reach.
+    void Cascade();
+    void Tile();
+    void KeepWindowsInside();
+
 private:
     QPixmap bitmap_;
 };

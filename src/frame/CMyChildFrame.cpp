@@ -4,17 +4,41 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenu>
+#include <QScrollArea>
 
 #include "app/PathText.h"
 
 namespace ht57 {
+namespace {
+
+// Scrolls the form when the window is smaller than the form wants, and asks
+// for the whole form otherwise (QScrollArea's own hint stops at a few dozen
+// lines of text).
+class FormScroller : public QScrollArea {
+public:
+    explicit FormScroller(QWidget* parent) : QScrollArea(parent) {
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+    }
+
+    QSize sizeHint() const override {
+        return widget() != nullptr ? widget()->sizeHint().expandedTo(widget()->minimumSize())
+                                   : QScrollArea::sizeHint();
+    }
+};
+
+}  // namespace
 
 CMyChildFrame::CMyChildFrame(ViewKind kind, std::unique_ptr<CBaseFormView> view,
                              const QString& caption, const std::filesystem::path& iconFile,
                              QWidget* parent)
     : QMdiSubWindow(parent), kind_(kind), view_(view.release()) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWidget(view_);
+    // A form larger than the space it gets (large fonts, a small screen, a
+    // tiled window) scrolls instead of being cut off.
+    auto* scroller = new FormScroller(this);
+    scroller->setWidget(view_);
+    setWidget(scroller);
     setWindowTitle(caption);
     // The window menu's own shortcuts (Ctrl+W closes on some desktops) would
     // take Write's and Ctrl+F4 from the main window.
@@ -41,6 +65,11 @@ CMyChildFrame::~CMyChildFrame() {
 void CMyChildFrame::InitialUpdate() {
     view_->InitialUpdate();
     adjustSize();
+}
+
+void CMyChildFrame::FitInto(const QSize& area) {
+    adjustSize();
+    resize(size().boundedTo(area));
 }
 
 void CMyChildFrame::Refresh() {

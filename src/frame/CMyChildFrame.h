@@ -26,6 +26,10 @@ public:
     // The view's initial update, then the frame fitted around the form.
     void InitialUpdate();
 
+    // The size the whole form wants, but no larger than `area`; the form
+    // scrolls inside a smaller window.
+    void FitInto(const QSize& area);
+
     // The view reloads its area from the image.
     void Refresh();
 

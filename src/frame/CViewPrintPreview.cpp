@@ -13,6 +13,7 @@ CViewPrintPreview::CViewPrintPreview(QPrinter& printer, QWidget& mainWindow, Ren
 }
 
 void CViewPrintPreview::StartPreview() {
+    mainGeometry_ = mainWindow_->saveGeometry();
     mainWindow_->hide();
     showMaximized();
     raise();
@@ -23,6 +24,7 @@ void CViewPrintPreview::done(int result) {
     // The main window comes back before the preview goes, so the program
     // never has no window to show and does not quit.
     if (mainWindow_ != nullptr) {
+        mainWindow_->restoreGeometry(mainGeometry_);
         mainWindow_->show();
         mainWindow_->raise();
         mainWindow_->activateWindow();

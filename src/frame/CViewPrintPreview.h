@@ -28,6 +28,9 @@ public:
 private:
     QPointer<QWidget> mainWindow_;
     Render render_;
+    // The main window's place, size and maximised state when it was hidden;
+    // a window manager may place a window that is mapped again anew.
+    QByteArray mainGeometry_;
 };
 
 }  // namespace ht57

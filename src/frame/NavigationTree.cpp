@@ -57,6 +57,16 @@ void NavigationTree::Clear() {
     clear();
 }
 
+void NavigationTree::SelectCode(int code) {
+    QTreeWidgetItem* root = Root();
+    for (int i = 0; root != nullptr && i < root->childCount(); ++i) {
+        if (ItemCode(root->child(i)) == code) {
+            setCurrentItem(root->child(i));
+            return;
+        }
+    }
+}
+
 std::optional<int> NavigationTree::ItemCode(const QTreeWidgetItem* item) {
     if (item == nullptr) {
         return std::nullopt;

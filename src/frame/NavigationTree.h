@@ -25,6 +25,8 @@ public:
     // Root with `rootText`, then the five view items, root expanded.
     void Build(const QString& rootText);
     void Clear();
+    // Highlights the item with that code; selecting opens nothing.
+    void SelectCode(int code);
 
     QTreeWidgetItem* Root() const { return topLevelItem(0); }
     // The item code, nullopt for the root (it carries none).

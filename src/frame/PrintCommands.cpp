@@ -2,6 +2,7 @@
 
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrinter>
 
 #include "frame/CMainFrame.h"
 #include "frame/CViewPrintPreview.h"
@@ -31,17 +32,24 @@ void NameJob(QPrinter& printer, CMainFrame& frame) {
 
 }  // namespace
 
-PrintCommands::PrintCommands() : printer_(QPrinter::HighResolution) {}
+PrintCommands::PrintCommands() = default;
 
 PrintCommands::~PrintCommands() {
     delete preview_.data();
+}
+
+QPrinter& PrintCommands::Printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *printer_;
 }
 
 void PrintCommands::Print(CMainFrame& frame) {
     CommitAndNormalise(frame);
     frame.CloseAllViews();
 
-    QPrintDialog dialog(&printer_, &frame);
+    QPrintDialog dialog(&Printer(), &frame);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
@@ -50,9 +58,9 @@ void PrintCommands::Print(CMainFrame& frame) {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    printer_.setPrintRange(QPrinter::AllPages);
-    NameJob(printer_, frame);
-    (void)PrintChannelListing(printer_, Listing(frame));
+    Printer().setPrintRange(QPrinter::AllPages);
+    NameJob(Printer(), frame);
+    (void)PrintChannelListing(Printer(), Listing(frame));
 }
 
 void PrintCommands::PrintPreview(CMainFrame& frame) {
@@ -63,15 +71,15 @@ void PrintCommands::PrintPreview(CMainFrame& frame) {
         preview_->activateWindow();
         return;
     }
-    NameJob(printer_, frame);
-    preview_ = new CViewPrintPreview(printer_, frame, [&frame](QPrinter* printer) {
+    NameJob(Printer(), frame);
+    preview_ = new CViewPrintPreview(Printer(), frame, [&frame](QPrinter* printer) {
         (void)PrintChannelListing(*printer, Listing(frame));
     });
     preview_->StartPreview();
 }
 
 void PrintCommands::PrintSetup(CMainFrame& frame) {
-    QPageSetupDialog dialog(&printer_, &frame);
+    QPageSetupDialog dialog(&Printer(), &frame);
     dialog.exec();
 }
 

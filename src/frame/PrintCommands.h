@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QPointer>
-#include <QPrinter>
 #include <memory>
 
 #include "frame/CViewPrintPreview.h"
+
+class QPrinter;
 
 namespace ht57 {
 
@@ -13,7 +14,9 @@ class CommandRegistry;
 
 // Print, Print Preview and Print Setup of the channel listing. One printer
 // object serves all three, so the setup chosen once holds for the following
-// jobs and previews.
+// jobs and previews. It is made when a print command first needs it: making
+// one loads the print system, which a start that prints nothing should not pay
+// for.
 class PrintCommands {
 public:
     PrintCommands();
@@ -27,12 +30,12 @@ public:
     void PrintPreview(CMainFrame& frame);
     void PrintSetup(CMainFrame& frame);
 
-    QPrinter& Printer() { return printer_; }
+    QPrinter& Printer();
     // The open preview window, nullptr when there is none.
     CViewPrintPreview* Preview() const { return preview_.data(); }
 
 private:
-    QPrinter printer_;
+    std::unique_ptr<QPrinter> printer_;
     QPointer<CViewPrintPreview> preview_;
 };
 

@@ -4,6 +4,7 @@
 
 #include "app/PathText.h"
 #include "frame/CommandIds.h"
+#include "frame/MainWindowPlacement.h"
 #include "link/ui/ProgramMessage.h"
 
 namespace ht57 {
@@ -27,11 +28,7 @@ std::unique_ptr<CMainFrame> CreateMainWindow(Application& app) {
     if (!icon.availableSizes().isEmpty()) {
         frame->setWindowIcon(icon);
     }
-    frame->FitToWorkArea();
-    frame->show();
-    // Now that the window manager has framed the window, the frame itself
-    // must fit the work area as well.
-    frame->FitToWorkArea();
+    ShowMainWindowPlaced(*frame, app.Ini());
 
     if (QAction* action = frame->Action(command::kRadioFrequency)) {
         action->setText(QStringLiteral("Radio Frequency"));

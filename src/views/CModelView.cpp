@@ -21,6 +21,8 @@ CModelView::CModelView(RadioData& data, FrameServices& frame, QWidget* parent)
     // The entries arrive after the layout first measured the box.
     band_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* form = new QFormLayout;
+    // A maximised window must not stretch the drop-down across it.
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(new QLabel(QStringLiteral("Frequency Range"), this), band_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QWidget>
+
+#include "model/IniFile.h"
+#include "model/Result.h"
+#include "model/WindowPlacement.h"
+
+namespace ht57 {
+
+// Shows the main window where it was last time when that still fits a
+// screen's work area, otherwise as a normal window inside the work area of the
+// screen the mouse pointer is on. The window manager frames and places it;
+// its size stays free, so it can be resized and maximised.
+void ShowMainWindowPlaced(QWidget& window, const CIniFile& ini);
+
+// The window's normal frame, client size and maximised state now.
+WindowPlacement CurrentPlacement(const QWidget& window);
+
+// Keeps CurrentPlacement in the program's own section of the file.
+Result RememberPlacement(const QWidget& window, CIniFile& ini);
+
+}  // namespace ht57
