@@ -148,7 +148,7 @@ TEST(PortCatalog, DevicePathsShowWhatTheSystemKnowsAndChooseAdaptersByStableName
     unnamedUsb.vendorId = 0x067b;
     unnamedUsb.productId = 0x2303;
     const PortProbe probe = [](const std::string& name) {
-        return name == "/fake/ttyS1" ? PortStatus(false, "busy", "held by process 7 (minicom)")
+        return name == "/fake/ttyS1" ? PortStatus(false, "busy", "held by minicom, process 7")
                                      : PortStatus(true);
     };
     const DeviceLister lister = Reports({SerialDevice("/fake/ttyS1"), unnamedUsb, cable});
@@ -171,7 +171,7 @@ TEST(PortCatalog, DevicePathsShowWhatTheSystemKnowsAndChooseAdaptersByStableName
                       cable.stableName);
         EXPECT_EQ(choice.entries[2].label, "/fake/ttyS1 (busy)");
         EXPECT_FALSE(choice.entries[2].available);
-        EXPECT_EQ(choice.entries[2].details, "/fake/ttyS1\nheld by process 7 (minicom)");
+        EXPECT_EQ(choice.entries[2].details, "/fake/ttyS1\nheld by minicom, process 7");
     }
 }
 
