@@ -175,7 +175,8 @@ TEST(PortCatalog, DevicePathsShowWhatTheSystemKnowsAndChooseAdaptersByStableName
     }
 }
 
-// The probe itself, on a pseudo-terminal this test owns.
+// The probe itself, which never opens the device, on a pseudo-terminal this
+// test owns.
 class ProbeOnPty : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -194,7 +195,7 @@ protected:
     std::string slave_;
 };
 
-TEST_F(ProbeOnPty, OpensAFreeDeviceAndRefusesHeldOrMissingOnes) {
+TEST_F(ProbeOnPty, FindsAFreeDeviceAndRefusesHeldOrMissingOnes) {
     EXPECT_TRUE(ProbePort(slave_).available);
     EXPECT_FALSE(ProbePort("").available);
     EXPECT_FALSE(ProbePort("/nonexistent/ttyHT57").available);
