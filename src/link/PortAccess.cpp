@@ -182,7 +182,8 @@ std::string DescribeProcess(long pid) {
     std::ifstream commFile("/proc/" + std::to_string(pid) + "/comm");
     std::string comm;
     std::getline(commFile, comm);
-    return "process " + std::to_string(pid) + (comm.empty() ? "" : " (" + comm + ")");
+    const std::string process = "process " + std::to_string(pid);
+    return comm.empty() ? process : comm + ", " + process;
 }
 
 }  // namespace

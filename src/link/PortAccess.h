@@ -22,7 +22,7 @@ struct PortFailure {
     std::string device;        // the name as configured
     std::string group;         // NoPermission: the group that may use the device
     bool groupMayUse = false;  // NoPermission: the group has read and write access
-    std::string holder;        // Busy: "process 1234 (minicom)" when the system says
+    std::string holder;        // Busy: "minicom, process 1234" when the system says
     std::string reason;        // Failed: the system's own words
 
     explicit operator bool() const { return problem != PortProblem::None; }
@@ -41,7 +41,7 @@ std::string PortLockFileName(const std::string& canonicalPath);
 std::vector<std::string> DefaultLockFolders();
 
 // Who holds the device: a live owner of its lock file, a flock on it, or
-// another process with it open. "process 1234 (minicom)", or empty.
+// another process with it open. "minicom, process 1234", or empty.
 std::string FindPortHolder(const std::string& canonicalPath,
                            const std::vector<std::string>& lockFolders);
 

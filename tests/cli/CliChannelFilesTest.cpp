@@ -103,6 +103,7 @@ TEST_F(CliChannelFilesTest, UsageErrorsExitWithTwo) {
         {"diff", "--port", "p", "a.dat", "b.dat"},
         {"list", "--backup-dir", "x", "a.dat"},
         {"read", "--backup-dir"},
+        {"ports", "--port"},
     };
     for (const auto& args : cases) {
         SCOPED_TRACE(args.front() + " " + args.back());

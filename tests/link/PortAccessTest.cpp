@@ -37,8 +37,8 @@ TEST(PortAccess, EveryFailureSaysWhatToDo) {
          {"group \"dialout\"", "sudo usermod -aG dialout $USER", "log out and in again"}},
         // A group that may not read and write the device is no way in.
         {Failure(PortProblem::NoPermission, dev, "dialout"), {"only its owner", "udev rule"}},
-        {Failure(PortProblem::Busy, dev, "", false, "process 42 (minicom)"),
-         {"/fake/ttyUSB0 is in use by another program (process 42 (minicom))", "Close"}},
+        {Failure(PortProblem::Busy, dev, "", false, "minicom, process 42"),
+         {"/fake/ttyUSB0 is in use by another program (minicom, process 42)", "Close"}},
         {Failure(PortProblem::Busy, dev), {"in use by another program. Close"}},
         {Failure(PortProblem::Failed, dev, "", false, "", "Input/output error"),
          {"Cannot open /fake/ttyUSB0: Input/output error."}},

@@ -148,7 +148,7 @@ TEST(PortCatalog, DevicePathsShowWhatTheSystemKnowsAndChooseAdaptersByStableName
     unnamedUsb.vendorId = 0x067b;
     unnamedUsb.productId = 0x2303;
     const PortProbe probe = [](const std::string& name) {
-        return name == "/fake/ttyS1" ? PortStatus(false, "busy", "held by process 7 (minicom)")
+        return name == "/fake/ttyS1" ? PortStatus(false, "busy", "held by minicom, process 7")
                                      : PortStatus(true);
     };
     const DeviceLister lister = Reports({SerialDevice("/fake/ttyS1"), unnamedUsb, cable});
@@ -171,11 +171,12 @@ TEST(PortCatalog, DevicePathsShowWhatTheSystemKnowsAndChooseAdaptersByStableName
                       cable.stableName);
         EXPECT_EQ(choice.entries[2].label, "/fake/ttyS1 (busy)");
         EXPECT_FALSE(choice.entries[2].available);
-        EXPECT_EQ(choice.entries[2].details, "/fake/ttyS1\nheld by process 7 (minicom)");
+        EXPECT_EQ(choice.entries[2].details, "/fake/ttyS1\nheld by minicom, process 7");
     }
 }
 
-// The probe itself, on a pseudo-terminal this test owns.
+// The probe itself, which never opens the device, on a pseudo-terminal this
+// test owns.
 class ProbeOnPty : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -194,7 +195,7 @@ protected:
     std::string slave_;
 };
 
-TEST_F(ProbeOnPty, OpensAFreeDeviceAndRefusesHeldOrMissingOnes) {
+TEST_F(ProbeOnPty, FindsAFreeDeviceAndRefusesHeldOrMissingOnes) {
     EXPECT_TRUE(ProbePort(slave_).available);
     EXPECT_FALSE(ProbePort("").available);
     EXPECT_FALSE(ProbePort("/nonexistent/ttyHT57").available);
