@@ -235,6 +235,7 @@ void FileCommandsTest::OpenRefusesForeignFiles_data() {
     QTest::newRow("byte 5 is 0x00") << 8192 << 5 << false << "File does not match";
     QTest::newRow("byte 0 differs") << 8192 << 0 << false << "File does not match";
     QTest::newRow("shorter than the check") << 7 << -1 << false << "File does not match";
+    QTest::newRow("shorter than a data file") << 8191 << -1 << false << "File does not match";
     QTest::newRow("not a regular file") << 0 << -1 << true << "Invalid argument";
 }
 
