@@ -168,6 +168,8 @@ void CMainFrame::CreateActions() {
     redo->setShortcut(QKeySequence::Redo);
     undo->setIcon(style->standardIcon(QStyle::SP_ArrowBack));
     redo->setIcon(style->standardIcon(QStyle::SP_ArrowForward));
+    undo->setToolTip(QStringLiteral("Undo"));
+    redo->setToolTip(QStringLiteral("Redo"));
     undo->setEnabled(false);
     redo->setEnabled(false);
     connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
