@@ -48,6 +48,7 @@ public:
     void RefreshView(ViewKind kind) override;
     void ShowFrequencyLimits() override;
     bool IsViewOpen(ViewKind kind) const override;
+    EditHistory& History() override { return history_; }
 
     // FileCommandHost
     void CommitViews() override;
@@ -90,7 +91,12 @@ public:
     void OnAbout();
     void OnToggleTreeBar();
 
+protected:
+    // Every way of closing the window asks about unsaved changes first.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void OnDataRestored();
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
@@ -105,6 +111,7 @@ private:
     Application& app_;
     ViewRegistry views_;
     CommandRegistry commands_;
+    EditHistory history_;
     FileCommands files_;
     PortChoiceSource portChoices_ = BuildNativePortChoice;
 
