@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/EditHistory.h"
 #include "app/ViewKind.h"
 #include "model/RadioData.h"
 
@@ -24,6 +25,10 @@ public:
 
     // True while a window of that kind is open.
     virtual bool IsViewOpen(ViewKind kind) const = 0;
+
+    // The undo history of the data set; every change a view stores goes
+    // through it as one named step.
+    virtual EditHistory& History() = 0;
 
     const FrequencyLimits& Limits() { return Data().limits; }
 };

@@ -40,6 +40,7 @@ CMainFrame::CMainFrame(Application& app, ViewRegistry views, CommandRegistry com
       app_(app),
       views_(std::move(views)),
       commands_(std::move(commands)),
+      history_(app.Data()),
       files_(app, *this) {
     setWindowTitle(Text(app_.Config().mainCaption));
 

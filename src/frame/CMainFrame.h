@@ -48,6 +48,7 @@ public:
     void RefreshView(ViewKind kind) override;
     void ShowFrequencyLimits() override;
     bool IsViewOpen(ViewKind kind) const override;
+    EditHistory& History() override { return history_; }
 
     // FileCommandHost
     void CommitViews() override;
@@ -108,6 +109,7 @@ private:
     Application& app_;
     ViewRegistry views_;
     CommandRegistry commands_;
+    EditHistory history_;
     FileCommands files_;
     PortChoiceSource portChoices_ = BuildNativePortChoice;
 

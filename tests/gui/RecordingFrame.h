@@ -13,7 +13,7 @@ namespace ht57::test {
 // of it, and reloads the views the test registered as open.
 class RecordingFrame : public FrameServices {
 public:
-    explicit RecordingFrame(RadioData& data) : data_(data) {}
+    explicit RecordingFrame(RadioData& data) : data_(data), history_(data) {}
 
     RadioData& Data() override { return data_; }
 
@@ -28,6 +28,8 @@ public:
 
     bool IsViewOpen(ViewKind kind) const override { return open_.contains(kind); }
 
+    EditHistory& History() override { return history_; }
+
     // Marks a kind open; with a view, RefreshView reloads it.
     void Open(ViewKind kind, CBaseFormView* view = nullptr) {
         open_.insert(kind);
@@ -39,6 +41,7 @@ public:
 
 private:
     RadioData& data_;
+    EditHistory history_;
     std::set<ViewKind> open_;
     std::map<ViewKind, CBaseFormView*> views_;
 };
