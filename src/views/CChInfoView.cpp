@@ -380,7 +380,8 @@ bool CChInfoView::eventFilter(QObject* watched, QEvent* event) {
 bool CChInfoView::FilterEditorKey(QObject* editor, QKeyEvent* key) {
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     const std::optional<char32_t> control = TypedCharacter(*key);
-    if (control && *control < 0x20 && *control != U'\b' && !enter) {
+    if ((key->modifiers() & Qt::ControlModifier) ||
+        (control && *control < 0x20 && *control != U'\b' && !enter)) {
         return false;  // Ctrl+C, Ctrl+V...: the editor's own commands
     }
     if (editor == frequencyEditor_) {
