@@ -1,6 +1,7 @@
 #include "views/CChInfoView.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -66,6 +67,11 @@ QStringList ListEntries(ChannelColumn column) {
 bool IgnoredFocusLoss(const QEvent* event) {
     return static_cast<const QFocusEvent*>(event)->reason() == Qt::PopupFocusReason ||
            QApplication::activePopupWidget() != nullptr;
+}
+
+// Text of more than one cell: a tab or a line break inside it.
+bool IsTableText(const QString& text) {
+    return text.trimmed().contains(QLatin1Char('\t')) || text.trimmed().contains(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -380,6 +386,10 @@ bool CChInfoView::eventFilter(QObject* watched, QEvent* event) {
 bool CChInfoView::FilterEditorKey(QObject* editor, QKeyEvent* key) {
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     const std::optional<char32_t> control = TypedCharacter(*key);
+    if (key->matches(QKeySequence::Paste) && IsTableText(QGuiApplication::clipboard()->text())) {
+        commands_->Paste();  // rows from a spreadsheet go to the grid, not into one cell
+        return true;
+    }
     if ((key->modifiers() & Qt::ControlModifier) ||
         (control && *control < 0x20 && *control != U'\b' && !enter)) {
         return false;  // Ctrl+C, Ctrl+V...: the editor's own commands

@@ -40,9 +40,9 @@ QString Text(std::string_view text) {
 
 ChannelGridCommands::ChannelGridCommands(CChInfoView& view, FlexGrid& grid, RadioData& data)
     : QObject(&view), view_(view), grid_(grid), data_(data) {
-    AddAction(QStringLiteral("Cu&t"), QKeySequence::Cut, [this] { Cut(); });
-    AddAction(QStringLiteral("&Copy"), QKeySequence::Copy, [this] { Copy(); });
-    AddAction(QStringLiteral("&Paste"), QKeySequence::Paste, [this] { Paste(); });
+    AddAction(QStringLiteral("Cu&t Cells"), QKeySequence::Cut, [this] { Cut(); });
+    AddAction(QStringLiteral("&Copy Cells"), QKeySequence::Copy, [this] { Copy(); });
+    AddAction(QStringLiteral("&Paste Cells"), QKeySequence::Paste, [this] { Paste(); });
     actions_.push_back(nullptr);
     AddAction(QStringLiteral("&Insert Channel"), QKeySequence(Qt::Key_Insert),
               [this] { InsertChannel(); });
