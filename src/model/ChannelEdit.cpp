@@ -50,7 +50,7 @@ ChannelTexts CommitFrequencyEdit(Image& image, const FrequencyLimits& limits, in
         }
         result.rxFrequency = shown;
     } else if (column == ChannelColumn::TxFrequency && inUse) {
-        result.txFrequency = shown;
+        result.txFrequency = f ? shown : row.rxFrequency;
     }
     return result;
 }

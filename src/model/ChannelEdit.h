@@ -23,7 +23,8 @@ std::optional<std::uint32_t> EditedFrequency(std::string_view text, const Freque
 // - Rx on an empty row: the new-channel record is written at once and the row
 //   shows it (both frequencies, tones "Off", High, Wide, no name).
 // - Rx on a row in use: only the Rx Freq cell changes.
-// - Tx: the cell takes the text when the row is in use, even an empty one.
+// - Tx: the cell takes the frequency when the row is in use; an emptied Tx
+//   means simplex and takes the Rx frequency (a 0 MHz Tx is never stored).
 ChannelTexts CommitFrequencyEdit(Image& image, const FrequencyLimits& limits, int channel,
                                  const ChannelTexts& row, ChannelColumn column,
                                  std::string_view text);

@@ -32,7 +32,12 @@ StartupConfig ReadStartupConfig(std::string_view iniContents,
 
     config.portName = Setup(iniContents, "COM", "");
     config.modelName = Setup(iniContents, "Model", "");
-    config.defaultSaveName = config.modelName + ".dat";
+    // Never a hidden name: without a model (or with one starting with a dot)
+    // the first save would write ".dat", which no Open dialog lists.
+    const std::size_t visible = config.modelName.find_first_not_of('.');
+    config.defaultSaveName = (visible == std::string::npos ? std::string(kCaptionModel)
+                                                           : config.modelName.substr(visible)) +
+                             ".dat";
     config.baudRate = LeadingIntegerOrZero(Setup(iniContents, "BaudRate", kDefaultBaudRate));
 
     config.mainCaption = Setup(iniContents, "Model", kCaptionModel) + std::string(kCaptionSuffix);

@@ -35,7 +35,7 @@ struct StartupConfig {
     std::filesystem::path defaultDataFile;  // program folder + "default.dat"
     std::string portName;                   // [Setup] COM
     std::string modelName;                  // [Setup] Model, default empty
-    std::string defaultSaveName;            // model name + ".dat"
+    std::string defaultSaveName;            // model name + ".dat", never hidden
     std::int32_t baudRate = 0;              // leading digits of [Setup] BaudRate
     std::string mainCaption;                // Model (default "HT-57") + " Progamming Software"
     std::string statusModelText;            // Model (default empty) + " Programming Software"

@@ -31,6 +31,13 @@ Result ApplyDataFile(std::span<const Byte> contents, RadioData& data) {
                     contents.begin())) {
         return Result::Failure(kFileDoesNotMatchText, "Not a data file");
     }
+    // A short file would leave the rest of the image as it was: a mix of two
+    // files that a save would then write back whole.
+    if (contents.size() < kDataFileSize) {
+        return Result::Failure(kFileDoesNotMatchText, std::to_string(contents.size()) +
+                                                          " bytes long instead of " +
+                                                          std::to_string(kDataFileSize));
+    }
     CopyHalves(contents, data.header, data.image);
     return Result::Success();
 }
@@ -42,7 +49,11 @@ Result ReadDataFile(const std::filesystem::path& file, RadioData& data) {
     }
     Result result = ApplyDataFile(start.bytes, data);
     if (!result) {
-        result.detail = file.string() + " is not a data file";
+        result.detail =
+            file.string() + " is " +
+            (start.bytes.size() < kDataFileSize && start.bytes.size() >= kCheckedSignatureLength
+                 ? result.detail
+                 : std::string("not a data file"));
     }
     return result;
 }

@@ -31,11 +31,10 @@ inline constexpr const char* kWrongFormatText = "文件格式不对！";
 enum class SignatureStamp { Keep, Stamp };
 
 // Takes the contents of an opened data file into the data set. The file must
-// begin with the checked part of the signature; a file shorter than that does
-// not match. The header block becomes the first 4096 bytes, zero beyond the
-// end of a shorter file; the image takes the next 4096 bytes, and image bytes
-// beyond the end of a short file keep their values. Bytes past 8192 are
-// ignored. On failure nothing changes.
+// begin with the checked part of the signature and be at least 8192 bytes
+// long, or it does not match. The header block becomes the first 4096 bytes,
+// the image the next 4096. Bytes past 8192 are ignored. On failure nothing
+// changes.
 Result ApplyDataFile(std::span<const Byte> contents, RadioData& data);
 
 // Opens a data file and applies it; nothing changes when it cannot be read.

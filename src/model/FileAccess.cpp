@@ -5,7 +5,9 @@
 #include <chrono>
 #include <cstdio>
 #include <random>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 #if __has_include(<unistd.h>)
 #include <fcntl.h>
@@ -74,6 +76,88 @@ bool FlushToDisk(std::FILE* file) {
     }
 #endif
     return true;
+}
+
+// Whether the user may change `path`. Besides asking the system, a file or
+// folder without any write permission bit counts as protected for every
+// user, the superuser included: replacing a write-protected file by renaming
+// a new one over it would otherwise succeed behind the protection's back.
+bool MayWrite(const fs::path& path, const fs::file_status& status) {
+    constexpr fs::perms kAnyWrite =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((status.permissions() & kAnyWrite) == fs::perms::none) {
+        return false;
+    }
+#ifdef HT57_HAS_FSYNC
+    return ::access(path.c_str(), W_OK) == 0;
+#else
+    (void)path;
+    return true;
+#endif
+}
+
+// Left-overs of saves of `target` that were killed before their rename:
+// ".NAME.<16 hex digits>.tmp" beside it.
+void RemoveStaleTemporaries(const fs::path& target) {
+    const std::string prefix = "." + target.filename().string() + ".";
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    std::error_code ec;
+    std::vector<fs::path> stale;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() != prefix.size() + 16 + 4 || !name.starts_with(prefix) ||
+            !name.ends_with(".tmp")) {
+            continue;
+        }
+        const std::string_view hex = std::string_view(name).substr(prefix.size(), 16);
+        if (hex.find_first_not_of("0123456789abcdef") == std::string_view::npos &&
+            it->is_regular_file(ec)) {
+            stale.push_back(it->path());
+        }
+    }
+    for (const fs::path& file : stale) {
+        fs::remove(file, ec);
+    }
+}
+
+// Rewrites a file in its own place, for a folder that takes no new files.
+// A write that fails puts the old contents back.
+Result WriteInPlace(const fs::path& target, std::span<const Byte> bytes) {
+    errno = 0;
+    std::FILE* stream = OpenFile(target, "r+b");
+    if (stream == nullptr) {
+        return Failure(LastErrorOr(EIO), "Cannot write " + target.string());
+    }
+    std::vector<Byte> old;
+    Byte chunk[4096];
+    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, stream)) > 0;) {
+        old.insert(old.end(), chunk, chunk + got);
+    }
+    const auto writeAll = [stream](std::span<const Byte> data) {
+        std::rewind(stream);
+        errno = 0;
+        return std::fwrite(data.data(), 1, data.size(), stream) == data.size() &&
+               FlushToDisk(stream)
+#ifdef HT57_HAS_FSYNC
+               && ::ftruncate(::fileno(stream), static_cast<off_t>(data.size())) == 0
+#endif
+            ;
+    };
+    int error = 0;
+    if (std::ferror(stream)) {
+        error = LastErrorOr(EIO);
+    } else if (!writeAll(bytes)) {
+        error = LastErrorOr(EIO);
+        std::clearerr(stream);
+        (void)writeAll(old);
+    }
+    if (std::fclose(stream) != 0 && error == 0) {
+        error = LastErrorOr(EIO);
+    }
+    if (error != 0) {
+        return Failure(error, "Cannot write " + target.string());
+    }
+    return Result::Success();
 }
 
 void SyncFolder([[maybe_unused]] const fs::path& folder) {
@@ -164,6 +248,15 @@ Result WriteFileAtomically(const fs::path& target, std::span<const Byte> bytes) 
     if (fs::exists(existing) && !fs::is_regular_file(existing)) {
         return Failure(EINVAL, "Cannot replace " + destination.string());
     }
+    if (fs::is_regular_file(existing) && !MayWrite(destination, existing)) {
+        return Failure(EACCES, "Cannot write " + destination.string());
+    }
+    const fs::path folder =
+        destination.parent_path().empty() ? fs::path(".") : destination.parent_path();
+    if (fs::is_regular_file(existing) && !MayWrite(folder, fs::status(folder, ec))) {
+        return WriteInPlace(destination, bytes);
+    }
+    RemoveStaleTemporaries(destination);
 
     fs::path temporary;
     int error = 0;

@@ -31,7 +31,11 @@ FileStart ReadFileStart(const std::filesystem::path& file, std::size_t limit);
 // Replaces `target` with `bytes` so that the file is either the old one or the
 // complete new one: the bytes go to a temporary file beside it, are flushed to
 // the disk and then renamed over the target. On failure the old file is left
-// untouched and the temporary file removed.
+// untouched and the temporary file removed. Temporary files an earlier,
+// killed save of the same target left behind are removed first.
+// A file the user may not write is refused (EACCES) and left alone. A
+// writable file in a folder that takes no new files is rewritten in place;
+// a write that fails there puts the old contents back.
 Result WriteFileAtomically(const std::filesystem::path& target, std::span<const Byte> bytes);
 
 }  // namespace ht57

@@ -65,4 +65,16 @@ FrequencyRangeEdits CommitFrequencyRange(const FrequencyRangeEdits& edits, Radio
     return CommitFrequencyRange(edits, data.image, data.limits);
 }
 
+int ChannelsLostByRangeCommit(const FrequencyRangeEdits& edits, const RadioData& data) {
+    Image image = data.image;
+    FrequencyLimits limits = data.limits;
+    CommitFrequencyRange(edits, image, limits);
+    int lost = 0;
+    for (int n = 1; n <= region::kChannelCount; ++n) {
+        lost += IsChannelInUse(ReadChannel(data.image, n), data.limits) &&
+                !IsChannelInUse(ReadChannel(image, n), limits);
+    }
+    return lost;
+}
+
 }  // namespace ht57

@@ -26,4 +26,8 @@ FrequencyRangeEdits CommitFrequencyRange(const FrequencyRangeEdits& edits, Image
 
 FrequencyRangeEdits CommitFrequencyRange(const FrequencyRangeEdits& edits, RadioData& data);
 
+// How many channels in use under the limits in force the commit would erase,
+// so the form can ask before it narrows the range.
+int ChannelsLostByRangeCommit(const FrequencyRangeEdits& edits, const RadioData& data);
+
 }  // namespace ht57

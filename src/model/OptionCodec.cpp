@@ -224,8 +224,26 @@ void ApplyWorkModeRule(OptionValues& values) {
     }
 }
 
-std::string CommitFrequencyEdit(std::string_view text) {
-    return FormatFrequency(SnapFrequency(ParseFrequency(text)));
+std::optional<std::string> CommitFrequencyEdit(std::string_view text) {
+    constexpr std::uint32_t kLargestStored = 99'999'999;
+    const std::uint32_t snapped = SnapFrequency(ParseFrequency(text));
+    if (snapped > kLargestStored) {
+        return std::nullopt;
+    }
+    return FormatFrequency(snapped);
+}
+
+std::optional<char> DtmfCodeKey(char32_t key) {
+    if (key >= U'a' && key <= U'z') {
+        key -= U'a' - U'A';
+    }
+    // The backspace entry ends a stored code; it is never typed into it.
+    const std::string_view storable = kDtmfAlphabet.substr(0, kDtmfAlphabet.size() - 1);
+    if (key == 0 || key >= 0x80 ||
+        storable.find(static_cast<char>(key)) == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return static_cast<char>(key);
 }
 
 }  // namespace ht57

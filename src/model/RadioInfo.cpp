@@ -31,9 +31,8 @@ void EncodeRadioInfo(const RadioInfoValues& values, Image& image) {
     SetBit(status, settings::kReceiveEnableBit, values.receiveEnable);
 }
 
-bool BandChangeNeeded(int index, const FrequencyLimits& limits) {
-    const Band& band = BandAt(index);
-    return band.lower != limits.lower || band.upper != limits.upper;
+bool BandChangeNeeded(int index, const Image& image) {
+    return (index > 0 ? 1 : 0) != BandFlag(image);
 }
 
 void ApplyBandChange(int index, Image& image, FrequencyLimits& limits) {

@@ -22,9 +22,11 @@ RadioInfoValues DecodeRadioInfo(const Image& image);
 // band list without a selection stores 1.
 void EncodeRadioInfo(const RadioInfoValues& values, Image& image);
 
-// True when selecting band `index` would change the limits in force, so the
-// form must ask before ApplyBandChange. A negative index means VHF.
-bool BandChangeNeeded(int index, const FrequencyLimits& limits);
+// True when band `index` is not the band of the image, so the form must ask
+// before ApplyBandChange. Choosing the band already there changes nothing,
+// even when the range commit has narrowed its limits. A negative index means
+// VHF.
+bool BandChangeNeeded(int index, const Image& image);
 
 // Switches to band `index`: zeroes every channel record, writes the band's
 // edges to 0xFA0..0xFA3 and its default frequency to 0x820..0x823, and sets

@@ -30,12 +30,11 @@ inline std::string CheckDataFile(std::span<const Byte> input) {
     data.header.fill(0x5A);
     const RadioData before = data;
     const Result result = ApplyDataFile(input, data);
-    const bool signed8 =
-        input.size() >= kCheckedSignatureLength &&
-        std::equal(kFileSignature.begin(), kFileSignature.begin() + kCheckedSignatureLength,
-                   input.begin());
-    if (result.ok != signed8) {
-        return "accepted a file without the signature or refused one with it";
+    const bool whole = input.size() >= kDataFileSize &&
+                       std::equal(kFileSignature.begin(),
+                                  kFileSignature.begin() + kCheckedSignatureLength, input.begin());
+    if (result.ok != whole) {
+        return "accepted a short or unsigned file or refused a whole signed one";
     }
     if (!result) {
         return data.image == before.image && data.header == before.header

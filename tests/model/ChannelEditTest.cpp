@@ -69,8 +69,8 @@ TEST(CommitFrequencyEdit, EditsThatLeaveTheImageAlone) {
          InUse("174.00000", "146.52000")},
         {"tx of a channel in use", InUse("146.52000", "146.52000"), ChannelColumn::TxFrequency,
          "100", InUse("146.52000", "136.00000")},
-        {"tx emptied", InUse("146.52000", "146.52000"), ChannelColumn::TxFrequency, "",
-         InUse("146.52000", "")},
+        {"tx emptied means simplex", InUse("146.52000", "147.00000"), ChannelColumn::TxFrequency,
+         "", InUse("146.52000", "146.52000")},
         {"tx of an empty row", {}, ChannelColumn::TxFrequency, "146", {}},
         {"nothing typed on an empty row", {}, ChannelColumn::RxFrequency, "", {}},
     };

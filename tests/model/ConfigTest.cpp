@@ -15,7 +15,7 @@ TEST(StartupConfig, FreshInstallWithoutProgramIni) {
     EXPECT_EQ(config.defaultDataFile, kFolder / "default.dat");
     EXPECT_EQ(config.portName, "");
     EXPECT_EQ(config.modelName, "");
-    EXPECT_EQ(config.defaultSaveName, ".dat");
+    EXPECT_EQ(config.defaultSaveName, "HT-57.dat");
     EXPECT_EQ(config.baudRate, 9600);
     EXPECT_EQ(config.mainCaption, "HT-57 Progamming Software");
     EXPECT_EQ(config.statusModelText, " Programming Software");

@@ -45,8 +45,8 @@ void ExpectSame(const RadioData& a, const RadioData& b) {
     EXPECT_EQ(a.reference, b.reference);
 }
 
-TEST(ApplyDataFile, HeaderAndImageFromTheFileWhateverItsLength) {
-    for (std::size_t size : {8u, 100u, 4096u, 4097u, 5000u, 8191u, 8192u, 9000u}) {
+TEST(ApplyDataFile, HeaderAndImageFromTheFileBytesPastADataFileIgnored) {
+    for (std::size_t size : {8192u, 9000u}) {
         const std::string file = FileOfSize(size);
         RadioData data = Marked();
         ASSERT_TRUE(ApplyDataFile(AsBytes(file), data)) << size;
@@ -85,12 +85,15 @@ TEST(ApplyDataFile, OnlyTheFirstEightBytesAreChecked) {
     }
 }
 
-TEST(ApplyDataFile, FileShorterThanTheCheckDoesNotMatch) {
+TEST(ApplyDataFile, FileShorterThanADataFileDoesNotMatch) {
     const std::string full = FileOfSize(kDataFileSize);
-    for (std::size_t size = 0; size < kCheckedSignatureLength; ++size) {
+    for (std::size_t size : {0u, 7u, 8u, 100u, 4096u, 4097u, 8191u}) {
         RadioData data = Marked();
         const Result result = ApplyDataFile(AsBytes(full.substr(0, size)), data);
         EXPECT_EQ(result.message, "File does not match") << size;
+        if (size >= kCheckedSignatureLength) {
+            EXPECT_EQ(result.detail, std::to_string(size) + " bytes long instead of 8192");
+        }
         ExpectSame(data, Marked());
     }
 }
@@ -195,6 +198,58 @@ TEST_F(DataFileOnDisk, WriteThatFailsHalfwayKeepsTheOldFile) {
     EXPECT_EQ(ReadBytes(file), old);
     EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"radio.dat"});
     ExpectSame(data, Marked());
+}
+
+TEST_F(DataFileOnDisk, ProtectionsAndLeftOversOfEarlierSaves) {
+    const fs::perms readOnly =
+        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    const fs::perms folderReadOnly = readOnly | fs::perms::owner_exec;
+    const struct {
+        const char* what;
+        fs::perms filePerms;
+        fs::perms folderPerms;
+        const char* message;  // nullptr: saved
+    } cases[] = {
+        {"write-protected file", readOnly, fs::perms::owner_all, "Permission denied"},
+        {"writable file, read-only folder", fs::perms::owner_read | fs::perms::owner_write,
+         folderReadOnly, nullptr},
+        {"plain save", fs::perms::owner_read | fs::perms::owner_write, fs::perms::owner_all,
+         nullptr},
+    };
+    const std::string stale = ".radio.dat.0123456789abcdef.tmp";
+    const std::vector<std::string> kept{".other.dat.0123456789abcdef.tmp", ".radio.dat.x.tmp"};
+    for (const auto& c : cases) {
+        TempFolder folder;
+        const fs::path file = folder / "radio.dat";
+        const std::string old(kDataFileSize, 'o');
+        WriteBytes(file, old);
+        for (const std::string& name : {stale, kept[0], kept[1]}) {
+            WriteBytes(folder / name, "left");
+        }
+        fs::permissions(file, c.filePerms);
+        fs::permissions(folder.Path(), c.folderPerms);
+        RadioData data = Marked();
+        const Result result = WriteDataFile(file, data, SignatureStamp::Keep);
+        fs::permissions(folder.Path(), fs::perms::owner_all);
+
+        EXPECT_EQ(result.ok, c.message == nullptr) << c.what;
+        if (c.message != nullptr) {
+            EXPECT_EQ(result.message, c.message) << c.what;
+            EXPECT_NE(result.detail.find(file.string()), std::string::npos) << result.detail;
+            EXPECT_EQ(ReadBytes(file), old) << c.what;
+            continue;
+        }
+        const auto saved = DataFileBytes(data, SignatureStamp::Keep);
+        EXPECT_EQ(ReadBytes(file), std::string(saved.begin(), saved.end())) << c.what;
+        EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, c.filePerms) << c.what;
+        const std::vector<std::string> entries = folder.Entries();
+        EXPECT_EQ(std::count(entries.begin(), entries.end(), stale),
+                  c.folderPerms == fs::perms::owner_all ? 0 : 1)
+            << c.what;
+        for (const std::string& name : kept) {
+            EXPECT_EQ(std::count(entries.begin(), entries.end(), name), 1) << c.what << name;
+        }
+    }
 }
 
 TEST_F(DataFileOnDisk, LoadDefaultDataTakesAnyFile) {

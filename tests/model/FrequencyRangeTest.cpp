@@ -86,6 +86,10 @@ TEST(FrequencyRangeCommit, ErasesEveryChannelOutsideTheNewLimits) {
         test::PutChannel(data.image, c.channel, c.rx);
     }
     const Image before = data.image;
+    // Channel 4 was not in use under the old limits either.
+    EXPECT_EQ(ChannelsLostByRangeCommit({"380", "450", "420.00000"}, data), 2);
+    EXPECT_EQ(ChannelsLostByRangeCommit({"400", "470", "420.00000"}, data), 0);
+    EXPECT_EQ(data.image, before);
 
     CommitFrequencyRange({"380", "450", "420.00000"}, data);
 

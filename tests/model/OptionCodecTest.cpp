@@ -417,11 +417,25 @@ TEST(CommitFrequencyEdit, SnapsToTheChannelRaster) {
         {"145.0011", "145.00000"}, {"145.0047", "145.00500"}, {"145.0066", "145.00625"},
         {"146.5213", "146.52000"}, {"146.523", "146.52500"},  {"136.015", "136.01500"},
         {"0.6", "0.60000"},        {"", "0.00000"},           {"abc", "0.00000"},
-        {"500", "500.00000"},
+        {"500", "500.00000"},      {"999.99999", nullptr},    {"999.995", "999.99500"},
+        {"1000", nullptr},         {"99999", nullptr},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(CommitFrequencyEdit(c.text), c.shown) << c.text;
+        const std::optional<std::string> shown = CommitFrequencyEdit(c.text);
+        EXPECT_EQ(shown.has_value(), c.shown != nullptr) << c.text;
+        if (shown && c.shown) {
+            EXPECT_EQ(*shown, c.shown) << c.text;
+        }
     }
+}
+
+TEST(DtmfCodeKey, TakesOnlyWhatTheCodeCanStore) {
+    const std::u32string typed = U"09aF*# g\b\u00e9";
+    std::string taken;
+    for (char32_t key : typed) {
+        taken += DtmfCodeKey(key).value_or('-');
+    }
+    EXPECT_EQ(taken, "09AF------");
 }
 
 TEST(OptionCodec, RandomImagesChangeOnlyOwnedBitsAndSettleAfterOnePass) {

@@ -47,22 +47,20 @@ TEST(RadioInfo, EncodeTouchesOnlyBitsFiveAndFour) {
     }
 }
 
-TEST(RadioInfo, BandChangeNeededOnlyForOtherLimits) {
+TEST(RadioInfo, BandChangeNeededOnlyForTheOtherBand) {
     const struct {
         int index;
-        FrequencyLimits limits;
+        Byte status;
         bool needed;
     } cases[] = {
-        {0, test::kVhfLimits, false},
-        {1, test::kUhfLimits, false},
-        {0, test::kUhfLimits, true},
-        {1, test::kVhfLimits, true},
-        {-1, test::kVhfLimits, false},  // no selection counts as VHF
-        {-1, test::kUhfLimits, true},
-        {0, {14'000'000, 15'000'000}, true},  // narrowed by the range commit
+        {0, 0x00, false}, {1, 0x20, false},  {0, 0x20, true},
+        {1, 0x00, true},  {-1, 0x00, false},  // no selection counts as VHF
+        {-1, 0x20, true}, {1, 0xFF, false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(BandChangeNeeded(c.index, c.limits), c.needed) << c.index;
+        Image image{};
+        image[0xFCE] = c.status;
+        EXPECT_EQ(BandChangeNeeded(c.index, image), c.needed) << c.index << ' ' << int{c.status};
     }
 }
 
@@ -81,10 +79,11 @@ TEST(RadioInfo, BandChangeRewritesChannelsEdgesAndDefaultFrequency) {
     for (const auto& c : cases) {
         RadioData data;
         data.image = test::RandomImage(rng);
+        data.image[0xFCE] = c.index ? 0x00 : 0x20;
         data.limits = c.index ? test::kVhfLimits : test::kUhfLimits;
         const Image before = data.image;
 
-        ASSERT_TRUE(BandChangeNeeded(c.index, data.limits));
+        ASSERT_TRUE(BandChangeNeeded(c.index, data.image));
         ApplyBandChange(c.index, data);
 
         EXPECT_EQ(data.limits, c.limits);
