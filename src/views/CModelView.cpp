@@ -49,7 +49,7 @@ void CModelView::SaveToImage() {
 }
 
 void CModelView::OnBandChosen(int index) {
-    if (!BandChangeNeeded(index, Data().limits)) {
+    if (!BandChangeNeeded(index, ImageBytes())) {
         return;
     }
     const auto answer = QMessageBox::warning(this, QString::fromLatin1(kProgramTitle),

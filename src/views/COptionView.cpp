@@ -312,7 +312,9 @@ void COptionView::ApplyWorkModeEnabling() {
 }
 
 void COptionView::CommitFrequencyText(FormLineEdit* edit) {
-    edit->setText(Text(CommitFrequencyEdit(edit->text().toStdString())));
+    if (const auto text = CommitFrequencyEdit(edit->text().toStdString())) {
+        edit->setText(Text(*text));
+    }
 }
 
 void COptionView::CommitFrequencyRange() {
