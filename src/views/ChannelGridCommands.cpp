@@ -143,9 +143,14 @@ void ChannelGridCommands::Cut() {
 }
 
 void ChannelGridCommands::Paste() {
+    const std::vector<int> channels = Channels();
+    const std::vector<ChannelColumn> columns = Columns();
+    if (channels.empty() || columns.empty()) {
+        return;
+    }
     const std::string text = QApplication::clipboard()->text().toStdString();
-    const int channel = Channels().front();
-    const ChannelColumn column = Columns().front();
+    const int channel = channels.front();
+    const ChannelColumn column = columns.front();
     Result result;
     PasteReport report;
     view_.ApplyChannelChange(QStringLiteral("Paste"), [&](RadioData& data) {
@@ -172,7 +177,11 @@ void ChannelGridCommands::Paste() {
 }
 
 void ChannelGridCommands::InsertChannel() {
-    const int channel = Channels().front();
+    const std::vector<int> channels = Channels();
+    if (channels.empty()) {
+        return;
+    }
+    const int channel = channels.front();
     Result result;
     view_.ApplyChannelChange(QStringLiteral("Insert Channel"), [&](RadioData& data) {
         result = InsertEmptyChannel(data.image, data.limits, channel);
@@ -186,6 +195,9 @@ void ChannelGridCommands::InsertChannel() {
 
 void ChannelGridCommands::DeleteChannels() {
     const std::vector<int> channels = Channels();
+    if (channels.empty()) {
+        return;
+    }
     view_.ApplyChannelChange(QStringLiteral("Delete Channels"),
                              [&](RadioData& data) { ht57::DeleteChannels(data.image, channels); });
     SelectChannels({channels.front()});

@@ -9,6 +9,7 @@
 #include "RecordingFrame.h"
 #include "model/ChannelRecord.h"
 #include "views/CChInfoView.h"
+#include "views/CFmView.h"
 #include "views/FlexGrid.h"
 
 using ht57::CChInfoView;
@@ -114,6 +115,23 @@ private slots:
         QTest::mouseRelease(rows->viewport(), Qt::LeftButton, {}, at(3));
         QCOMPARE((QStringList{Rx(1), Rx(2), Rx(3)}), (QStringList{"145.00000", "", "146.52000"}));
         QCOMPARE(frame_.History().Stack().count(), 1);
+    }
+
+    void FmPresetsPasteAndClearAsOneStepEach() {
+        view_->close();
+        ht57::CFmView fm(data_, frame_);
+        fm.InitialUpdate();
+        fm.show();
+        fm.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fm));
+        fm.Grid().setFocus();
+        fm.Grid().SelectRows(3, 3);
+        QApplication::clipboard()->setText("88.5\n");
+        QTest::keyClick(&fm.Grid(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(fm.Grid().TextMatrix(3, 1), QString("88.5"));
+        QTest::keyClick(&fm.Grid(), Qt::Key_Delete);
+        QCOMPARE(fm.Grid().TextMatrix(3, 1), QString());
+        QCOMPARE(frame_.History().Stack().count(), 2);
     }
 };
 
