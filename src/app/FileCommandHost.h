@@ -6,6 +6,8 @@ class QWidget;
 
 namespace ht57 {
 
+class EditHistory;
+
 // The main-window steps the file commands run around their byte work.
 class FileCommandHost {
 public:
@@ -23,6 +25,8 @@ public:
     virtual void SetCaption(const std::string& caption) = 0;
     // Owner of the file dialogs and message boxes.
     virtual QWidget* DialogParent() = 0;
+    // The undo history, which also knows whether the document is modified.
+    virtual EditHistory& History() = 0;
 };
 
 }  // namespace ht57

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "app/EditHistory.h"
 #include "app/FileDialogs.h"
 #include "app/PathText.h"
 #include "link/ui/ProgramMessage.h"
@@ -16,14 +17,42 @@ void FileCommands::LoadDefaultData() {
     (void)ht57::LoadDefaultData(app_.DefaultDataFile(), app_.Data());
 }
 
+bool FileCommands::AskSaveChanges() {
+    host_.CommitViews();
+    if (!host_.History().IsModified()) {
+        return true;
+    }
+    const auto answer = QMessageBox::question(
+        host_.DialogParent(), QString::fromLatin1(kProgramTitle), QStringLiteral("Save changes?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Discard) {
+        return true;
+    }
+    if (answer != QMessageBox::Save) {
+        return false;
+    }
+    Save();
+    return !host_.History().IsModified();
+}
+
 void FileCommands::New() {
-    const QString model = QString::fromStdString(app_.Config().modelName);
-    if (QMessageBox::question(host_.DialogParent(), model,
-                              QStringLiteral("Clear all data, \nWhether to continue?"),
-                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
-        return;
+    // Once the changes are saved or discarded, the question about clearing
+    // the data has been answered.
+    host_.CommitViews();
+    if (host_.History().IsModified()) {
+        if (!AskSaveChanges()) {
+            return;
+        }
+    } else {
+        const QString model = QString::fromStdString(app_.Config().modelName);
+        if (QMessageBox::question(host_.DialogParent(), model,
+                                  QStringLiteral("Clear all data, \nWhether to continue?"),
+                                  QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+            return;
+        }
     }
     host_.CloseAllViews();
+    const DataSnapshot before = EditHistory::Take(app_.Data());
     host_.ClearTree();
     LoadDefaultData();
     host_.RecomputeFrequencyLimits();
@@ -32,9 +61,14 @@ void FileCommands::New() {
     currentFile_.clear();
     host_.SetCaption(app_.SetupModel(app_.Config().modelName));
     host_.LoadViews();
+    // A new document is in no file yet, so it counts as modified.
+    host_.History().Record(QStringLiteral("New"), before);
 }
 
 void FileCommands::Open() {
+    if (!AskSaveChanges()) {
+        return;
+    }
     const auto chosen = AskOpenDataFile(host_.DialogParent(), app_.DataFolder());
     if (!chosen) {
         return;
@@ -44,7 +78,7 @@ void FileCommands::Open() {
     RadioData& data = app_.Data();
     RadioData loaded = data;
     if (Result read = ReadDataFile(*chosen, loaded); !read) {
-        ShowError(read.message);
+        ShowError(read);
         return;
     }
     host_.ClearTree();
@@ -57,6 +91,7 @@ void FileCommands::Open() {
     host_.LoadViews();
     currentFile_ = *chosen;
     SetFileCaption();
+    host_.History().Reset();
 }
 
 void FileCommands::Save() {
@@ -68,8 +103,10 @@ void FileCommands::Save() {
     }
     // Saving to the current file carries the header block as it is.
     if (Result written = WriteDataFile(currentFile_, app_.Data(), SignatureStamp::Keep); !written) {
-        ShowError(written.message);
+        ShowError(written);
+        return;
     }
+    host_.History().MarkSaved();
 }
 
 void FileCommands::SaveAs() {
@@ -85,15 +122,17 @@ void FileCommands::SaveThroughDialog() {
         return;
     }
     if (Result written = WriteDataFile(*chosen, app_.Data(), SignatureStamp::Stamp); !written) {
-        ShowError(written.message);
+        ShowError(written);
         return;
     }
     currentFile_ = *chosen;
     SetFileCaption();
+    host_.History().MarkSaved();
 }
 
-void FileCommands::ShowError(const std::string& text) {
-    ShowProgramMessage(host_.DialogParent(), QString::fromStdString(text));
+void FileCommands::ShowError(const Result& result) {
+    ShowProgramMessage(host_.DialogParent(), QString::fromStdString(result.message),
+                       QString::fromStdString(result.detail));
 }
 
 void FileCommands::SetFileCaption() {

@@ -22,6 +22,11 @@ public:
     void Save();
     void SaveAs();
 
+    // Before the document is replaced or the program ends: a modified
+    // document asks "Save changes?". True when the caller may go on (saved,
+    // discarded or nothing to save); false after Cancel or a failed save.
+    bool AskSaveChanges();
+
     // Empty until a file is opened or saved through a dialog, and after New.
     const std::filesystem::path& CurrentFile() const { return currentFile_; }
 
@@ -32,7 +37,7 @@ public:
 private:
     // Asks for a file name and saves there, stamping the signature.
     void SaveThroughDialog();
-    void ShowError(const std::string& text);
+    void ShowError(const Result& result);
     void SetFileCaption();
 
     Application& app_;

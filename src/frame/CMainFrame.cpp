@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
@@ -42,7 +43,9 @@ CMainFrame::CMainFrame(Application& app, ViewRegistry views, CommandRegistry com
       commands_(std::move(commands)),
       history_(app.Data()),
       files_(app, *this) {
-    setWindowTitle(Text(app_.Config().mainCaption));
+    SetCaption(app_.Config().mainCaption);
+    connect(&history_, &EditHistory::ModifiedChanged, this, &QWidget::setWindowModified);
+    connect(&history_, &EditHistory::DataRestored, this, &CMainFrame::OnDataRestored);
 
     CreateActions();
     CreateMenus();
@@ -114,9 +117,9 @@ void CMainFrame::CreateActions() {
         files_.Save();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     bind(command::kSaveAs, QStringLiteral("Save &As..."), [this] { files_.SaveAs(); });
-    // Print shows Ctrl+P in its label but has no shortcut.
-    bind(command::kPrint, QStringLiteral("&Print...\tCtrl+P"),
-         [this] { RunRegistered(command::kPrint); });
+    bind(command::kPrint, QStringLiteral("&Print...\tCtrl+P"), [this] {
+        RunRegistered(command::kPrint);
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     bind(command::kPrintPreview, QStringLiteral("Print Pre&view"),
          [this] { RunRegistered(command::kPrintPreview); });
     bind(command::kPrintSetup, QStringLiteral("P&rint Setup..."),
@@ -150,6 +153,37 @@ void CMainFrame::CreateActions() {
         bind(id, QString::fromLatin1(label), [this, kind] { OpenView(kind); });
     }
     AddAction(command::kEmbedInfo, QStringLiteral("Embed Info"));
+
+    // A pending edit commits first, so Undo takes back the latest one.
+    QUndoStack& stack = history_.Stack();
+    QAction* undo = bind(command::kUndo, QStringLiteral("&Undo"), [this] {
+        CommitViews();
+        history_.Stack().undo();
+    });
+    QAction* redo = bind(command::kRedo, QStringLiteral("&Redo"), [this] {
+        CommitViews();
+        history_.Stack().redo();
+    });
+    undo->setShortcut(QKeySequence::Undo);
+    redo->setShortcut(QKeySequence::Redo);
+    undo->setIcon(style->standardIcon(QStyle::SP_ArrowBack));
+    redo->setIcon(style->standardIcon(QStyle::SP_ArrowForward));
+    undo->setToolTip(QStringLiteral("Undo"));
+    redo->setToolTip(QStringLiteral("Redo"));
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::undoTextChanged, undo, [undo](const QString& step) {
+        undo->setText(step.isEmpty() ? QStringLiteral("&Undo")
+                                     : QStringLiteral("&Undo %1").arg(step));
+        undo->setToolTip(undo->text().remove(QLatin1Char('&')));
+    });
+    connect(&stack, &QUndoStack::redoTextChanged, redo, [redo](const QString& step) {
+        redo->setText(step.isEmpty() ? QStringLiteral("&Redo")
+                                     : QStringLiteral("&Redo %1").arg(step));
+        redo->setToolTip(redo->text().remove(QLatin1Char('&')));
+    });
 
     bind(command::kRead, QStringLiteral("Read"), &CMainFrame::OnRead)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -222,8 +256,8 @@ void CMainFrame::CreateMenus() {
              command::kImportChannels, command::kExportChannels, command::kOpenBackupFolder, 0,
              command::kPrint, command::kPrintPreview, command::kPrintSetup, 0, command::kExit});
     addMenu(QStringLiteral("&Edit"),
-            {command::kRadioInfo, command::kOptionFeatures, command::kRadioFrequency,
-             command::kChannelInfo, command::kDtmf, command::kEmbedInfo});
+            {command::kUndo, command::kRedo, 0, command::kRadioInfo, command::kOptionFeatures,
+             command::kRadioFrequency, command::kChannelInfo, command::kDtmf, command::kEmbedInfo});
     addMenu(QStringLiteral("&Program"),
             {command::kRead, command::kWrite, 0, command::kHighPower, command::kLowPower});
     addMenu(QStringLiteral("&Setting"), {command::kPort});
@@ -240,6 +274,9 @@ void CMainFrame::CreateToolBar() {
     toolBar_->addAction(actions_[command::kNew]);
     toolBar_->addAction(actions_[command::kOpen]);
     toolBar_->addAction(actions_[command::kSave]);
+    toolBar_->addSeparator();
+    toolBar_->addAction(actions_[command::kUndo]);
+    toolBar_->addAction(actions_[command::kRedo]);
     toolBar_->addSeparator();
     toolBar_->addAction(actions_[command::kRead]);
     toolBar_->addAction(actions_[command::kWrite]);
@@ -464,7 +501,24 @@ void CMainFrame::SetPortPane() {
 }
 
 void CMainFrame::SetCaption(const std::string& caption) {
-    setWindowTitle(Text(caption));
+    // Qt shows "*" in place of the marker while the document is modified.
+    setWindowTitle(Text(caption) + QStringLiteral("[*]"));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!files_.AskSaveChanges()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::OnDataRestored() {
+    // The limits came back with the image; the tree and views follow them.
+    ShowFrequencyLimits();
+    ClearTree();
+    BuildTree();
+    LoadViews();
 }
 
 // --- Commands --------------------------------------------------------------
@@ -474,12 +528,19 @@ void CMainFrame::RunRegistered(int commandId) {
 }
 
 void CMainFrame::OnRead() {
+    if (!files_.AskSaveChanges()) {
+        return;
+    }
     CommitViews();
     Data().Normalise();
     CloseAllViews();
+    const DataSnapshot before = EditHistory::Take(Data());
     CTransferDlg dialog(Data(), app_.Port(), TransferKind::Read, this);
     dialog.exec();
     if (!dialog.Succeeded()) {
+        // A failed read may have changed part of the image: that too can be
+        // taken back.
+        history_.Record(QStringLiteral("Read from radio"), before);
         return;
     }
     KeepReadBackup(*this);
@@ -488,6 +549,8 @@ void CMainFrame::OnRead() {
     Data().Normalise();
     BuildTree();
     LoadViews();
+    // What was read is in no file yet (the backup aside).
+    history_.Record(QStringLiteral("Read from radio"), before);
 }
 
 void CMainFrame::OnWrite() {

@@ -94,7 +94,12 @@ public:
     void OnAbout();
     void OnToggleTreeBar();
 
+protected:
+    // Every way of closing the window asks about unsaved changes first.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void OnDataRestored();
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();

@@ -57,13 +57,17 @@ void CMyChildFrame::StoreView() {
     if (focus != nullptr && focus != view_ && view_->isAncestorOf(focus)) {
         view_->setFocus(Qt::OtherFocusReason);
     }
-    view_->SaveToImage();
+    view_->StoreAsStep(StepName());
 }
 
 void CMyChildFrame::StoreViewQuietly() {
     if (view_ != nullptr && !closed_) {
-        view_->SaveToImage();
+        view_->StoreAsStep(StepName());
     }
+}
+
+QString CMyChildFrame::StepName() const {
+    return QStringLiteral("Edit %1").arg(windowTitle());
 }
 
 void CMyChildFrame::closeEvent(QCloseEvent* event) {

@@ -36,6 +36,8 @@ public:
     // Stores without touching the focus: used when the frame stops being
     // the active one, where the focus is already on its way elsewhere.
     void StoreViewQuietly();
+    // What an undo step of the view's stored edits is called.
+    QString StepName() const;
 
     // True once the window has been closed; it is deleted a little later and
     // stores nothing more.

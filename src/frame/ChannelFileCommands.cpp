@@ -88,8 +88,11 @@ void ImportChannels(CMainFrame& frame) {
         return;
     }
     ChannelImportReport report;
+    const DataSnapshot before = EditHistory::Take(frame.Data());
     const Result imported =
         ImportChannelCsv(csv, *scope, frame.Data().limits, frame.Data().image, report);
+    // The whole import is one step, whatever it changed.
+    frame.History().Record(QStringLiteral("Import channels"), before);
     const QString name = QFileInfo(PathToQString(*file)).fileName();
     std::vector<std::string> lines =
         report.rows > 0 ? ImportReportLines(report) : std::vector<std::string>{};

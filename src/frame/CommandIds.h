@@ -35,5 +35,7 @@ inline constexpr int kImportChannels = 32900;
 inline constexpr int kExportChannels = 32901;
 inline constexpr int kOpenBackupFolder = 32902;
 inline constexpr int kPreviousPane = 57681;
+inline constexpr int kUndo = 57643;
+inline constexpr int kRedo = 57644;
 
 }  // namespace ht57::command

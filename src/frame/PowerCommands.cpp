@@ -8,8 +8,13 @@
 namespace ht57 {
 
 void RunPowerAdjust(CMainFrame& frame, bool high) {
+    frame.CommitViews();
+    const DataSnapshot before = EditHistory::Take(frame.Data());
     CPowerAdjustDlg dialog(frame.Data(), frame.App().Port(), high, &frame);
     dialog.exec();
+    frame.History().Record(
+        high ? QStringLiteral("High power calibration") : QStringLiteral("Low power calibration"),
+        before);
 }
 
 void RegisterPowerCommands(CommandRegistry& registry) {

@@ -10,7 +10,8 @@ namespace ht57 {
 
 std::unique_ptr<CMainFrame> StartProgram(Application& app) {
     if (Result started = app.InitInstance(); !started) {
-        ShowProgramMessage(nullptr, QString::fromStdString(started.message));
+        ShowProgramMessage(nullptr, QString::fromStdString(started.message),
+                           QString::fromStdString(started.detail));
         return nullptr;
     }
     return CreateMainWindow(app);

@@ -27,6 +27,7 @@ class CBaseFormView : public QWidget {
 
 public:
     CBaseFormView(RadioData& data, FrameServices& frame, QWidget* parent = nullptr);
+    ~CBaseFormView() override;
 
     // Decodes the view's area of the image into its controls.
     virtual void LoadFromImage() = 0;
@@ -36,11 +37,26 @@ public:
     virtual void SaveToImage() = 0;
 
     // Fixed lists first (combo entries, length limits, spin ranges), then the
-    // image. Called once.
+    // image, then the field connections that store each edit. Called once.
     void InitialUpdate();
+
+    // SaveToImage as one named undo step; no step when nothing changed.
+    void StoreAsStep(const QString& name);
 
 protected:
     virtual void FillFixedLists() {}
+
+    // Makes every committed field edit its own undo step: leaving a form edit,
+    // picking a list entry, clicking a check box or option button stores the
+    // view as "Edit <view> <field>". Views whose edits are not plain fields
+    // connect their own.
+    virtual void ConnectFieldSteps();
+    // The name a field's undo steps carry: its label or button text.
+    QString FieldName(const QWidget* field) const;
+
+    // While set, StoreAsStep does nothing: a commit that stores as a step of
+    // its own is under way.
+    bool fieldStepsPaused_ = false;
 
     RadioData& Data() const { return data_; }
     Image& ImageBytes() const { return data_.image; }
@@ -49,6 +65,8 @@ protected:
 private:
     RadioData& data_;
     FrameServices& frame_;
+    // Tearing the children down moves the focus; by then the view cannot store.
+    QList<QMetaObject::Connection> fieldSteps_;
 };
 
 }  // namespace ht57

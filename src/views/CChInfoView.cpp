@@ -311,8 +311,10 @@ void CChInfoView::CommitFrequency() {
     }
     const std::string text = frequencyEditor_->text().toStdString();
     HideEditor(*frequencyEditor_);
+    const DataSnapshot before = EditHistory::Take(Data());
     ShowRow(editRow_, CommitFrequencyEdit(ImageBytes(), Data().limits, editRow_, RowTexts(editRow_),
                                           ColumnOf(editCol_), text));
+    StoreEditedRow(before);
 }
 
 void CChInfoView::CommitTone() {
@@ -321,7 +323,9 @@ void CChInfoView::CommitTone() {
     }
     const std::string text = toneChooser_->currentText().toStdString();
     HideEditor(*toneChooser_);
+    const DataSnapshot before = EditHistory::Take(Data());
     SetEditedCell(CommitToneEdit(RowTexts(editRow_), text));
+    StoreEditedRow(before);
 }
 
 void CChInfoView::CommitList() {
@@ -330,7 +334,9 @@ void CChInfoView::CommitList() {
     }
     const std::string text = listChooser_->currentText().toStdString();
     HideEditor(*listChooser_);
+    const DataSnapshot before = EditHistory::Take(Data());
     SetEditedCell(CommitListEdit(RowTexts(editRow_), text));
+    StoreEditedRow(before);
 }
 
 void CChInfoView::CommitName() {
@@ -339,7 +345,21 @@ void CChInfoView::CommitName() {
     }
     const std::string text = nameEditor_->text().toStdString();
     HideEditor(*nameEditor_);
+    const DataSnapshot before = EditHistory::Take(Data());
     SetEditedCell(text);
+    StoreEditedRow(before);
+}
+
+void CChInfoView::StoreEditedRow(const DataSnapshot& before) {
+    EncodeChannelAt(RowTexts(editRow_), ImageBytes(), editRow_);
+    Frame().History().Record(QStringLiteral("Edit channel %1 %2")
+                                 .arg(editRow_)
+                                 .arg(ToQString(std::string(ColumnTitle(ColumnOf(editCol_))))),
+                             before);
+}
+
+void CChInfoView::CancelEdit(QWidget& editor) {
+    HideEditor(editor);
 }
 
 void CChInfoView::SetEditedCell(const std::string& text) {
@@ -384,6 +404,10 @@ bool CChInfoView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CChInfoView::FilterEditorKey(QObject* editor, QKeyEvent* key) {
+    if (key->key() == Qt::Key_Escape) {
+        CancelEdit(*static_cast<QWidget*>(editor));
+        return true;
+    }
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     const std::optional<char32_t> control = TypedCharacter(*key);
     if (key->matches(QKeySequence::Paste) && IsTableText(QGuiApplication::clipboard()->text())) {

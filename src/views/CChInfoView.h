@@ -18,8 +18,8 @@ class FlexGrid;
 // The 128 memory channels as a grid, one row per channel, edited through four
 // in-place editors placed over the current cell: a frequency edit (Rx/Tx
 // Freq), a tone drop-down (Rx/Tx Tone), a list drop-down (Busy Lock, Power,
-// Bandwidth) and a name edit. The grid is the working copy; only starting a
-// channel and clearing its receive frequency write the image at once.
+// Bandwidth) and a name edit. Each committed cell goes into the image at once
+// as an undo step of its own; Escape cancels the open editor.
 class CChInfoView : public CBaseFormView {
     Q_OBJECT
 
@@ -43,6 +43,8 @@ public:
 
 protected:
     void FillFixedLists() override;
+    // Each committed cell is its own step (StoreEditedRow).
+    void ConnectFieldSteps() override {}
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -54,6 +56,10 @@ private:
     void CommitOpenEditors();
     void StoreRows(Image& image) const;
     void ShowContextMenu(QWidget& source, const QPoint& position);
+    // The edited row into the image as one named undo step.
+    void StoreEditedRow(const DataSnapshot& before);
+    // Escape: the editor goes, the cell keeps what it had.
+    void CancelEdit(QWidget& editor);
 
     void OnGridMousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     bool FilterEditorKey(QObject* editor, QKeyEvent* key);

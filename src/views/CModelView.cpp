@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -29,6 +30,16 @@ CModelView::CModelView(RadioData& data, FrameServices& frame, QWidget* parent)
     layout->addWidget(receiveEnable_);
     layout->addStretch();
     connect(band_, &QComboBox::activated, this, &CModelView::OnBandChosen);
+    // A wheel notch over the closed drop-down would start a band change.
+    band_->installEventFilter(this);
+}
+
+bool CModelView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == band_ && event->type() == QEvent::Wheel) {
+        event->ignore();
+        return true;
+    }
+    return CBaseFormView::eventFilter(watched, event);
 }
 
 void CModelView::FillFixedLists() {
@@ -49,17 +60,23 @@ void CModelView::SaveToImage() {
 }
 
 void CModelView::OnBandChosen(int index) {
+    const int current = BandFlag(ImageBytes());
     if (!BandChangeNeeded(index, ImageBytes())) {
+        band_->setCurrentIndex(current);
         return;
     }
-    const auto answer = QMessageBox::warning(this, QString::fromLatin1(kProgramTitle),
-                                             QStringLiteral("Channel data will be cleared!"),
-                                             QMessageBox::Ok | QMessageBox::Cancel);
+    const auto answer = QMessageBox::warning(
+        this, QString::fromLatin1(kProgramTitle), QStringLiteral("Channel data will be cleared!"),
+        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer != QMessageBox::Ok) {
-        band_->setCurrentIndex(1 - std::max(index, 0));
+        band_->setCurrentIndex(current);
         return;
     }
-    ApplyBandChange(index, Data());
+    // The cleared channels and the new band flag are one step.
+    Frame().History().Apply(QStringLiteral("Change band"), [this, index](RadioData& data) {
+        ApplyBandChange(index, data);
+        EncodeRadioInfo({index, receiveEnable_->isChecked()}, data.image);
+    });
     Frame().RefreshView(ViewKind::ChannelInfo);
     Frame().RefreshView(ViewKind::OptionFeatures);
     Frame().ShowFrequencyLimits();

@@ -8,7 +8,8 @@ class QComboBox;
 namespace ht57 {
 
 // "Radio Info": the band of the image (VHF or UHF) and the Receive Enable
-// switch. Choosing the other band erases every channel after a confirmation.
+// switch. Choosing the other band erases every channel after a confirmation;
+// Cancel keeps the band that was there.
 class CModelView : public CBaseFormView {
     Q_OBJECT
 
@@ -23,6 +24,7 @@ public:
 
 protected:
     void FillFixedLists() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Only a selection the user makes gets here; selections set by code

@@ -7,12 +7,16 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
+#include "app/Application.h"
 #include "model/FrequencyRange.h"
 #include "model/OptionLists.h"
 #include "model/Tones.h"
+#include "views/EditorKeys.h"
 #include "views/FormLineEdit.h"
 
 namespace ht57 {
@@ -89,6 +93,9 @@ void COptionView::BuildLayout() {
     c_.pttId = MakeCombo(this);
     c_.dtmfCode = MakeEdit(this, 10);
     c_.dtmfCode->SetUpperCase(true);
+    // Only what the code can store may be typed or pasted, so what the form
+    // shows is what the image keeps.
+    c_.dtmfCode->setValidator(new CharacterRuleValidator(&DtmfCodeKey, c_.dtmfCode));
     c_.pf3 = MakeCombo(this);
 
     auto* general = MakeForm();
@@ -312,19 +319,48 @@ void COptionView::ApplyWorkModeEnabling() {
 }
 
 void COptionView::CommitFrequencyText(FormLineEdit* edit) {
-    if (const auto text = CommitFrequencyEdit(edit->text().toStdString())) {
-        edit->setText(Text(*text));
+    if (const auto shown = CommitFrequencyEdit(edit->text().toStdString())) {
+        edit->setText(Text(*shown));
+        return;
     }
+    // More than the field can hold: the stored value stays.
+    const OptionValues stored = DecodeOptions(ImageBytes(), Data().limits);
+    edit->setText(Text(edit == c_.rxFrequency ? stored.rxFrequency : stored.offsetFrequency));
 }
 
 void COptionView::CommitFrequencyRange() {
+    // The question takes the focus from the other limit edit, which would
+    // commit (and store the edit being asked about) once more.
+    if (committingRange_) {
+        return;
+    }
+    const QScopedValueRollback guard(committingRange_, true);
+    const QScopedValueRollback pause(fieldStepsPaused_, true);
     const FrequencyRangeEdits edits{c_.lowerLimit->text().toStdString(),
                                     c_.upperLimit->text().toStdString(),
                                     c_.rxFrequency->text().toStdString()};
-    const FrequencyRangeEdits shown = ht57::CommitFrequencyRange(edits, Data());
-    c_.lowerLimit->setText(Text(shown.lowerLimit));
-    c_.upperLimit->setText(Text(shown.upperLimit));
-    c_.rxFrequency->setText(Text(shown.rxFrequency));
+    const int lost = ChannelsLostByRangeCommit(edits, Data());
+    if (lost > 0 &&
+        QMessageBox::question(
+            this, QString::fromLatin1(kProgramTitle),
+            QStringLiteral("The new frequency range clears %1 channel(s) in use.\nContinue?")
+                .arg(lost),
+            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel) != QMessageBox::Ok) {
+        const OptionValues stored = DecodeOptions(ImageBytes(), Data().limits);
+        c_.lowerLimit->setText(Text(stored.lowerLimit));
+        c_.upperLimit->setText(Text(stored.upperLimit));
+        return;
+    }
+    // The erased channels and the new limits are one step.
+    const QString name = lost > 0 ? QStringLiteral("Narrow frequency range")
+                                  : QStringLiteral("Change frequency range");
+    Frame().History().Apply(name, [this, &edits](RadioData& data) {
+        const FrequencyRangeEdits shown = ht57::CommitFrequencyRange(edits, data);
+        c_.lowerLimit->setText(Text(shown.lowerLimit));
+        c_.upperLimit->setText(Text(shown.upperLimit));
+        c_.rxFrequency->setText(Text(shown.rxFrequency));
+        SaveToImage();
+    });
     Frame().ShowFrequencyLimits();
 
     // Channels outside the new limits are gone: the Priority Channel list must

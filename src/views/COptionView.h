@@ -66,11 +66,14 @@ private:
     OptionValues ReadValues() const;
     void ApplyWorkModeEnabling();
     void CommitFrequencyText(FormLineEdit* edit);
+    // Asks first when the new limits would clear channels in use; Cancel puts
+    // the stored limits back. Either way at most one undo step.
     void CommitFrequencyRange();
     void RebuildPriorityChannels(const std::vector<std::string>& channels, int selection);
 
     Controls c_;
     QButtonGroup* workMode_ = nullptr;
+    bool committingRange_ = false;
 };
 
 }  // namespace ht57

@@ -16,9 +16,21 @@ bool IsPrintable(const QString& text) {
 
 FormLineEdit::FormLineEdit(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textEdited, this, &FormLineEdit::UpperCaseText);
+    // Text set by the program (not typed) is what Escape goes back to.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!isModified()) {
+            committedText_ = text();
+        }
+    });
 }
 
 void FormLineEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        setText(committedText_);
+        selectAll();
+        event->accept();
+        return;
+    }
     if (typing_ == Typing::Digits && IsPrintable(event->text())) {
         const QChar c = event->text().front();
         if (c < u'0' || c > u'9') {
@@ -27,6 +39,12 @@ void FormLineEdit::keyPressEvent(QKeyEvent* event) {
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void FormLineEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    committedText_ = text();
+    setModified(false);
 }
 
 void FormLineEdit::focusOutEvent(QFocusEvent* event) {
@@ -45,6 +63,7 @@ void FormLineEdit::UpperCaseText() {
     if (upper != text()) {
         const int cursor = cursorPosition();
         setText(upper);
+        setModified(true);  // still typed, not committed
         setCursorPosition(cursor);
     }
 }

@@ -6,7 +6,9 @@ namespace ht57 {
 
 // The edit of a form view. It reports every loss of the focus (Qt's
 // editingFinished stays silent when nothing changed, but a form must commit
-// an unchanged edit too) and can restrict what may be typed.
+// an unchanged edit too) and can restrict what may be typed. Escape cancels
+// the edit: the text goes back to what it was when the edit got the focus or
+// the program last set it.
 class FormLineEdit : public QLineEdit {
     Q_OBJECT
 
@@ -27,6 +29,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
@@ -34,6 +37,7 @@ private:
 
     Typing typing_ = Typing::Any;
     bool upperCase_ = false;
+    QString committedText_;
 };
 
 }  // namespace ht57

@@ -4,6 +4,7 @@
 #include <QMdiArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QUndoStack>
 #include <memory>
 
 #include "RecordingFrame.h"
@@ -120,7 +121,7 @@ private slots:
     void FrequenciesAreClampedAndSnapped();
     void ClearingReceiveFrequencyClearsAtOnce_data();
     void ClearingReceiveFrequencyClearsAtOnce();
-    void EmptiedTransmitStoresMinusShift();
+    void CellsAreNamedStepsEmptyTxIsSimplexEscapeCancels();
     void EmptyRowStartsAtReceiveFrequency();
     void EditorSitsOverTheCell();
     void NameEditorTakesNameCharactersInUpperCase();
@@ -235,20 +236,32 @@ void CChInfoViewTest::ClearingReceiveFrequencyClearsAtOnce() {
     QCOMPARE(form.Grid().Col(), typed.isEmpty() ? 1 : 2);
 }
 
-void CChInfoViewTest::EmptiedTransmitStoresMinusShift() {
+void CChInfoViewTest::CellsAreNamedStepsEmptyTxIsSimplexEscapeCancels() {
     ChannelForm form;
     QVERIFY(form.Open());
+    const ht57::Image before = form.data.image;
+    QUndoStack& steps = form.frame.History().Stack();
     form.Click(2, 2);
-    QCOMPARE(form.FrequencyEditor()->text(), QString("145.00000"));
+    form.Type("146");
+    form.FocusGrid();
+    QVERIFY(form.Record(2) != ht57::ReadChannel(before, 2));  // stored at once
+    QCOMPARE(steps.undoText(), QString("Edit channel 2 Tx Freq"));
+
+    form.Click(2, 2);
     form.Type("");
     form.FocusGrid();
-    QCOMPARE(form.Cell(2, 2), QString());
-    QCOMPARE(form.Record(2)[10] & 0xC0, 0x00);  // not stored yet
-    form.view->SaveToImage();
-    QCOMPARE(form.Record(2)[10] & 0xC0, 0x80);
-    QCOMPARE(ht57::ReadBcd32(&form.Record(2)[4]), 14'500'000u);
-    QCOMPARE(form.frame.refreshed.back(), ViewKind::ChannelInfo);
-    QCOMPARE(form.Cell(2, 2), QString("0.00000"));
+    QCOMPARE(form.Cell(2, 2), QString("145.00000"));
+    QCOMPARE(form.Record(2)[10] & 0xC0, 0x00);  // no shift
+
+    form.Click(2, 1);
+    form.Type("150");
+    form.Key(Qt::Key_Escape);
+    QCOMPARE(form.OpenEditor(), nullptr);
+    QCOMPARE(form.Cell(2, 1), QString("145.00000"));
+    QCOMPARE(steps.count(), 2);
+    steps.undo();
+    steps.undo();
+    QVERIFY(form.data.image == before);
 }
 
 void CChInfoViewTest::EmptyRowStartsAtReceiveFrequency() {

@@ -2,11 +2,13 @@
 #include <QComboBox>
 #include <QMdiArea>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "FrameTestKit.h"
 #include "ProbeView.h"
 #include "frame/CMdiClient.h"
 #include "frame/CMyChildFrame.h"
+#include "frame/CommandIds.h"
 #include "views/CModelView.h"
 
 using namespace ht57;
@@ -102,6 +104,7 @@ void CModelViewTest::ShowsBandAndReceiveEnable() {
 void CModelViewTest::ConfirmedBandChangeErasesChannels() {
     Program program(true);
     QVERIFY(program.active);
+    const Image before = program.app.Data().image;
     const int loadsBefore = program.channels->loads;
 
     SeenMessage seen;
@@ -120,9 +123,17 @@ void CModelViewTest::ConfirmedBandChangeErasesChannels() {
     QCOMPARE(program.channels->Editor()->text(), QStringLiteral("0"));
     QCOMPARE(program.view->BandCombo()->currentIndex(), 0);
 
-    // The band bit follows when the view stores.
     program.frame->OpenView(ViewKind::ChannelInfo);
     QCOMPARE(BandFlag(program.app.Data().image), 0);
+    QVERIFY(program.frame->isWindowModified());
+
+    // One step takes back the cleared channels and the band, and the view shows it.
+    QCOMPARE(program.frame->History().Stack().undoText(), QStringLiteral("Change band"));
+    program.frame->Action(command::kUndo)->trigger();
+    QVERIFY(program.app.Data().image == before);
+    QCOMPARE(program.view->BandCombo()->currentIndex(), 1);
+    QCOMPARE(program.frame->PaneText(CMainFrame::kFreqPane), QStringLiteral("400-470MHz"));
+    QVERIFY(!program.frame->isWindowModified());
 }
 
 void CModelViewTest::CancelledBandChangeChangesNothing() {
@@ -148,9 +159,15 @@ void CModelViewTest::CancelledBandChangeChangesNothing() {
 
 void CModelViewTest::SameBandAsksNothing() {
     Program program(false);
+    program.app.Data().limits = {14'000'000, 15'000'000};  // narrowed, same band
     const Image before = program.app.Data().image;
     ModalAnswerer answers;
     emit program.view->BandCombo()->activated(0);
+    // A wheel notch over the closed drop-down changes nothing either.
+    QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(program.view->BandCombo(), &wheel);
+    QCOMPARE(program.view->BandCombo()->currentIndex(), 0);
     QTest::qWait(30);
     QCOMPARE(answers.Unexpected(), 0);
     QVERIFY(program.app.Data().image == before);

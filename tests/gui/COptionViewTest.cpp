@@ -1,7 +1,11 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
+#include <QUndoStack>
 #include <algorithm>
 #include <memory>
 #include <random>
@@ -69,7 +73,21 @@ struct OptionForm {
     RecordingFrame frame{data};
     std::unique_ptr<COptionView> view;
 
-    OptionForm() { WriteLimits(data.image, 400, 470); }
+    // Answers the range question with `answer` and remembers what it said.
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+    QStringList questions;
+    QTimer answerer;
+
+    OptionForm() {
+        WriteLimits(data.image, 400, 470);
+        QObject::connect(&answerer, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                questions << box->text();
+                box->button(answer)->click();
+            }
+        });
+        answerer.start(10);
+    }
 
     const COptionView::Controls& c() const { return view->Widgets(); }
 
@@ -110,6 +128,8 @@ private slots:
     void RangeCommitResetsLimits();
     void RangeCommitErasesOutsideChannelsAndReloadsChannelView();
     void RangeCommitWithChannelViewClosedRefreshesNothing();
+    void NarrowingAsksWithTheCountAndIsOneStep();
+    void EscapeCancelsAFormEdit();
     void LeavingUnchangedLimitStillErases();
     void RxFrequencyCheckedOnlyByRangeCommit();
     void BandChangeReloadsOpenOptionView();
@@ -195,8 +215,8 @@ void COptionViewTest::RangeCommitResetsLimits() {
     QCOMPARE(form.data.limits, expected);
     QCOMPARE(form.frame.shownLimits.size(), std::size_t{1});
     QCOMPARE(form.frame.shownLimits.back(), expected);
-    // The image learns the limits only when the form is stored.
-    QCOMPARE(ht57::ReadBcd16(&form.data.image[0xFA0]), 4000u);
+    // The commit stores the limits at once, as its own undo step.
+    QCOMPARE(ht57::ReadBcd16(&form.data.image[0xFA0]), shownLower.toUInt() * 10);
 }
 
 void COptionViewTest::RangeCommitErasesOutsideChannelsAndReloadsChannelView() {
@@ -223,6 +243,45 @@ void COptionViewTest::RangeCommitErasesOutsideChannelsAndReloadsChannelView() {
         QCOMPARE(ht57::ReadChannel(form.data.image, kept), ht57::ReadChannel(before, kept));
     }
     QCOMPARE(form.frame.refreshed, std::vector<ViewKind>{ViewKind::ChannelInfo});
+}
+
+void COptionViewTest::NarrowingAsksWithTheCountAndIsOneStep() {
+    for (const auto answer : {QMessageBox::Cancel, QMessageBox::Ok}) {
+        OptionForm form;
+        form.answer = answer;
+        PutChannel(form.data.image, 1, 460 * kMHz);
+        PutChannel(form.data.image, 2, 465 * kMHz);
+        form.Open();
+        QVERIFY(form.Show());
+        form.view->SaveToImage();
+        const Image before = form.data.image;
+
+        form.Type(form.c().upperLimit, "450");
+        form.Leave();
+
+        const bool ok = answer == QMessageBox::Ok;
+        QCOMPARE(form.questions,
+                 QStringList{"The new frequency range clears 2 channel(s) in use.\nContinue?"});
+        QCOMPARE(form.c().upperLimit->text(), QString(ok ? "450" : "470"));
+        QCOMPARE(IsErased(form.data.image, 2), ok);
+        QUndoStack& steps = form.frame.History().Stack();
+        QCOMPARE(steps.count(), ok ? 1 : 0);
+        QCOMPARE(steps.undoText(), QString(ok ? "Narrow frequency range" : ""));
+        steps.undo();
+        QVERIFY(form.data.image == before);
+    }
+}
+
+void COptionViewTest::EscapeCancelsAFormEdit() {
+    OptionForm form;
+    form.Open();
+    QVERIFY(form.Show());
+    FormLineEdit* edit = form.c().rxFrequency;
+    const QString stored = edit->text();
+    edit->setFocus();
+    QTest::keyClicks(edit, "150");
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QCOMPARE(edit->text(), stored);
 }
 
 void COptionViewTest::RangeCommitWithChannelViewClosedRefreshesNothing() {
@@ -316,6 +375,8 @@ void COptionViewTest::FrequencyEditSnapsOnLeaving_data() {
                                               << "145.00625";
         QTest::addRow("%s garbage", edit) << offset << "abc"
                                           << "0.00000";
+        QTest::addRow("%s beyond the field keeps the stored value", edit)
+            << offset << "1000" << QString();
     }
 }
 
@@ -328,11 +389,12 @@ void COptionViewTest::FrequencyEditSnapsOnLeaving() {
     form.Open();
     QVERIFY(form.Show());
     FormLineEdit* edit = offset ? form.c().offsetFrequency : form.c().rxFrequency;
+    const QString stored = edit->text();
 
     form.Type(edit, typed);
     QCOMPARE(edit->text(), typed);
     form.Leave();
-    QCOMPARE(edit->text(), shown);
+    QCOMPARE(edit->text(), shown.isNull() ? stored : shown);
 }
 
 void COptionViewTest::StoresFrequencyAndLimitBytes() {
@@ -372,9 +434,9 @@ void COptionViewTest::DtmfCode_data() {
     QTest::addColumn<Bytes>("stored");
     QTest::addColumn<QString>("reloaded");
 
-    QTest::newRow("star ends the code")
-        << "12*3"
-        << "12*3" << Bytes{0x01, 0x02, 0xFF, 0x03, 0xFF, 0xFF, 0xFF, 0xFF} << "12";
+    QTest::newRow("keys it cannot store are refused")
+        << "12*3ab#"
+        << "123AB" << Bytes{0x01, 0x02, 0x03, 0x0A, 0x0B, 0xFF, 0xFF, 0xFF} << "123AB";
     QTest::newRow("letters") << "ABCDEF"
                              << "ABCDEF" << Bytes{0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F, 0xFF, 0xFF}
                              << "ABCDEF";

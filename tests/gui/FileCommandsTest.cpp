@@ -2,6 +2,8 @@
 
 #include <QMdiArea>
 #include <QTest>
+#include <functional>
+#include <string_view>
 
 #include "FrameTestKit.h"
 #include "ProbeView.h"
@@ -69,6 +71,7 @@ class FileCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void ModifiedDocumentAsksBeforeItGoes();
     void NewAnsweredNoChangesNothing();
     void NewAnsweredYesRestoresTheDefaults();
     void SaveAsStampsSignatureAndCarriesHeader();
@@ -80,6 +83,36 @@ private slots:
     void SaveReportsTheSystemError();
     void CancelledSaveAsStillCommits();
 };
+
+void FileCommandsTest::ModifiedDocumentAsksBeforeItGoes() {
+    const std::vector<std::pair<const char*, std::function<void(CMainFrame&)>>> ways{
+        {"close", [](CMainFrame& frame) { frame.close(); }},
+        {"new", [](CMainFrame& frame) { frame.Files().New(); }},
+        {"open", [](CMainFrame& frame) { frame.Files().Open(); }},
+        {"read", [](CMainFrame& frame) { frame.OnRead(); }},
+        {"save", [](CMainFrame& frame) { frame.close(); }},
+    };
+    for (const auto& [way, run] : ways) {
+        Program program;
+        const auto edit = [](RadioData& data) { data.image[kProbeOffsetA] ^= 0xFF; };
+        QVERIFY(program.frame->History().Apply("Edit", edit));
+        QVERIFY(program.frame->isWindowModified());
+        const Image before = program.app.Data().image;
+        const bool save = std::string_view(way) == "save";
+        const auto kept = program.Data() / "kept.dat";
+        SeenMessage seen;
+        ModalAnswerer answers;
+        answers.Then(Press(save ? QMessageBox::Save : QMessageBox::Cancel, &seen));
+        answers.Then(ChooseFile(kept));
+        run(*program.frame);
+        QCOMPARE(seen.text, QStringLiteral("Save changes?"));
+        QCOMPARE(answers.Answered(), save ? 2 : 1);
+        QCOMPARE(program.frame->isVisible(), !save);
+        QVERIFY(program.app.Data().image == before);
+        QCOMPARE(program.frame->isWindowModified(), !save);
+        QCOMPARE(std::filesystem::exists(kept), save);
+    }
+}
 
 void FileCommandsTest::NewAnsweredNoChangesNothing() {
     Program program;
@@ -120,7 +153,7 @@ void FileCommandsTest::NewAnsweredYesRestoresTheDefaults() {
     QCOMPARE(program.OpenViews(), 0);
     QVERIFY(program.app.Data().image == startImage);
     QCOMPARE(program.frame->PaneText(CMainFrame::kFreqPane), QStringLiteral("136-174MHz"));
-    QCOMPARE(program.frame->windowTitle(), QStringLiteral("HT-57"));
+    QCOMPARE(program.frame->windowTitle(), QStringLiteral("HT-57[*]"));
     QVERIFY(program.frame->Files().CurrentFile().empty());
     QCOMPARE(program.frame->Tree()->Root()->childCount(), 5);
 }
@@ -142,7 +175,7 @@ void FileCommandsTest::SaveAsStampsSignatureAndCarriesHeader() {
              Slice(program.app.Data().image, 0, kImageSize));
     QCOMPARE(saved[kImageSize + kProbeOffsetB], Byte{0x77});
     QCOMPARE(program.frame->windowTitle(),
-             QStringLiteral("HT-57 [ %1 ]").arg(QString::fromStdString(file.string())));
+             QStringLiteral("HT-57 [ %1 ][*]").arg(QString::fromStdString(file.string())));
     QCOMPARE(program.frame->Files().CurrentFile(), file);
 }
 
@@ -188,7 +221,7 @@ void FileCommandsTest::OpenThenSaveKeepsHeaderAndUsesTheFullPath() {
     QCOMPARE(program.OpenViews(), 0);
     QCOMPARE(program.app.Data().image[kProbeOffsetA], Byte{0x42});
     QCOMPARE(program.frame->windowTitle(),
-             QStringLiteral("HT-57 [ %1 ]").arg(QString::fromStdString(file.string())));
+             QStringLiteral("HT-57 [ %1 ][*]").arg(QString::fromStdString(file.string())));
 
     // Save goes to the opened file, whatever the working directory, without
     // a dialog, a caption change or a signature stamp.
@@ -235,6 +268,7 @@ void FileCommandsTest::OpenRefusesForeignFiles_data() {
     QTest::newRow("byte 5 is 0x00") << 8192 << 5 << false << "File does not match";
     QTest::newRow("byte 0 differs") << 8192 << 0 << false << "File does not match";
     QTest::newRow("shorter than the check") << 7 << -1 << false << "File does not match";
+    QTest::newRow("shorter than a data file") << 8191 << -1 << false << "File does not match";
     QTest::newRow("not a regular file") << 0 << -1 << true << "Invalid argument";
 }
 

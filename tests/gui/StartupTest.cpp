@@ -98,7 +98,7 @@ void StartupTest::TakesValuesFromProgramIni() {
     auto frame = Start(app);
     QVERIFY(frame);
 
-    QCOMPARE(frame->windowTitle(), caption);
+    QCOMPARE(frame->windowTitle(), caption + "[*]");
     QCOMPARE(frame->Tree()->Root()->text(0), root);
     QCOMPARE(frame->PaneText(CMainFrame::kModelPane), modelPane);
     QCOMPARE(frame->PaneText(CMainFrame::kCopyrightPane), copyrightPane);
@@ -255,7 +255,9 @@ void StartupTest::MenusToolbarAndPanesAreInPlace() {
         {command::kSave, QKeySequence("Ctrl+S")},
         {command::kRead, QKeySequence("Ctrl+R")},
         {command::kWrite, QKeySequence("Ctrl+W")},
-        {command::kPrint, QKeySequence()},
+        {command::kPrint, QKeySequence("Ctrl+P")},
+        {command::kUndo, QKeySequence(QKeySequence::Undo)},
+        {command::kRedo, QKeySequence(QKeySequence::Redo)},
         {command::kNextPane, QKeySequence("F6")},
         {command::kPreviousPane, QKeySequence("Shift+F6")},
     };
@@ -267,7 +269,8 @@ void StartupTest::MenusToolbarAndPanesAreInPlace() {
     for (QAction* action : frame->ToolBar()->actions()) {
         tips << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
     }
-    QCOMPARE(tips, (QStringList{"New", "Open", "Save", "|", "Read", "Write", "|", "About"}));
+    QCOMPARE(tips, (QStringList{"New", "Open", "Save", "|", "Undo", "Redo", "|", "Read", "Write",
+                                "|", "About"}));
 
     QCOMPARE(frame->TreeBar()->windowTitle(), QStringLiteral("Tree Bar"));
     QCOMPARE(frame->dockWidgetArea(frame->TreeBar()), Qt::LeftDockWidgetArea);
