@@ -23,7 +23,7 @@ using ht57::ViewKind;
 // Reloads the channel view after its store, as the main frame does.
 class BenchFrame : public ht57::FrameServices {
 public:
-    explicit BenchFrame(RadioData& data) : data_(data) {}
+    explicit BenchFrame(RadioData& data) : data_(data), history_(data) {}
     RadioData& Data() override { return data_; }
     void RefreshView(ViewKind kind) override {
         if (kind == ViewKind::ChannelInfo && view != nullptr) {
@@ -34,10 +34,12 @@ public:
     bool IsViewOpen(ViewKind kind) const override {
         return kind == ViewKind::ChannelInfo && view != nullptr;
     }
+    ht57::EditHistory& History() override { return history_; }
     CChInfoView* view = nullptr;
 
 private:
     RadioData& data_;
+    ht57::EditHistory history_;
 };
 
 struct Figures {

@@ -67,6 +67,39 @@ std::string CommitListEdit(const ChannelTexts& row, std::string text) {
     return row.rxFrequency.empty() ? std::string{} : text;
 }
 
+std::optional<std::string> ChoiceText(ChannelColumn column, std::string_view text) {
+    const auto pick = [text](const auto& entries) -> std::optional<std::string> {
+        for (const char* entry : entries) {
+            const std::string_view candidate(entry);
+            if (candidate.size() == text.size() &&
+                std::equal(text.begin(), text.end(), candidate.begin(),
+                           [](char a, char b) { return Upper(a) == Upper(b); })) {
+                return std::string(candidate);
+            }
+        }
+        return std::nullopt;
+    };
+    switch (column) {
+        case ChannelColumn::RxTone:
+        case ChannelColumn::TxTone: {
+            std::string tone(text);
+            NormaliseToneText(tone);
+            if (tone != ToneText(0) && FindTone(tone) == 0) {
+                return std::nullopt;
+            }
+            return tone;
+        }
+        case ChannelColumn::BusyLock:
+            return pick(kBusyLockTexts);
+        case ChannelColumn::Power:
+            return pick(kPowerTexts);
+        case ChannelColumn::Bandwidth:
+            return pick(kBandwidthTexts);
+        default:
+            return std::nullopt;
+    }
+}
+
 ChannelColumn EditColumn(const ChannelTexts& row, ChannelColumn column) {
     return row.rxFrequency.empty() ? ChannelColumn::RxFrequency : column;
 }

@@ -36,6 +36,11 @@ std::string CommitToneEdit(const ChannelTexts& row, std::string text);
 // empty on an empty row.
 std::string CommitListEdit(const ChannelTexts& row, std::string text);
 
+// What a tone or list column (Rx/Tx Tone, Busy Lock, Power, Bandwidth) stores
+// for a text: the tone normalised as when typed, a list entry in any case as
+// the list spells it; nullopt when the text is no value of the column.
+std::optional<std::string> ChoiceText(ChannelColumn column, std::string_view text);
+
 // An empty channel can only be started by its receive frequency.
 ChannelColumn EditColumn(const ChannelTexts& row, ChannelColumn column);
 

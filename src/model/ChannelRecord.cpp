@@ -85,7 +85,7 @@ bool InRange(int low, int high, int value) {
     return byte(low) <= byte(value) && byte(value) <= byte(high);
 }
 
-void WriteChannelDefaults(Image& image, int channel, std::optional<std::uint32_t> frequency) {
+ChannelRecord DefaultChannelRecord(std::optional<std::uint32_t> frequency) {
     ChannelRecord record;
     record.fill(0xFF);
     if (frequency) {
@@ -95,7 +95,11 @@ void WriteChannelDefaults(Image& image, int channel, std::optional<std::uint32_t
     record[record::kRxTone] = 0;
     record[record::kTxTone] = 0;
     record[record::kFlags] = record::kDefaultFlags;
-    WriteChannel(image, channel, record);
+    return record;
+}
+
+void WriteChannelDefaults(Image& image, int channel, std::optional<std::uint32_t> frequency) {
+    WriteChannel(image, channel, DefaultChannelRecord(frequency));
 }
 
 ChannelTexts DecodeChannel(const ChannelRecord& record, const FrequencyLimits& limits) {
@@ -143,8 +147,8 @@ void EncodeChannel(ChannelRecord& record, const ChannelTexts& texts) {
                                      : rx < tx ? ShiftDirection::Plus
                                                : ShiftDirection::Minus;
     Byte& flags = record[record::kFlags];
-    flags = static_cast<Byte>((flags & ~record::kDirectionMask) |
-                              static_cast<Byte>(direction) << record::kDirectionShift);
+    flags = static_cast<Byte>((flags & ~record::kDirectionMask) | static_cast<Byte>(direction)
+                                                                      << record::kDirectionShift);
 
     EncodeTone(record, record::kRxTone, record::kRxBankMask, texts.rxTone);
     EncodeTone(record, record::kTxTone, record::kTxBankMask, texts.txTone);
@@ -155,7 +159,8 @@ void EncodeChannel(ChannelRecord& record, const ChannelTexts& texts) {
     } else if (texts.busyLock == "QT/DQT") {
         busyCode = 1;
     }
-    flags = static_cast<Byte>((flags & ~record::kBusyLockMask) | busyCode << record::kBusyLockShift);
+    flags =
+        static_cast<Byte>((flags & ~record::kBusyLockMask) | busyCode << record::kBusyLockShift);
 
     if (texts.power == kPowerTexts[0] || texts.power == kPowerTexts[1]) {
         SetBit(flags, record::kPowerMask, texts.power == kPowerTexts[1]);
@@ -168,7 +173,8 @@ void EncodeChannel(ChannelRecord& record, const ChannelTexts& texts) {
     const std::size_t length = std::min(texts.name.size(), record::kNameLength);
     for (std::size_t i = 0; i < length; ++i) {
         const std::size_t index = kNameKeys.find(texts.name[i]);
-        record[record::kName + i] = index == std::string_view::npos ? 0xFF : static_cast<Byte>(index);
+        record[record::kName + i] =
+            index == std::string_view::npos ? 0xFF : static_cast<Byte>(index);
     }
 }
 
@@ -179,7 +185,8 @@ void NormaliseChannels(Image& image, const Image& reference, const FrequencyLimi
         if (!IsChannelInUse(record, limits)) {
             record.fill(0xFF);
         } else {
-            const int busyCode = (record[record::kFlags] & record::kBusyLockMask) >> record::kBusyLockShift;
+            const int busyCode =
+                (record[record::kFlags] & record::kBusyLockMask) >> record::kBusyLockShift;
             if (!InRange(0, 2, busyCode)) {
                 record[record::kFlags] =
                     static_cast<Byte>((record[record::kFlags] & ~record::kBusyLockMask) |

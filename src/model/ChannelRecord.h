@@ -79,6 +79,7 @@ bool InRange(int low, int high, int value);
 
 // The new-channel record with frequency f, or the cleared-channel record when
 // no frequency is given.
+ChannelRecord DefaultChannelRecord(std::optional<std::uint32_t> frequency);
 void WriteChannelDefaults(Image& image, int channel, std::optional<std::uint32_t> frequency);
 
 // Texts of a record for display; all empty when the channel is not in use.

@@ -26,7 +26,14 @@ auto& TextOf(Row& row, ChannelColumn column) {
     return row.name;
 }
 
+constexpr std::array<std::string_view, kChannelColumnCount> kTitles{
+    "Rx Freq", "Tx Freq", "Rx Tone", "Tx Tone", "Busy Lock", "Power", "Bandwidth", "Name"};
+
 }  // namespace
+
+std::string_view ColumnTitle(ChannelColumn column) {
+    return kTitles[static_cast<std::size_t>(static_cast<int>(column) - 1)];
+}
 
 std::string& ColumnText(ChannelTexts& row, ChannelColumn column) {
     return TextOf(row, column);

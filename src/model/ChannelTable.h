@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "model/ChannelRecord.h"
 #include "model/Image.h"
@@ -21,6 +22,9 @@ enum class ChannelColumn {
 };
 
 inline constexpr int kChannelColumnCount = 8;
+
+// The column's title in the grid's header row ("Rx Freq", "Busy Lock"...).
+std::string_view ColumnTitle(ChannelColumn column);
 
 // Row n - 1 holds channel n.
 using ChannelTable = std::array<ChannelTexts, region::kChannelCount>;

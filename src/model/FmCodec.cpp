@@ -11,6 +11,22 @@ namespace {
 constexpr std::uint64_t kLowest = 870;
 constexpr std::uint64_t kHighest = 1080;
 
+std::string_view Trim(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// Digits with at most one point, and at least one digit.
+bool IsMegahertz(std::string_view text) {
+    const std::size_t point = text.find('.');
+    return text.find_first_of("0123456789") != std::string_view::npos &&
+           text.find_first_not_of("0123456789.") == std::string_view::npos &&
+           (point == std::string_view::npos || text.find('.', point + 1) == std::string_view::npos);
+}
+
 }  // namespace
 
 FmTexts DecodeFm(const Image& image) {
@@ -41,6 +57,45 @@ std::string CommitFmText(std::string_view text) {
         tenths = kLowest;
     }
     return FormatScaled(tenths, 1);
+}
+
+std::string CopyFmText(const FmTexts& texts, const std::vector<int>& presets) {
+    std::string text;
+    for (const int k : presets) {
+        if (k >= 0 && k < kFmPresetCount) {
+            text += texts[static_cast<std::size_t>(k)] + "\n";
+        }
+    }
+    return text;
+}
+
+void PasteFmText(std::string_view text, int first, FmTexts& texts,
+                 std::vector<std::string>& issues) {
+    std::vector<std::string_view> values;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        values.push_back(Trim(line.substr(0, line.find('\t'))));
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    }
+    while (!values.empty() && values.back().empty()) {
+        values.pop_back();
+    }
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const int preset = first + static_cast<int>(i);
+        const std::string_view value = values[i];
+        const std::string where = "preset " + std::to_string(preset) + ": \"" + std::string(value);
+        const std::uint64_t tenths = IsMegahertz(value) ? ScaleDecimal(value, 1) : 0;
+        if (preset >= kFmPresetCount) {
+            issues.push_back(where + "\" has no preset to go to; not stored");
+        } else if (value.empty()) {
+            texts[static_cast<std::size_t>(preset)].clear();
+        } else if (tenths >= kLowest && tenths <= kHighest) {
+            texts[static_cast<std::size_t>(preset)] = FormatScaled(tenths, 1);
+        } else {
+            issues.push_back(where + "\" is not a frequency from 87.0 to 108.0 MHz; not stored");
+        }
+    }
 }
 
 }  // namespace ht57

@@ -1,16 +1,19 @@
 #include "views/CChInfoView.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QVBoxLayout>
 #include <array>
 
 #include "model/ChannelEdit.h"
 #include "model/Tones.h"
+#include "views/ChannelGridCommands.h"
 #include "views/EditorKeys.h"
 #include "views/FlexGrid.h"
 
@@ -22,22 +25,9 @@ constexpr int kGridCols = kChannelColumnCount + 1;
 constexpr int kLastRow = region::kChannelCount;
 constexpr int kLastCol = kChannelColumnCount;
 
-struct ColumnLayout {
-    const char* title;
-    int twips;
-};
-
-constexpr std::array<ColumnLayout, kGridCols> kColumns{{
-    {"", 500},
-    {"Rx Freq", 1400},
-    {"Tx Freq", 1400},
-    {"Rx Tone", 1100},
-    {"Tx Tone", 1100},
-    {"Busy Lock", 2000},
-    {"Power", 1000},
-    {"Bandwidth", 1000},
-    {"Name", 1500},
-}};
+// Column widths in twips; column 0 holds the channel number.
+constexpr std::array<int, kGridCols> kColumnTwips{500,  1400, 1400, 1100, 1100,
+                                                  2000, 1000, 1000, 1500};
 
 QString ToQString(const std::string& text) {
     return QString::fromStdString(text);
@@ -79,6 +69,11 @@ bool IgnoredFocusLoss(const QEvent* event) {
            QApplication::activePopupWidget() != nullptr;
 }
 
+// Text of more than one cell: a tab or a line break inside it.
+bool IsTableText(const QString& text) {
+    return text.trimmed().contains(QLatin1Char('\t')) || text.trimmed().contains(QLatin1Char('\n'));
+}
+
 }  // namespace
 
 CChInfoView::CChInfoView(RadioData& data, FrameServices& frame, QWidget* parent)
@@ -87,7 +82,8 @@ CChInfoView::CChInfoView(RadioData& data, FrameServices& frame, QWidget* parent)
       frequencyEditor_(new QLineEdit(this)),
       toneChooser_(new QComboBox(this)),
       listChooser_(new QComboBox(this)),
-      nameEditor_(new QLineEdit(this)) {
+      nameEditor_(new QLineEdit(this)),
+      commands_(new ChannelGridCommands(*this, *grid_, data)) {
     setWindowTitle(QStringLiteral("Channel Infomation"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 22, 24, 22);
@@ -114,9 +110,54 @@ CChInfoView::CChInfoView(RadioData& data, FrameServices& frame, QWidget* parent)
         editor->installEventFilter(this);
     }
     grid_->installEventFilter(this);
-    connect(grid_, &FlexGrid::MousePressed, this,
-            [this](Qt::MouseButton button) { OnGridMousePressed(button); });
+    connect(grid_, &FlexGrid::MousePressed, this, &CChInfoView::OnGridMousePressed);
     connect(grid_, &FlexGrid::Scrolled, this, &CChInfoView::CloseEditors);
+
+    grid_->EnableRangeSelection();
+    connect(grid_, &FlexGrid::RowsDropped, commands_, &ChannelGridCommands::MoveRowsBefore);
+    for (QWidget* source : std::initializer_list<QWidget*>{grid_, frequencyEditor_, toneChooser_,
+                                                           listChooser_, nameEditor_}) {
+        source->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(source, &QWidget::customContextMenuRequested, this,
+                [this, source](const QPoint& position) { ShowContextMenu(*source, position); });
+    }
+}
+
+void CChInfoView::ShowContextMenu(QWidget& source, const QPoint& position) {
+    auto* lineEdit = qobject_cast<QLineEdit*>(&source);
+    if (&source == grid_) {
+        CloseEditors();
+        commands_->ShowMenu(grid_->viewport()->mapToGlobal(position));
+    } else if (lineEdit != nullptr) {
+        // The editor's own entries act on its text; the grid's on the cells.
+        commands_->ShowMenu(source.mapToGlobal(position), lineEdit->createStandardContextMenu());
+    } else {
+        commands_->ShowMenu(source.mapToGlobal(position));
+    }
+}
+
+bool CChInfoView::ApplyChannelChange(const QString& name,
+                                     const std::function<void(RadioData&)>& change) {
+    CloseEditors();
+    const bool changed = Frame().History().Apply(name, [&](RadioData& data) {
+        StoreRows(data.image);
+        change(data);
+    });
+    LoadFromImage();
+    return changed;
+}
+
+Image CChInfoView::GridImage() {
+    CommitOpenEditors();
+    Image image = ImageBytes();
+    StoreRows(image);
+    return image;
+}
+
+void CChInfoView::StoreRows(Image& image) const {
+    for (int row = 1; row <= kLastRow; ++row) {
+        EncodeChannelAt(RowTexts(row), image, row);
+    }
 }
 
 CChInfoView::~CChInfoView() {
@@ -133,8 +174,9 @@ void CChInfoView::FillFixedLists() {
     grid_->SetRows(kGridRows);
     grid_->SetCols(kGridCols);
     for (int col = 0; col < kGridCols; ++col) {
-        grid_->SetTextMatrix(0, col, QString::fromLatin1(kColumns[col].title));
-        grid_->SetColWidth(col, kColumns[col].twips);
+        const std::string_view title = col == 0 ? std::string_view{} : ColumnTitle(ColumnOf(col));
+        grid_->SetTextMatrix(0, col, QString::fromLatin1(title.data(), title.size()));
+        grid_->SetColWidth(col, kColumnTwips[static_cast<std::size_t>(col)]);
         grid_->SetColAlignment(col, Qt::AlignCenter);
     }
     // The busy lock column stays in the grid, loaded and stored, but unseen.
@@ -166,9 +208,7 @@ void CChInfoView::SaveToImage() {
     // The name editor commits here as well, so a name typed and saved at once
     // (Ctrl+S while still typing) reaches the image.
     CommitOpenEditors();
-    for (int row = 1; row <= kLastRow; ++row) {
-        EncodeChannelAt(RowTexts(row), ImageBytes(), row);
-    }
+    StoreRows(ImageBytes());
     Frame().RefreshView(ViewKind::ChannelInfo);
 }
 
@@ -184,10 +224,19 @@ void CChInfoView::CloseEditors() {
     CommitOpenEditors();
 }
 
-void CChInfoView::OnGridMousePressed(Qt::MouseButton button) {
-    if (button == Qt::LeftButton && grid_->MouseRow() > 0 && grid_->MouseCol() > 0) {
-        BeginEdit();
+void CChInfoView::OnGridMousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    if (button != Qt::LeftButton || grid_->MouseRow() < 1 || grid_->MouseCol() < 1) {
+        if (button == Qt::LeftButton && grid_->MouseCol() == 0) {
+            CloseEditors();  // a row header selects the row
+        }
+        return;
     }
+    // Shift or Ctrl extends the selection; only a plain click edits a cell.
+    if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier)) {
+        CloseEditors();
+        return;
+    }
+    BeginEdit();
 }
 
 void CChInfoView::BeginEdit() {
@@ -305,7 +354,7 @@ void CChInfoView::StoreEditedRow(const DataSnapshot& before) {
     EncodeChannelAt(RowTexts(editRow_), ImageBytes(), editRow_);
     Frame().History().Record(QStringLiteral("Edit channel %1 %2")
                                  .arg(editRow_)
-                                 .arg(QString::fromLatin1(kColumns[editCol_].title)),
+                                 .arg(ToQString(std::string(ColumnTitle(ColumnOf(editCol_))))),
                              before);
 }
 
@@ -360,6 +409,15 @@ bool CChInfoView::FilterEditorKey(QObject* editor, QKeyEvent* key) {
         return true;
     }
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    const std::optional<char32_t> control = TypedCharacter(*key);
+    if (key->matches(QKeySequence::Paste) && IsTableText(QGuiApplication::clipboard()->text())) {
+        commands_->Paste();  // rows from a spreadsheet go to the grid, not into one cell
+        return true;
+    }
+    if ((key->modifiers() & Qt::ControlModifier) ||
+        (control && *control < 0x20 && *control != U'\b' && !enter)) {
+        return false;  // Ctrl+C, Ctrl+V...: the editor's own commands
+    }
     if (editor == frequencyEditor_) {
         if (enter) {
             const bool empty = frequencyEditor_->text().isEmpty();

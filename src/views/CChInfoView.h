@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <functional>
 
 #include "model/ChannelTable.h"
 #include "views/CBaseFormView.h"
@@ -11,6 +12,7 @@ class QLineEdit;
 
 namespace ht57 {
 
+class ChannelGridCommands;
 class FlexGrid;
 
 // The 128 memory channels as a grid, one row per channel, edited through four
@@ -29,6 +31,15 @@ public:
     void SaveToImage() override;
 
     FlexGrid& Grid() const { return *grid_; }
+    ChannelGridCommands& Commands() const { return *commands_; }
+
+    // One undo step: the open editor commits, the grid's rows are stored,
+    // `change` runs on the data set and the grid shows the outcome.
+    bool ApplyChannelChange(const QString& name, const std::function<void(RadioData&)>& change);
+    // The image as it would be with the grid's rows stored.
+    Image GridImage();
+    // Focus to the grid; whatever editor was open is committed and closed.
+    void CloseEditors();
 
 protected:
     void FillFixedLists() override;
@@ -43,14 +54,14 @@ private:
     void CommitList();
     void CommitName();
     void CommitOpenEditors();
+    void StoreRows(Image& image) const;
+    void ShowContextMenu(QWidget& source, const QPoint& position);
     // The edited row into the image as one named undo step.
     void StoreEditedRow(const DataSnapshot& before);
     // Escape: the editor goes, the cell keeps what it had.
     void CancelEdit(QWidget& editor);
-    // Focus to the grid; whatever editor was open is committed and closed.
-    void CloseEditors();
 
-    void OnGridMousePressed(Qt::MouseButton button);
+    void OnGridMousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     bool FilterEditorKey(QObject* editor, QKeyEvent* key);
     bool FilterGridKey(QKeyEvent* key);
     void MoveCurrentCell(int key);
@@ -66,6 +77,7 @@ private:
     QComboBox* toneChooser_;
     QComboBox* listChooser_;
     QLineEdit* nameEditor_;
+    ChannelGridCommands* commands_;
     // The cell the open editor belongs to.
     int editRow_ = 0;
     int editCol_ = 0;

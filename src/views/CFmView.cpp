@@ -1,10 +1,14 @@
 #include "views/CFmView.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QVBoxLayout>
 
 #include "model/ChannelEdit.h"
@@ -24,7 +28,8 @@ CFmView::CFmView(RadioData& data, FrameServices& frame, QWidget* parent)
     : CBaseFormView(data, frame, parent),
       range_(new QLabel(QStringLiteral("Range\uFF1A87.0-108.0MHz"), this)),
       grid_(new FlexGrid(this)),
-      editor_(new QLineEdit(this)) {
+      editor_(new QLineEdit(this)),
+      menu_(new QMenu(this)) {
     setWindowTitle(QStringLiteral("Radio Frequency"));
     range_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     range_->setMinimumWidth(range_->sizeHint().width() + 24);
@@ -39,9 +44,81 @@ CFmView::CFmView(RadioData& data, FrameServices& frame, QWidget* parent)
     editor_->setFrame(false);
     editor_->hide();
     editor_->installEventFilter(this);
-    connect(grid_, &FlexGrid::MousePressed, this, [this](Qt::MouseButton button) {
-        if (button == Qt::LeftButton && grid_->MouseRow() > 0 && grid_->MouseCol() > 0) {
-            BeginEdit();
+    connect(grid_, &FlexGrid::MousePressed, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+                // Shift or Ctrl extends the selection; only a plain click edits.
+                const bool extends = modifiers & (Qt::ShiftModifier | Qt::ControlModifier);
+                if (button == Qt::LeftButton && !extends && grid_->MouseRow() > 0 &&
+                    grid_->MouseCol() > 0) {
+                    BeginEdit();
+                }
+            });
+
+    grid_->EnableRangeSelection();
+    menu_->setObjectName(QStringLiteral("fmGridMenu"));
+    const auto add = [this](const QString& text, const QKeySequence& key, void (CFmView::*run)()) {
+        QAction* action = menu_->addAction(text, this, run);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    };
+    add(QStringLiteral("&Copy Presets"), QKeySequence::Copy, &CFmView::Copy);
+    add(QStringLiteral("&Paste Presets"), QKeySequence::Paste, &CFmView::Paste);
+    add(QStringLiteral("C&lear"), QKeySequence(Qt::Key_Delete), &CFmView::Clear);
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+        Commit();
+        menu_->popup(grid_->viewport()->mapToGlobal(position));
+    });
+}
+
+std::vector<int> CFmView::SelectedPresets() const {
+    std::vector<int> presets;
+    for (const int row : grid_->SelectedRows()) {
+        presets.push_back(row - 1);
+    }
+    return presets;
+}
+
+void CFmView::ApplyFmChange(const QString& name, const std::function<void(FmTexts&)>& change) {
+    Commit();
+    Frame().History().Apply(name, [&](RadioData& data) {
+        FmTexts texts = GridTexts();
+        change(texts);
+        EncodeFm(texts, data.image);
+    });
+    LoadFromImage();
+}
+
+void CFmView::Copy() {
+    Commit();
+    QApplication::clipboard()->setText(
+        QString::fromStdString(CopyFmText(GridTexts(), SelectedPresets())));
+}
+
+void CFmView::Paste() {
+    const std::vector<int> presets = SelectedPresets();
+    if (presets.empty()) {
+        return;
+    }
+    const std::string text = QApplication::clipboard()->text().toStdString();
+    std::vector<std::string> issues;
+    ApplyFmChange(QStringLiteral("Paste"),
+                  [&](FmTexts& texts) { PasteFmText(text, presets.front(), texts, issues); });
+    if (!issues.empty()) {
+        QStringList lines;
+        for (const std::string& issue : issues) {
+            lines << QString::fromStdString(issue);
+        }
+        QMessageBox::warning(this, QStringLiteral("Paste"), lines.join(QLatin1Char('\n')));
+    }
+}
+
+void CFmView::Clear() {
+    const std::vector<int> presets = SelectedPresets();
+    ApplyFmChange(QStringLiteral("Clear"), [&](FmTexts& texts) {
+        for (const int k : presets) {
+            texts[static_cast<std::size_t>(k)].clear();
         }
     });
 }
@@ -74,13 +151,17 @@ void CFmView::LoadFromImage() {
     }
 }
 
-void CFmView::SaveToImage() {
+FmTexts CFmView::GridTexts() const {
     FmTexts texts;
     for (int row = 1; row < kGridRows; ++row) {
         texts[static_cast<std::size_t>(row - 1)] =
             grid_->TextMatrix(row, kFrequencyCol).toStdString();
     }
-    EncodeFm(texts, ImageBytes());
+    return texts;
+}
+
+void CFmView::SaveToImage() {
+    EncodeFm(GridTexts(), ImageBytes());
 }
 
 void CFmView::BeginEdit() {

@@ -1,10 +1,15 @@
 #pragma once
 
+#include <functional>
+#include <vector>
+
+#include "model/FmCodec.h"
 #include "views/CBaseFormView.h"
 
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
 
 namespace ht57 {
 
@@ -33,10 +38,19 @@ protected:
 private:
     void BeginEdit();
     void Commit();
+    FmTexts GridTexts() const;
+    std::vector<int> SelectedPresets() const;
+    void Copy();
+    void Paste();
+    void Clear();
+    // One undo step: the grid is stored, `change` edits the preset texts, the
+    // grid shows the outcome.
+    void ApplyFmChange(const QString& name, const std::function<void(FmTexts&)>& change);
 
     QLabel* range_;
     FlexGrid* grid_;
     QLineEdit* editor_;
+    QMenu* menu_;
     int editRow_ = 0;
     int editCol_ = 0;
 };

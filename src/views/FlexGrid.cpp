@@ -273,13 +273,129 @@ bool FlexGrid::eventFilter(QObject* watched, QEvent* event) {
         } else if (watched == verticalHeader()->viewport()) {
             mouseRow_ = verticalHeader()->logicalIndexAt(at) + 1;
             mouseCol_ = 0;
+            RowHeaderMouse(event);
         } else {
             return QTableView::eventFilter(watched, event);
         }
         emit MousePressed(press->button(), press->modifiers(), at);
         return true;
     }
+    if ((event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonRelease) &&
+        watched == verticalHeader()->viewport()) {
+        return RowHeaderMouse(event);
+    }
     return QTableView::eventFilter(watched, event);
+}
+
+void FlexGrid::EnableRangeSelection() {
+    rangeSelection_ = true;
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+bool FlexGrid::IsRowSelected(int row) const {
+    return row > 0 && selectionModel()->isRowSelected(row - 1, {});
+}
+
+std::vector<int> FlexGrid::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes()) {
+        rows.push_back(index.row() + 1);
+    }
+    if (rows.empty() && Row() > 0) {
+        rows.push_back(Row());
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+std::vector<int> FlexGrid::SelectedCols() const {
+    std::vector<int> cols;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes()) {
+        cols.push_back(index.column() + 1);
+    }
+    if (cols.empty() && Col() > 0) {
+        cols.push_back(Col());
+    }
+    std::sort(cols.begin(), cols.end());
+    cols.erase(std::unique(cols.begin(), cols.end()), cols.end());
+    return cols;
+}
+
+void FlexGrid::SelectRows(int first, int last) {
+    const int top = std::max(std::min(first, last), 1);
+    const int bottom = std::min(std::max(first, last), rows_ - 1);
+    if (top > bottom) {
+        return;
+    }
+    const int col = std::max(Col(), 1);
+    selectionModel()->setCurrentIndex(model_->index(first - 1, col - 1),
+                                      QItemSelectionModel::NoUpdate);
+    selectionModel()->select(
+        QItemSelection(model_->index(top - 1, 0), model_->index(bottom - 1, cols_ - 2)),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+// Row headers select whole rows; pressing one inside the selection and
+// letting go over another row moves the selected rows there.
+bool FlexGrid::RowHeaderMouse(QEvent* event) {
+    if (!rangeSelection_) {
+        return event->type() != QEvent::MouseMove;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const int row = verticalHeader()->logicalIndexAt(mouse->position().toPoint()) + 1;
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (mouse->button() != Qt::LeftButton || row < 1) {
+            return true;
+        }
+        setFocus(Qt::MouseFocusReason);
+        const int col = std::max(Col(), 1);
+        if (mouse->modifiers() & Qt::ShiftModifier) {
+            SelectRows(anchorRow_, row);
+        } else if (mouse->modifiers() & Qt::ControlModifier) {
+            selectionModel()->setCurrentIndex(model_->index(row - 1, col - 1),
+                                              QItemSelectionModel::NoUpdate);
+            selectionModel()->select(model_->index(row - 1, 0),
+                                     QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
+            anchorRow_ = row;
+        } else if (IsRowSelected(row)) {
+            dragRow_ = row;
+        } else {
+            SelectRows(row, row);
+            anchorRow_ = row;
+        }
+        return true;
+    }
+    if (event->type() == QEvent::MouseMove) {
+        if (dragRow_ > 0 && row > 0 && row != dragRow_ && !dragging_) {
+            dragging_ = true;
+            verticalHeader()->viewport()->setCursor(Qt::DragMoveCursor);
+        }
+        return dragRow_ > 0;
+    }
+    // Release.
+    const int pressed = dragRow_;
+    const bool dragged = dragging_;
+    dragRow_ = 0;
+    dragging_ = false;
+    verticalHeader()->viewport()->unsetCursor();
+    if (pressed == 0) {
+        return true;
+    }
+    if (!dragged || row < 1) {
+        if (!dragged) {
+            SelectRows(pressed, pressed);
+            anchorRow_ = pressed;
+        }
+        return true;
+    }
+    const std::vector<int> rows = SelectedRows();
+    if (row < rows.front()) {
+        emit RowsDropped(rows, row);
+    } else if (row > rows.back()) {
+        emit RowsDropped(rows, row + 1);
+    }
+    return true;
 }
 
 void FlexGrid::PaintCorner(QWidget* corner) {

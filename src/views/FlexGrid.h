@@ -59,11 +59,26 @@ public:
 
     static int TwipsToPixels(int twips, int dotsPerInch);
 
+    // Lets the user select ranges of cells (Shift/Ctrl+click, Shift+arrows)
+    // and whole rows by their row header, and drag selected row headers to
+    // another place (RowsDropped). Off by default: one cell at a time.
+    void EnableRangeSelection();
+    // Rows (columns) holding a selected cell, or the current cell's when
+    // nothing is selected; ascending, never the fixed row or column.
+    std::vector<int> SelectedRows() const;
+    std::vector<int> SelectedCols() const;
+    bool IsRowSelected(int row) const;
+    // Selects rows first to last, whole, and makes `first` current.
+    void SelectRows(int first, int last);
+
     QSize sizeHint() const override;
 
 signals:
     void MousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
     void Scrolled();
+    // Selected row headers were dragged and dropped: the rows are to stand
+    // before grid row `before` (Rows() for after the last).
+    void RowsDropped(const std::vector<int>& rows, int before);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -71,6 +86,7 @@ protected:
 
 private:
     void PaintCorner(QWidget* corner);
+    bool RowHeaderMouse(QEvent* event);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     FlexGridModel* model_;
@@ -80,6 +96,10 @@ private:
     int cols_ = 2;
     int mouseRow_ = -1;
     int mouseCol_ = -1;
+    bool rangeSelection_ = false;
+    int anchorRow_ = 1;
+    int dragRow_ = 0;  // row header pressed inside the selection
+    bool dragging_ = false;
 };
 
 }  // namespace ht57

@@ -80,3 +80,34 @@ TEST(FmCodec, LoadThenStoreKeepsValidPresetsAndEmptiesInvalidOnes) {
 
 }  // namespace
 }  // namespace ht57
+
+namespace ht57 {
+namespace {
+
+TEST(FmCodec, PasteStoresInRangeValuesAndReportsTheRest) {
+    const struct {
+        const char* text;
+        int first;
+        std::array<const char*, 3> presets;  // presets 13 to 15 afterwards
+        std::size_t issues;
+    } cases[] = {
+        {"88.5\n\n107.95\n", 13, {"88.5", "", "107.9"}, 0},
+        {"120\tx\n87\n", 14, {"90.0", "90.0", "87.0"}, 1},
+        {"1.2.3\n-1\n", 14, {"90.0", "90.0", "90.0"}, 2},
+        {"88\n89\n90\n", 15, {"90.0", "90.0", "88.0"}, 2},
+    };
+    for (const auto& c : cases) {
+        FmTexts texts;
+        texts.fill("90.0");
+        std::vector<std::string> issues;
+        PasteFmText(c.text, c.first, texts, issues);
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(texts[13 + i], c.presets[i]) << c.text;
+        }
+        EXPECT_EQ(issues.size(), c.issues) << c.text;
+        EXPECT_EQ(CopyFmText(texts, {13, 14}), texts[13] + "\n" + texts[14] + "\n");
+    }
+}
+
+}  // namespace
+}  // namespace ht57

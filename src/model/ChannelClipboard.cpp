@@ -1,0 +1,360 @@
+#include "model/ChannelClipboard.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "model/ChannelCsv.h"
+#include "model/ChannelEdit.h"
+#include "model/ChannelRows.h"
+#include "model/Frequency.h"
+
+namespace ht57 {
+namespace {
+
+// Grid columns in the order headerless text fills them: as the grid shows
+// them, then the hidden Busy Lock.
+constexpr std::array<ChannelColumn, kChannelColumnCount> kPasteOrder{
+    ChannelColumn::RxFrequency, ChannelColumn::TxFrequency, ChannelColumn::RxTone,
+    ChannelColumn::TxTone,      ChannelColumn::Power,       ChannelColumn::Bandwidth,
+    ChannelColumn::Name,        ChannelColumn::BusyLock};
+
+char Upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::string_view Trim(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool SameTitle(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return Upper(x) == Upper(y); });
+}
+
+// A spreadsheet quotes a cell holding a tab, a quote or a line break.
+std::string Unquoted(std::string_view field) {
+    if (field.size() < 2 || field.front() != '"' || field.back() != '"') {
+        return std::string(field);
+    }
+    std::string text;
+    for (std::size_t i = 1; i + 1 < field.size(); ++i) {
+        text += field[i];
+        if (field[i] == '"' && field[i + 1] == '"') {
+            ++i;
+        }
+    }
+    return text;
+}
+
+// Digits past the fifth decimal of MHz (10 Hz) that are not zero.
+bool FinerThan10Hz(std::string_view mhz) {
+    const std::size_t point = mhz.find('.');
+    return point != std::string_view::npos && mhz.size() > point + 6 &&
+           mhz.find_first_not_of('0', point + 6) != std::string_view::npos;
+}
+
+std::vector<std::vector<std::string>> SplitLines(std::string_view text) {
+    std::vector<std::vector<std::string>> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        std::vector<std::string> fields;
+        std::size_t start = 0;
+        for (std::size_t tab = line.find('\t');; tab = line.find('\t', start)) {
+            fields.push_back(Unquoted(line.substr(start, tab - start)));
+            if (tab == std::string_view::npos) {
+                break;
+            }
+            start = tab + 1;
+        }
+        lines.push_back(std::move(fields));
+    }
+    while (!lines.empty() && lines.back().size() == 1 && Trim(lines.back()[0]).empty()) {
+        lines.pop_back();
+    }
+    return lines;
+}
+
+std::optional<ChannelColumn> TitledColumn(std::string_view title) {
+    for (const ChannelColumn column : kPasteOrder) {
+        if (SameTitle(Trim(title), ColumnTitle(column))) {
+            return column;
+        }
+    }
+    return std::nullopt;
+}
+
+// Each field's column, or nullopt for a field that goes nowhere.
+using Placement = std::vector<std::optional<ChannelColumn>>;
+
+std::optional<Placement> HeaderPlacement(const std::vector<std::string>& first) {
+    Placement placement;
+    bool any = false;
+    for (const std::string& field : first) {
+        placement.push_back(TitledColumn(field));
+        any = any || placement.back().has_value();
+    }
+    return any ? std::optional(placement) : std::nullopt;
+}
+
+Placement PositionalPlacement(ChannelColumn start, std::size_t fields) {
+    const auto first = std::find(kPasteOrder.begin(), kPasteOrder.end(), start);
+    Placement placement;
+    for (auto it = first; it != kPasteOrder.end() && placement.size() < fields; ++it) {
+        placement.push_back(*it);
+    }
+    return placement;
+}
+
+// One pasted line being stored into one channel.
+class LinePaste {
+public:
+    LinePaste(int channel, const FrequencyLimits& limits, std::vector<std::string>& issues)
+        : channel_(channel), limits_(limits), issues_(issues) {}
+
+    // False when nothing of the line could be stored.
+    bool Store(const std::vector<std::pair<ChannelColumn, std::string>>& values, Image& image) {
+        ChannelRecord record = ReadChannel(image, channel_);
+        ChannelTexts texts = DecodeChannel(record, limits_);
+        const auto rx = std::find_if(values.begin(), values.end(), [](const auto& value) {
+            return value.first == ChannelColumn::RxFrequency;
+        });
+        if (rx != values.end()) {
+            if (Trim(rx->second).empty()) {
+                WriteChannel(image, channel_, DefaultChannelRecord(std::nullopt));
+                return true;
+            }
+            const std::optional<std::uint32_t> f =
+                Frequency(ChannelColumn::RxFrequency, rx->second);
+            if (f && texts.rxFrequency.empty()) {
+                record = DefaultChannelRecord(*f);
+                texts = DecodeChannel(record, limits_);
+            } else if (f) {
+                texts.rxFrequency = FormatFrequency(*f);
+            }
+        }
+        if (texts.rxFrequency.empty()) {
+            if (rx == values.end()) {
+                Issue("the channel is empty: it starts with an Rx Freq; nothing stored");
+            }
+            return false;
+        }
+        for (const auto& [column, text] : values) {
+            Take(column, text, texts);
+        }
+        const std::uint32_t wantedTx = ParseFrequency(texts.txFrequency);
+        EncodeChannel(record, texts);
+        if (RecordTxFrequency(record) != wantedTx) {
+            Issue("Tx Freq " + texts.txFrequency + " cannot be stored with Rx Freq " +
+                  texts.rxFrequency + ": stored as " + FormatFrequency(RecordTxFrequency(record)));
+        }
+        WriteChannel(image, channel_, record);
+        return true;
+    }
+
+private:
+    void Issue(const std::string& text) {
+        issues_.push_back("channel " + std::to_string(channel_) + ": " + text);
+    }
+
+    void Refuse(ChannelColumn column, std::string_view text, const std::string& why) {
+        Issue(std::string(ColumnTitle(column)) + " \"" + std::string(text) + "\" " + why +
+              "; not stored");
+    }
+
+    std::optional<std::uint32_t> Frequency(ChannelColumn column, std::string_view text) {
+        const std::string_view value = Trim(text);
+        const bool number =
+            !value.empty() && value.find_first_not_of("0123456789.") == std::string_view::npos;
+        const std::uint32_t f = number ? ParseFrequency(value) : 0;
+        if (f == 0) {
+            Refuse(column, text, "is not a frequency in MHz");
+            return std::nullopt;
+        }
+        if (f < limits_.lower || f > limits_.upper) {
+            Refuse(column, text,
+                   "is outside the band " + FormatFrequency(limits_.lower) + " to " +
+                       FormatFrequency(limits_.upper) + " MHz");
+            return std::nullopt;
+        }
+        const std::uint32_t snapped = SnapFrequency(f);
+        if (snapped != f || FinerThan10Hz(value)) {
+            Issue(std::string(ColumnTitle(column)) + " \"" + std::string(value) +
+                  "\" is off the channel raster: stored as " + FormatFrequency(snapped));
+        }
+        return snapped;
+    }
+
+    void Take(ChannelColumn column, const std::string& text, ChannelTexts& texts) {
+        switch (column) {
+            case ChannelColumn::RxFrequency:
+                return;
+            case ChannelColumn::TxFrequency:
+                if (Trim(text).empty()) {
+                    texts.txFrequency = texts.rxFrequency;
+                } else if (const auto f = Frequency(column, text)) {
+                    texts.txFrequency = FormatFrequency(*f);
+                }
+                return;
+            case ChannelColumn::Name:
+                TakeName(text, texts);
+                return;
+            default:
+                break;
+        }
+        if (Trim(text).empty()) {
+            return;
+        }
+        if (const auto choice = ChoiceText(column, Trim(text))) {
+            ColumnText(texts, column) = *choice;
+        } else {
+            Refuse(column, text, "is not a value of the column");
+        }
+    }
+
+    void TakeName(std::string_view text, ChannelTexts& texts) {
+        std::string name;
+        for (const char c : text) {
+            if (kNameAlphabet.find(Upper(c)) != std::string_view::npos) {
+                name += Upper(c);
+            }
+        }
+        const bool dropped = name.size() != text.size();
+        name.resize(std::min(name.size(), record::kNameLength));
+        if (dropped || name.size() != text.size()) {
+            Issue("Name \"" + std::string(text) + "\" stored as \"" + name + "\"");
+        }
+        texts.name = std::move(name);
+    }
+
+    int channel_;
+    const FrequencyLimits& limits_;
+    std::vector<std::string>& issues_;
+};
+
+bool LooksLikeChannelCsv(std::string_view text) {
+    const std::string_view first = text.substr(0, text.find('\n'));
+    return first.find('\t') == std::string_view::npos && first.find(',') != std::string_view::npos;
+}
+
+Result PasteCsv(std::string_view text, const FrequencyLimits& limits, Image& image,
+                PasteReport& report) {
+    ChannelImportReport imported;
+    Result result = ImportChannelCsv(text, ImportScope::NamedChannels, limits, image, imported);
+    if (!result) {
+        return result;
+    }
+    report.rows = imported.rows;
+    report.stored = imported.imported;
+    for (const ImportIssue& issue : imported.issues) {
+        std::string line = issue.location > 0 ? "channel " + std::to_string(issue.location)
+                                              : "line " + std::to_string(issue.line);
+        line += issue.skipped ? ": not stored: " : ": ";
+        for (std::size_t i = 0; i < issue.reasons.size(); ++i) {
+            line += (i > 0 ? "; " : "") + issue.reasons[i];
+        }
+        report.issues.push_back(std::move(line));
+    }
+    return Result::Success();
+}
+
+}  // namespace
+
+std::string CopyChannelText(const Image& image, const FrequencyLimits& limits,
+                            const std::vector<int>& channels,
+                            const std::vector<ChannelColumn>& columns) {
+    std::string text(kChannelNumberTitle);
+    for (const ChannelColumn column : columns) {
+        text += '\t';
+        text += ColumnTitle(column);
+    }
+    text += '\n';
+    for (const int n : ValidChannels(channels)) {
+        const ChannelTexts texts = DecodeChannelAt(image, n, limits);
+        text += std::to_string(n);
+        for (const ChannelColumn column : columns) {
+            text += '\t';
+            text += ColumnText(texts, column);
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+Result PasteChannelText(std::string_view text, int channel, ChannelColumn column,
+                        const FrequencyLimits& limits, Image& image, PasteReport& report) {
+    report = {};
+    if (LooksLikeChannelCsv(text)) {
+        return PasteCsv(text, limits, image, report);
+    }
+    const auto lines = SplitLines(text);
+    const std::optional<Placement> header =
+        lines.empty() ? std::nullopt : HeaderPlacement(lines.front());
+    const std::size_t firstData = header ? 1 : 0;
+    if (lines.size() <= firstData) {
+        return Result::Failure("The clipboard holds no channel values to paste.");
+    }
+    Image work = image;
+    for (std::size_t i = firstData; i < lines.size(); ++i) {
+        const std::vector<std::string>& fields = lines[i];
+        ++report.rows;
+        const int target = channel + static_cast<int>(i - firstData);
+        if (target > region::kChannelCount) {
+            report.issues.push_back("line " + std::to_string(i + 1) + ": there is no channel " +
+                                    std::to_string(target) + "; not stored");
+            continue;
+        }
+        const Placement placement = header ? *header : PositionalPlacement(column, fields.size());
+        std::vector<std::pair<ChannelColumn, std::string>> values;
+        for (std::size_t f = 0; f < std::min(fields.size(), placement.size()); ++f) {
+            if (placement[f]) {
+                values.emplace_back(*placement[f], fields[f]);
+            }
+        }
+        if (values.empty()) {
+            continue;
+        }
+        if (LinePaste(target, limits, report.issues).Store(values, work)) {
+            ++report.stored;
+            report.firstChannel = report.firstChannel == 0 ? target : report.firstChannel;
+            report.lastChannel = target;
+        }
+    }
+    image = work;
+    return Result::Success();
+}
+
+void ClearChannelCells(Image& image, const FrequencyLimits& limits,
+                       const std::vector<int>& channels,
+                       const std::vector<ChannelColumn>& columns) {
+    for (const int n : ValidChannels(channels)) {
+        ChannelRecord record = ReadChannel(image, n);
+        ChannelTexts texts = DecodeChannel(record, limits);
+        if (texts.rxFrequency.empty()) {
+            continue;
+        }
+        if (std::find(columns.begin(), columns.end(), ChannelColumn::RxFrequency) !=
+            columns.end()) {
+            WriteChannel(image, n, DefaultChannelRecord(std::nullopt));
+            continue;
+        }
+        const ChannelTexts fresh =
+            DecodeChannel(DefaultChannelRecord(ParseFrequency(texts.rxFrequency)), limits);
+        for (const ChannelColumn column : columns) {
+            ColumnText(texts, column) = ColumnText(fresh, column);
+        }
+        EncodeChannel(record, texts);
+        WriteChannel(image, n, record);
+    }
+}
+
+}  // namespace ht57

@@ -1,0 +1,300 @@
+#include "views/ChannelGridCommands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <algorithm>
+#include <array>
+
+#include "model/ChannelClipboard.h"
+#include "model/ChannelRows.h"
+#include "model/RadioData.h"
+#include "views/CChInfoView.h"
+#include "views/ChannelGridDialogs.h"
+#include "views/FlexGrid.h"
+
+namespace ht57 {
+namespace {
+
+constexpr std::array<ChannelColumn, kChannelColumnCount> kAllColumns{
+    ChannelColumn::RxFrequency, ChannelColumn::TxFrequency, ChannelColumn::RxTone,
+    ChannelColumn::TxTone,      ChannelColumn::BusyLock,    ChannelColumn::Power,
+    ChannelColumn::Bandwidth,   ChannelColumn::Name};
+
+struct SortEntry {
+    const char* text;
+    SortKey key;
+};
+constexpr std::array<SortEntry, 3> kSorts{{{"Sort by &Rx Freq", SortKey::RxFrequency},
+                                           {"Sort by &Name", SortKey::Name},
+                                           {"Sort by T&one", SortKey::Tone}}};
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+ChannelGridCommands::ChannelGridCommands(CChInfoView& view, FlexGrid& grid, RadioData& data)
+    : QObject(&view), view_(view), grid_(grid), data_(data) {
+    AddAction(QStringLiteral("Cu&t Cells"), QKeySequence::Cut, [this] { Cut(); });
+    AddAction(QStringLiteral("&Copy Cells"), QKeySequence::Copy, [this] { Copy(); });
+    AddAction(QStringLiteral("&Paste Cells"), QKeySequence::Paste, [this] { Paste(); });
+    actions_.push_back(nullptr);
+    AddAction(QStringLiteral("&Insert Channel"), QKeySequence(Qt::Key_Insert),
+              [this] { InsertChannel(); });
+    AddAction(QStringLiteral("&Delete Channels"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
+              [this] { DeleteChannels(); });
+    AddAction(QStringLiteral("C&lear"), QKeySequence(Qt::Key_Delete), [this] { Clear(); });
+    actions_.push_back(nullptr);
+    AddAction(QStringLiteral("Move &Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
+              [this] { Move(-1); });
+    AddAction(QStringLiteral("Move Do&wn"), QKeySequence(Qt::CTRL | Qt::Key_Down),
+              [this] { Move(1); });
+    actions_.push_back(nullptr);
+    AddAction(QStringLiteral("&Fill..."), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { Fill(); });
+    AddAction(QStringLiteral("Repeater S&hift..."), QKeySequence(Qt::CTRL | Qt::Key_T),
+              [this] { RepeaterShift(); });
+    AddAction(QStringLiteral("Fi&nd..."), QKeySequence::Find, [this] { Find(); });
+    AddAction(QStringLiteral("Find Ne&xt"), QKeySequence(Qt::Key_F3), [this] { FindNext(); });
+}
+
+void ChannelGridCommands::AddAction(const QString& text, const QKeySequence& key,
+                                    std::function<void()> run) {
+    auto* action = new QAction(text, &view_);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(action, &QAction::triggered, this, std::move(run));
+    view_.addAction(action);
+    actions_.push_back(action);
+}
+
+void ChannelGridCommands::ShowMenu(const QPoint& globalPosition, QMenu* editorMenu) {
+    QMenu* menu = editorMenu != nullptr ? editorMenu : new QMenu(&view_);
+    menu->setObjectName(QStringLiteral("channelGridMenu"));
+    if (editorMenu != nullptr) {
+        editorMenu->setParent(&view_, editorMenu->windowFlags());
+        menu->addSeparator();
+    }
+    for (QAction* action : actions_) {
+        if (action == nullptr) {
+            menu->addSeparator();
+        } else {
+            menu->addAction(action);
+        }
+    }
+    QMenu* sort = menu->addMenu(QStringLiteral("&Sort Channels"));
+    for (const SortEntry& entry : kSorts) {
+        const SortKey key = entry.key;
+        sort->addAction(QString::fromLatin1(entry.text), this, [this, key] { Sort(key); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPosition);
+}
+
+std::vector<int> ChannelGridCommands::Channels() const {
+    return grid_.SelectedRows();
+}
+
+std::vector<ChannelColumn> ChannelGridCommands::Columns() const {
+    const std::vector<int> rows = Channels();
+    if (std::all_of(rows.begin(), rows.end(),
+                    [this](int row) { return grid_.IsRowSelected(row); })) {
+        return {kAllColumns.begin(), kAllColumns.end()};
+    }
+    std::vector<ChannelColumn> columns;
+    for (const int col : grid_.SelectedCols()) {
+        columns.push_back(static_cast<ChannelColumn>(col));
+    }
+    return columns;
+}
+
+void ChannelGridCommands::SelectChannels(const std::vector<int>& channels) {
+    if (channels.empty()) {
+        return;
+    }
+    grid_.SelectRows(channels.front(), channels.front());
+    for (const int n : channels) {
+        grid_.selectionModel()->select(grid_.model()->index(n - 1, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    grid_.EnsureCellVisible(channels.front(), std::max(grid_.Col(), 1));
+}
+
+void ChannelGridCommands::Tell(const QString& title, const QString& text, const QString& details) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, &view_);
+    box.setObjectName(QStringLiteral("channelGridMessage"));
+    box.setInformativeText(details);
+    box.exec();
+}
+
+void ChannelGridCommands::Copy() {
+    const std::string text =
+        CopyChannelText(view_.GridImage(), data_.limits, Channels(), Columns());
+    QApplication::clipboard()->setText(Text(text));
+}
+
+void ChannelGridCommands::Cut() {
+    Copy();
+    Clear();
+}
+
+void ChannelGridCommands::Paste() {
+    const std::vector<int> channels = Channels();
+    const std::vector<ChannelColumn> columns = Columns();
+    if (channels.empty() || columns.empty()) {
+        return;
+    }
+    const std::string text = QApplication::clipboard()->text().toStdString();
+    const int channel = channels.front();
+    const ChannelColumn column = columns.front();
+    Result result;
+    PasteReport report;
+    view_.ApplyChannelChange(QStringLiteral("Paste"), [&](RadioData& data) {
+        result = PasteChannelText(text, channel, column, data.limits, data.image, report);
+    });
+    if (!result) {
+        Tell(QStringLiteral("Paste"), Text(result.message));
+        return;
+    }
+    if (report.firstChannel > 0) {
+        grid_.SelectRows(report.firstChannel, report.lastChannel);
+    }
+    if (!report.issues.empty()) {
+        QStringList lines;
+        for (const std::string& issue : report.issues) {
+            lines << Text(issue);
+        }
+        Tell(QStringLiteral("Paste"),
+             QStringLiteral("%1 of %2 rows pasted. Not stored as written:")
+                 .arg(report.stored)
+                 .arg(report.rows),
+             lines.join(QLatin1Char('\n')));
+    }
+}
+
+void ChannelGridCommands::InsertChannel() {
+    const std::vector<int> channels = Channels();
+    if (channels.empty()) {
+        return;
+    }
+    const int channel = channels.front();
+    Result result;
+    view_.ApplyChannelChange(QStringLiteral("Insert Channel"), [&](RadioData& data) {
+        result = InsertEmptyChannel(data.image, data.limits, channel);
+    });
+    if (!result) {
+        Tell(QStringLiteral("Insert Channel"), Text(result.message));
+        return;
+    }
+    SelectChannels({channel});
+}
+
+void ChannelGridCommands::DeleteChannels() {
+    const std::vector<int> channels = Channels();
+    if (channels.empty()) {
+        return;
+    }
+    view_.ApplyChannelChange(QStringLiteral("Delete Channels"),
+                             [&](RadioData& data) { ht57::DeleteChannels(data.image, channels); });
+    SelectChannels({channels.front()});
+}
+
+void ChannelGridCommands::Clear() {
+    const std::vector<int> channels = Channels();
+    const std::vector<ChannelColumn> columns = Columns();
+    view_.ApplyChannelChange(QStringLiteral("Clear"), [&](RadioData& data) {
+        ClearChannelCells(data.image, data.limits, channels, columns);
+    });
+}
+
+void ChannelGridCommands::Move(int delta) {
+    const std::vector<int> channels = Channels();
+    std::vector<int> moved;
+    view_.ApplyChannelChange(
+        delta < 0 ? QStringLiteral("Move Up") : QStringLiteral("Move Down"),
+        [&](RadioData& data) { moved = MoveChannels(data.image, channels, delta); });
+    SelectChannels(moved);
+}
+
+void ChannelGridCommands::MoveRowsBefore(const std::vector<int>& rows, int before) {
+    std::vector<int> moved;
+    view_.ApplyChannelChange(QStringLiteral("Move Channels"), [&](RadioData& data) {
+        moved = MoveChannelsBefore(data.image, rows, before);
+    });
+    SelectChannels(moved);
+}
+
+void ChannelGridCommands::Sort(SortKey key) {
+    const auto entry = std::find_if(kSorts.begin(), kSorts.end(),
+                                    [key](const SortEntry& e) { return e.key == key; });
+    view_.ApplyChannelChange(QString::fromLatin1(entry->text).remove(QLatin1Char('&')),
+                             [&](RadioData& data) { SortChannels(data.image, data.limits, key); });
+}
+
+void ChannelGridCommands::Fill() {
+    const std::optional<FillChoice> choice = AskFill(&view_);
+    if (!choice) {
+        return;
+    }
+    const std::vector<int> channels = Channels();
+    Result result;
+    int changed = 0;
+    view_.ApplyChannelChange(
+        QStringLiteral("Fill ") + Text(ColumnTitle(choice->column)), [&](RadioData& data) {
+            result = FillChannels(data.image, data.limits, channels, choice->column,
+                                  choice->value.toStdString(), changed);
+        });
+    if (!result) {
+        Tell(QStringLiteral("Fill"), Text(result.message));
+    }
+}
+
+void ChannelGridCommands::RepeaterShift() {
+    const std::optional<ShiftChoice> choice = AskRepeaterShift(&view_);
+    if (!choice) {
+        return;
+    }
+    const std::vector<int> channels = Channels();
+    Result result;
+    int changed = 0;
+    view_.ApplyChannelChange(QStringLiteral("Repeater Shift"), [&](RadioData& data) {
+        result = SetRepeaterShift(data.image, data.limits, channels,
+                                  choice->offsetMHz.toStdString(), choice->plus, changed);
+    });
+    if (!result) {
+        Tell(QStringLiteral("Repeater Shift"), Text(result.message));
+    }
+}
+
+void ChannelGridCommands::Find() {
+    bool ok = false;
+    const QString text = QInputDialog::getText(&view_, QStringLiteral("Find Channel"),
+                                               QStringLiteral("Name or frequency (MHz):"),
+                                               QLineEdit::Normal, findText_, &ok);
+    if (ok && !text.trimmed().isEmpty()) {
+        findText_ = text.trimmed();
+        FindNext();
+    }
+}
+
+void ChannelGridCommands::FindNext() {
+    if (findText_.isEmpty()) {
+        Find();
+        return;
+    }
+    const int found =
+        FindChannel(view_.GridImage(), data_.limits, findText_.toStdString(), grid_.Row());
+    if (found == 0) {
+        Tell(QStringLiteral("Find Channel"),
+             QStringLiteral("No channel matches \"%1\".").arg(findText_));
+        return;
+    }
+    grid_.SetCurrentCell(found, std::max(grid_.Col(), 1));
+    grid_.EnsureCellVisible(found, grid_.Col());
+}
+
+}  // namespace ht57

@@ -1,0 +1,97 @@
+#include "views/ChannelGridDialogs.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <array>
+
+#include "model/Tones.h"
+
+namespace ht57 {
+namespace {
+
+constexpr std::array<ChannelColumn, 5> kFillColumns{ChannelColumn::Power, ChannelColumn::Bandwidth,
+                                                    ChannelColumn::RxTone, ChannelColumn::TxTone,
+                                                    ChannelColumn::BusyLock};
+
+QStringList Values(ChannelColumn column) {
+    QStringList values;
+    const auto add = [&values](const auto& texts) {
+        for (const auto& text : texts) {
+            values << QString::fromStdString(std::string(text));
+        }
+    };
+    switch (column) {
+        case ChannelColumn::Power:
+            add(kPowerTexts);
+            break;
+        case ChannelColumn::Bandwidth:
+            add(kBandwidthTexts);
+            break;
+        case ChannelColumn::BusyLock:
+            add(kBusyLockTexts);
+            break;
+        default:
+            add(ToneList());
+            break;
+    }
+    return values;
+}
+
+bool Run(QDialog& dialog, QFormLayout& form) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form.addRow(buttons);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace
+
+std::optional<FillChoice> AskFill(QWidget* parent) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("fillDialog"));
+    dialog.setWindowTitle(QStringLiteral("Fill Selected Channels"));
+    auto* form = new QFormLayout(&dialog);
+    auto* field = new QComboBox(&dialog);
+    auto* value = new QComboBox(&dialog);
+    for (const ChannelColumn column : kFillColumns) {
+        field->addItem(QString::fromStdString(std::string(ColumnTitle(column))));
+    }
+    const auto refill = [field, value](int index) {
+        const ChannelColumn column = kFillColumns[static_cast<std::size_t>(index)];
+        value->clear();
+        value->addItems(Values(column));
+        // A tone may be typed as on the grid ("d23", "885").
+        value->setEditable(column == ChannelColumn::RxTone || column == ChannelColumn::TxTone);
+    };
+    refill(0);
+    QObject::connect(field, &QComboBox::currentIndexChanged, &dialog, refill);
+    form->addRow(QStringLiteral("Field:"), field);
+    form->addRow(QStringLiteral("Value:"), value);
+    if (!Run(dialog, *form)) {
+        return std::nullopt;
+    }
+    return FillChoice{kFillColumns[static_cast<std::size_t>(field->currentIndex())],
+                      value->currentText()};
+}
+
+std::optional<ShiftChoice> AskRepeaterShift(QWidget* parent) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("shiftDialog"));
+    dialog.setWindowTitle(QStringLiteral("Repeater Shift"));
+    auto* form = new QFormLayout(&dialog);
+    auto* direction = new QComboBox(&dialog);
+    direction->addItems({QStringLiteral("Tx = Rx + offset"), QStringLiteral("Tx = Rx - offset")});
+    auto* offset = new QLineEdit(QStringLiteral("0.6"), &dialog);
+    form->addRow(QStringLiteral("Direction:"), direction);
+    form->addRow(QStringLiteral("Offset (MHz):"), offset);
+    if (!Run(dialog, *form)) {
+        return std::nullopt;
+    }
+    return ShiftChoice{offset->text().trimmed(), direction->currentIndex() == 0};
+}
+
+}  // namespace ht57
