@@ -214,7 +214,7 @@ TEST_F(CliTest, FilesThatCannotBeOpenedAreReportedInTheProgramsWords) {
         SCOPED_TRACE(c.args.back());
         const CliResult result = Cli(c.args);
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_EQ(Lines(result.err).front(), c.message);
+        EXPECT_EQ(Lines(result.err).front(), std::string("ht57-cli: ") + c.message);
         EXPECT_TRUE(result.out.empty());
     }
 
@@ -222,7 +222,7 @@ TEST_F(CliTest, FilesThatCannotBeOpenedAreReportedInTheProgramsWords) {
     WriteFile(install_ / "default.dat", badDefault);
     const CliResult refused = Cli({"list", "other.dat"});
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_EQ(Lines(refused.err).front(), kWrongFormatText);
+    EXPECT_EQ(Lines(refused.err).front(), std::string("ht57-cli: ") + kWrongFormatText);
 }
 
 TEST_F(CliTest, ReadSavesTheRadioAsItIsWithTheBandFlagFromTheIdentification) {
@@ -310,7 +310,7 @@ TEST_F(CliTest, AFailedReadLeavesTheOutputAlone) {
         ASSERT_TRUE(sim.Started()) << sim.Error();
         const CliResult result = Cli({"read", "--port", sim.PortName(), "-o", c.output});
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_EQ(Lines(result.err).front(), "Communication error");
+        EXPECT_EQ(Lines(result.err).front(), "ht57-cli: Communication error");
     }
     EXPECT_EQ(ReadFile(work_ / "keep.dat"), previous);
     EXPECT_FALSE(std::filesystem::exists(work_ / "new.dat"));
@@ -325,7 +325,7 @@ TEST_F(CliTest, ARefusedWriteBlockAbortsTheWrite) {
     ASSERT_TRUE(sim.Started()) << sim.Error();
     const CliResult result = Cli({"write", "--port", sim.PortName(), "send.dat"});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(Lines(result.err).front(), "Communication error");
+    EXPECT_EQ(Lines(result.err).front(), "ht57-cli: Communication error");
     const Bytes trace = sim.Trace();
     ASSERT_GE(trace.size(), 4u);
     EXPECT_EQ(Bytes(trace.end() - 4, trace.end()), (Bytes{'E', 'N', 'D', 'W'}));
@@ -338,7 +338,7 @@ TEST_F(CliTest, PortComesFromProgramIniUnlessGiven) {
         SCOPED_TRACE("no port anywhere");
         const CliResult result = Cli({"read", "-o", "a.dat"});
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_EQ(Lines(result.err).front(), "Fail to open port ");
+        EXPECT_EQ(Lines(result.err).front(), "ht57-cli: Fail to open port ");
         EXPECT_FALSE(std::filesystem::exists(work_ / "a.dat"));
     }
     WriteIni("[Setup]\nCOM=" + sim.PortName() + "\nBaudRate=19200\n");
@@ -352,7 +352,7 @@ TEST_F(CliTest, PortComesFromProgramIniUnlessGiven) {
         SCOPED_TRACE("the option wins");
         const CliResult result = Cli({"read", "--port", "/nonexistent/tty", "-o", "c.dat"});
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_EQ(Lines(result.err).front(), "Fail to open port ");
+        EXPECT_EQ(Lines(result.err).front(), "ht57-cli: Fail to open port ");
         EXPECT_FALSE(std::filesystem::exists(work_ / "c.dat"));
     }
 }

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdio>
 
+#include "CliOutput.h"
 #include "DiffText.h"
 #include "ProgressBar.h"
 #include "link/CloneSession.h"
@@ -12,6 +13,7 @@
 #include "model/Backup.h"
 #include "model/ChannelCsv.h"
 #include "model/ChannelListing.h"
+#include "model/ChannelRecords.h"
 #include "model/Config.h"
 #include "model/DataFile.h"
 #include "model/ImageDiff.h"
@@ -53,7 +55,7 @@ private:
 };
 
 int Fail(const Result& result) {
-    std::fprintf(stderr, "%s\n", result.message.c_str());
+    std::fprintf(stderr, "ht57-cli: %s\n", result.message.c_str());
     if (!result.detail.empty()) {
         std::fprintf(stderr, "(%s)\n", result.detail.c_str());
     }
@@ -117,7 +119,7 @@ int RunSession(const CliOptions& options, const Installation& installation, Imag
         case LinkOutcome::Succeeded:
             return kExitSuccess;
         case LinkOutcome::Cancelled:
-            std::fprintf(stderr, "Interrupted\n");
+            std::fprintf(stderr, "ht57-cli: Interrupted\n");
             return kExitInterrupted;
         case LinkOutcome::PortOpenFailed:
             return Fail(Result::Failure(OutcomeMessage(outcome), "port: " + settings.name));
@@ -139,6 +141,11 @@ Installation LoadInstallation(const ProgramFolders& folders) {
 }
 
 int RunRead(const CliOptions& options, const Installation& installation) {
+    // A radio read for nothing wastes the owner's time: the output is checked
+    // before the transfer starts.
+    if (Result writable = CheckDataOutput(options.output); !writable) {
+        return Fail(writable);
+    }
     RadioData data;
     if (Result started = StartLikeTheProgram(installation, data); !started) {
         return Fail(started);
@@ -149,28 +156,30 @@ int RunRead(const CliOptions& options, const Installation& installation) {
         code != kExitSuccess) {
         return code;
     }
-    if (Result written = WriteDataFile(options.file, data, SignatureStamp::Stamp); !written) {
-        return Fail(written);
-    }
+    const auto bytes = DataFileBytes(data, SignatureStamp::Stamp);
+    // The backup comes first: a good Read is kept even when the output
+    // cannot be written after all. A backup that fails is reported but does
+    // not undo a good Read.
     if (options.backupFolder) {
-        // The same bytes as the file; a backup that cannot be written is
-        // reported but does not undo a good Read.
-        const auto bytes = DataFileBytes(data, SignatureStamp::Stamp);
         const BackupOutcome backup =
             WriteBackup(*options.backupFolder, installation.model, CurrentLocalTime(), bytes);
         if (!backup.result) {
-            std::fprintf(stderr, "The backup was not written: %s\n", backup.result.message.c_str());
+            std::fprintf(stderr, "ht57-cli: The backup was not written: %s\n",
+                         backup.result.message.c_str());
             if (!backup.result.detail.empty()) {
                 std::fprintf(stderr, "(%s)\n", backup.result.detail.c_str());
             }
         }
+    }
+    if (Result written = WriteDataOutput(options.output, bytes); !written) {
+        return Fail(written);
     }
     return kExitSuccess;
 }
 
 int RunWrite(const CliOptions& options, const Installation& installation) {
     RadioData data;
-    if (Result opened = OpenLikeTheProgram(options.file, installation, data); !opened) {
+    if (Result opened = OpenLikeTheProgram(options.File(), installation, data); !opened) {
         return Fail(opened);
     }
     // Write commits the views and normalises once more before it starts.
@@ -180,77 +189,97 @@ int RunWrite(const CliOptions& options, const Installation& installation) {
 
 int RunList(const CliOptions& options, const Installation& installation) {
     RadioData data;
-    if (Result opened = OpenLikeTheProgram(options.file, installation, data); !opened) {
+    if (Result opened = OpenLikeTheProgram(options.File(), installation, data); !opened) {
         return Fail(opened);
     }
-    for (const std::string& line : BuildChannelListing(data.image, data.limits)) {
-        std::fputs(line.c_str(), stdout);
-        std::fputc('\n', stdout);
+    std::string text;
+    switch (options.format) {
+        case ListFormat::Text:
+            for (const std::string& line : BuildChannelListing(data.image, data.limits)) {
+                text += line + "\n";
+            }
+            break;
+        case ListFormat::Csv:
+            text = ChannelRecordsCsv(data.image, data.limits);
+            break;
+        case ListFormat::Json:
+            text = ChannelRecordsJson(data.image, data.limits);
+            break;
     }
-    if (std::fflush(stdout) != 0) {
-        return kExitFailure;
+    if (Result written = WriteTextOutput(options.output, text); !written) {
+        return Fail(written);
     }
     return kExitSuccess;
 }
 
 int RunExport(const CliOptions& options, const Installation& installation) {
     RadioData data;
-    if (Result opened = OpenLikeTheProgram(options.file, installation, data); !opened) {
+    if (Result opened = OpenLikeTheProgram(options.File(), installation, data); !opened) {
         return Fail(opened);
     }
-    if (Result written = WriteChannelCsvFile(options.output, data.image, data.limits); !written) {
+    const std::string csv = ExportChannelCsv(data.image, data.limits);
+    if (Result written = WriteTextOutput(options.output, csv); !written) {
         return Fail(written);
     }
     return kExitSuccess;
 }
 
 int RunImport(const CliOptions& options, const Installation& installation) {
+    if (Result writable = CheckDataOutput(options.output); !writable) {
+        return Fail(writable);
+    }
     RadioData data;
-    if (Result opened = OpenLikeTheProgram(options.file, installation, data); !opened) {
+    if (Result opened = OpenLikeTheProgram(options.File(), installation, data); !opened) {
         return Fail(opened);
     }
     std::string csv;
-    if (Result read = ReadChannelCsvFile(options.csv, csv); !read) {
+    if (Result read = ReadChannelCsvFile(options.Second(), csv); !read) {
         return Fail(read);
     }
     ChannelImportReport report;
-    const ImportScope scope =
-        options.replaceAll ? ImportScope::ReplaceAll : ImportScope::NamedChannels;
-    Result imported = ImportChannelCsv(csv, scope, data.limits, data.image, report);
+    ImportOptions import;
+    import.scope = options.replaceAll ? ImportScope::ReplaceAll : ImportScope::NamedChannels;
+    import.placement.inOrder = options.firstChannel || options.fillFree;
+    import.placement.firstChannel = options.firstChannel.value_or(1);
+    import.placement.fillFree = options.fillFree;
+    import.distinctNames = options.distinctNames;
+    Result imported = ImportChannelCsv(csv, import, data.limits, data.image, report);
     if (report.rows > 0) {
         for (const std::string& line : ImportReportLines(report)) {
             std::fprintf(stderr, "%s\n", line.c_str());
         }
     }
     if (!imported) {
-        imported.detail = options.csv;
+        imported.detail = options.Second();
         return Fail(imported);
     }
     // As the program's Save As would write it.
     data.Normalise();
-    if (Result written = WriteDataFile(options.output, data, SignatureStamp::Stamp); !written) {
+    if (Result written =
+            WriteDataOutput(options.output, DataFileBytes(data, SignatureStamp::Stamp));
+        !written) {
         return Fail(written);
     }
-    return report.skipped > 0 ? kExitFailure : kExitSuccess;
+    return report.issues.empty() ? kExitSuccess : kExitWrittenWithChanges;
 }
 
 int RunDiff(const CliOptions& options) {
-    constexpr int kExitTrouble = 2;
     RadioData before;
     RadioData after;
     for (auto [file, data] :
-         {std::pair{&options.file, &before}, std::pair{&options.other, &after}}) {
+         {std::pair{&options.File(), &before}, std::pair{&options.Second(), &after}}) {
         if (Result read = ReadDataFile(*file, *data); !read) {
             Fail(read);
             return kExitTrouble;
         }
     }
     const DataDifferences differences = DiffDataSets(before, after);
+    std::string text;
     for (const std::string& line : DiffLines(differences)) {
-        std::fputs(line.c_str(), stdout);
-        std::fputc('\n', stdout);
+        text += line + "\n";
     }
-    if (std::fflush(stdout) != 0) {
+    if (Result written = WriteTextOutput(options.output, text); !written) {
+        Fail(written);
         return kExitTrouble;
     }
     return differences.Empty() ? kExitSuccess : kExitFailure;

@@ -1,12 +1,13 @@
 #include "CliOptions.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 
 namespace ht57::cli {
 namespace {
 
-std::optional<int> ParseBaud(const std::string& text) {
+std::optional<int> ParsePositive(const std::string& text) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size() || value <= 0) {
@@ -15,31 +16,222 @@ std::optional<int> ParseBaud(const std::string& text) {
     return value;
 }
 
+// Stores an option's value (empty for a flag); false with `error` set when
+// the value is no good.
+using ApplyOption = bool (*)(CliOptions&, const std::string& value, std::string& error);
+
+struct OptionSpec {
+    const char* name;
+    const char* argument;  // nullptr for a flag
+    const char* help;
+    ApplyOption apply;
+};
+
+const std::array kOptions{
+    OptionSpec{"--port", "PORT", "serial port; COM of Program.ini when not given",
+               [](CliOptions& o, const std::string& v, std::string&) {
+                   o.port = v;
+                   return true;
+               }},
+    OptionSpec{"--baud", "N", "baud rate; BaudRate of Program.ini when not given",
+               [](CliOptions& o, const std::string& v, std::string& error) {
+                   o.baud = ParsePositive(v);
+                   if (!o.baud) {
+                       error = "--baud: '" + v + "' is not a baud rate";
+                   }
+                   return o.baud.has_value();
+               }},
+    OptionSpec{"--backup-dir", "DIR", "also keep a dated copy in DIR",
+               [](CliOptions& o, const std::string& v, std::string&) {
+                   o.backupFolder = v;
+                   return true;
+               }},
+    OptionSpec{"-o", "OUT", "the file to write; - is standard output",
+               [](CliOptions& o, const std::string& v, std::string& error) {
+                   o.output = v;
+                   if (v.empty()) {
+                       error = "-o needs a file name";
+                   }
+                   return !v.empty();
+               }},
+    OptionSpec{"--replace-all", nullptr, "clear the channels no row fills",
+               [](CliOptions& o, const std::string&, std::string&) {
+                   o.replaceAll = true;
+                   return true;
+               }},
+    OptionSpec{
+        "--format", "text|csv|json",
+        "text is the printed listing; csv and json one record per channel",
+        [](CliOptions& o, const std::string& v, std::string& error) {
+            constexpr std::array<std::pair<const char*, ListFormat>, 3> kFormats{
+                {{"text", ListFormat::Text}, {"csv", ListFormat::Csv}, {"json", ListFormat::Json}}};
+            for (const auto& [name, format] : kFormats) {
+                if (v == name) {
+                    o.format = format;
+                    return true;
+                }
+            }
+            error = "--format: '" + v + "' is not text, csv or json";
+            return false;
+        }},
+};
+
+enum class Output {
+    None,
+    Text,          // -o optional, standard output when not given
+    RequiredText,  // -o needed; - is standard output
+    Data,          // -o needed; a data file never goes to a terminal
+};
+
+struct CommandSpec {
+    const char* name;
+    Command command;
+    std::vector<const char*> operands;
+    std::vector<const char*> options;  // names from kOptions; -o as `output` says
+    Output output;
+    const char* outputName;  // what -o writes, for the help
+    const char* help;
+};
+
+const std::vector<CommandSpec>& Commands() {
+    static const std::vector<CommandSpec> kCommands{
+        {"read",
+         Command::Read,
+         {},
+         {"--port", "--baud", "--backup-dir"},
+         Output::Data,
+         "FILE.dat",
+         "copies the radio's memory into a new data file"},
+        {"write",
+         Command::Write,
+         {"FILE.dat"},
+         {"--port", "--baud"},
+         Output::None,
+         nullptr,
+         "sends a data file to the radio, as the program's Write does"},
+        {"list",
+         Command::List,
+         {"FILE.dat"},
+         {"--format"},
+         Output::Text,
+         "LIST",
+         "prints the channels in use"},
+        {"export",
+         Command::Export,
+         {"FILE.dat"},
+         {},
+         Output::RequiredText,
+         "OUT.csv",
+         "writes the channels in use as a channel CSV file"},
+        {"import",
+         Command::Import,
+         {"FILE.dat", "IN.csv"},
+         {"--replace-all"},
+         Output::Data,
+         "OUT.dat",
+         "stores the rows of a channel CSV file into the channels their Location names "
+         "(a file numbered from 0 moves up by one), or in order with --first-channel or "
+         "--fill-free, and writes the result; every row skipped or changed is reported "
+         "on standard error"},
+        {"diff",
+         Command::Diff,
+         {"A.dat", "B.dat"},
+         {},
+         Output::Text,
+         "DIFF",
+         "prints how B.dat differs from A.dat; exit 0 when equal, 1 when different, "
+         "2 on trouble"},
+    };
+    return kCommands;
+}
+
+const OptionSpec* FindOption(const std::string& name) {
+    const std::string wanted = name == "--output" ? "-o" : name;
+    const auto found = std::find_if(kOptions.begin(), kOptions.end(),
+                                    [&](const OptionSpec& o) { return wanted == o.name; });
+    return found == kOptions.end() ? nullptr : &*found;
+}
+
+bool Accepts(const CommandSpec& command, const OptionSpec& option) {
+    if (std::string_view(option.name) == "-o") {
+        return command.output != Output::None;
+    }
+    return std::any_of(command.options.begin(), command.options.end(),
+                       [&](const char* name) { return std::string_view(name) == option.name; });
+}
+
+const CommandSpec* FindCommand(const std::string& name) {
+    const auto& commands = Commands();
+    const auto found = std::find_if(commands.begin(), commands.end(),
+                                    [&](const CommandSpec& c) { return name == c.name; });
+    return found == commands.end() ? nullptr : &*found;
+}
+
+std::string Synopsis(const CommandSpec& command) {
+    std::string line = std::string("  ht57-cli ") + command.name;
+    for (const char* name : command.options) {
+        const OptionSpec* option = FindOption(name);
+        line += std::string(" [") + option->name;
+        if (option->argument) {
+            line += std::string(" ") + option->argument;
+        }
+        line += "]";
+    }
+    for (const char* operand : command.operands) {
+        line += std::string(" ") + operand;
+    }
+    if (command.output == Output::Text) {
+        line += std::string(" [-o ") + command.outputName + "|-]";
+    } else if (command.output != Output::None) {
+        line += std::string(" -o ") + command.outputName;
+    }
+    return line + "\n";
+}
+
+std::string OptionHelp(const OptionSpec& option) {
+    std::string left = std::string("    ") + option.name;
+    if (option.argument) {
+        left += std::string(" ") + option.argument;
+    }
+    left.resize(std::max<std::size_t>(left.size() + 2, 26), ' ');
+    return left + option.help + "\n";
+}
+
+constexpr const char* kExitCodes =
+    "Exit codes:\n"
+    "  0  done\n"
+    "  1  failed; nothing was written\n"
+    "  2  usage error\n"
+    "  3  written, but some rows were skipped or changed (import)\n"
+    "  diff: 0 equal, 1 different, 2 a file could not be read\n";
+
 }  // namespace
 
-const char* CliUsage() {
-    return "Usage:\n"
-           "  ht57-cli read  [--port PORT] [--baud N] [--backup-dir DIR] -o FILE.dat\n"
-           "  ht57-cli write [--port PORT] [--baud N] FILE.dat\n"
-           "  ht57-cli list  FILE.dat\n"
-           "  ht57-cli export FILE.dat -o OUT.csv\n"
-           "  ht57-cli import FILE.dat IN.csv -o OUT.dat [--replace-all]\n"
-           "  ht57-cli diff  A.dat B.dat\n"
-           "\n"
-           "read    copies the radio's memory into a new data file, and with\n"
-           "        --backup-dir also into a dated copy in DIR\n"
-           "write   sends a data file to the radio, as the program's Write does\n"
-           "list    prints the channel listing of a data file\n"
-           "export  writes the channels in use as a channel CSV file\n"
-           "import  stores the rows of a channel CSV file into the channels they\n"
-           "        name and writes the result; --replace-all clears the others.\n"
-           "        What was skipped or changed goes to stderr; exit 1 when rows\n"
-           "        were skipped\n"
-           "diff    prints how B.dat differs from A.dat; exit 0 when equal, 1 when\n"
-           "        different, 2 on trouble\n"
-           "\n"
-           "Port and baud rate default to COM and BaudRate of [Setup] in the\n"
-           "Program.ini beside this program.\n";
+std::string CliUsage(const std::string& topic) {
+    std::string text = "Usage:\n";
+    if (const CommandSpec* command = FindCommand(topic)) {
+        text += Synopsis(*command) + "\n" + command->help + ".\n";
+        for (const OptionSpec& option : kOptions) {
+            if (Accepts(*command, option)) {
+                text += OptionHelp(option);
+            }
+        }
+        return text + "\n" + kExitCodes;
+    }
+    for (const CommandSpec& command : Commands()) {
+        text += Synopsis(command);
+    }
+    text += "  ht57-cli --version\n  ht57-cli COMMAND --help\n\n";
+    for (const CommandSpec& command : Commands()) {
+        std::string name = command.name;
+        name.resize(8, ' ');
+        text += name + command.help + ".\n";
+    }
+    text +=
+        "\nPort and baud rate default to COM and BaudRate of [Setup] in the\n"
+        "Program.ini beside this program. Errors go to standard error and start\n"
+        "with \"ht57-cli:\".\n\n";
+    return text + kExitCodes;
 }
 
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
@@ -49,126 +241,67 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
         return std::nullopt;
     }
     CliOptions options;
-    const std::string& command = args.front();
-    if (command == "--help" || command == "-h" || command == "help") {
+    const std::string& name = args.front();
+    if (name == "--help" || name == "-h" || name == "help") {
         return options;
     }
-    if (command == "read") {
-        options.command = Command::Read;
-    } else if (command == "write") {
-        options.command = Command::Write;
-    } else if (command == "list") {
-        options.command = Command::List;
-    } else if (command == "export") {
-        options.command = Command::Export;
-    } else if (command == "import") {
-        options.command = Command::Import;
-    } else if (command == "diff") {
-        options.command = Command::Diff;
-    } else {
-        error = "unknown command '" + command + "'";
+    if (name == "--version") {
+        options.command = Command::Version;
+        return options;
+    }
+    const CommandSpec* command = FindCommand(name);
+    if (!command) {
+        error = "unknown command '" + name + "'";
         return std::nullopt;
     }
-
-    const bool usesPort = options.command == Command::Read || options.command == Command::Write;
-    const bool takesOutput = options.command == Command::Read ||
-                             options.command == Command::Export ||
-                             options.command == Command::Import;
-    std::optional<std::string> output;
-    std::vector<std::string> files;
+    options.command = command->command;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        auto value = [&]() -> const std::string* {
-            if (i + 1 >= args.size()) {
-                error = arg + " needs a value";
-                return nullptr;
-            }
-            return &args[++i];
-        };
         if (arg == "--help" || arg == "-h") {
             options.command = Command::Help;
+            options.helpTopic = name;
             return options;
         }
-        if (usesPort && arg == "--port") {
-            const std::string* port = value();
-            if (!port) {
-                return std::nullopt;
-            }
-            options.port = *port;
-        } else if (usesPort && arg == "--baud") {
-            const std::string* baud = value();
-            if (!baud) {
-                return std::nullopt;
-            }
-            options.baud = ParseBaud(*baud);
-            if (!options.baud) {
-                error = "--baud: '" + *baud + "' is not a baud rate";
-                return std::nullopt;
-            }
-        } else if (options.command == Command::Read && arg == "--backup-dir") {
-            const std::string* folder = value();
-            if (!folder) {
-                return std::nullopt;
-            }
-            options.backupFolder = *folder;
-        } else if (options.command == Command::Import && arg == "--replace-all") {
-            options.replaceAll = true;
-        } else if (takesOutput && (arg == "-o" || arg == "--output")) {
-            const std::string* file = value();
-            if (!file) {
-                return std::nullopt;
-            }
-            output = *file;
-        } else if (arg.size() > 1 && arg.starts_with('-')) {
-            error = "unknown option " + arg + " for " + command;
+        if (arg.size() < 2 || !arg.starts_with('-')) {
+            options.files.push_back(arg);
+            continue;
+        }
+        const OptionSpec* option = FindOption(arg);
+        if (!option || !Accepts(*command, *option)) {
+            error = "unknown option " + arg + " for " + name;
             return std::nullopt;
+        }
+        std::string value;
+        if (option->argument) {
+            if (i + 1 >= args.size()) {
+                error = arg + " needs a value";
+                return std::nullopt;
+            }
+            value = args[++i];
+        }
+        if (!option->apply(options, value, error)) {
+            return std::nullopt;
+        }
+    }
+
+    const bool anyEmpty = std::any_of(options.files.begin(), options.files.end(),
+                                      [](const std::string& f) { return f.empty(); });
+    if (options.files.size() != command->operands.size() || anyEmpty) {
+        if (command->operands.empty()) {
+            error = name + " takes no file but -o";
         } else {
-            files.push_back(arg);
-        }
-    }
-
-    if (options.command == Command::Read) {
-        if (!files.empty()) {
-            error = "read takes its file with -o";
-            return std::nullopt;
-        }
-        if (!output || output->empty()) {
-            error = "read needs -o FILE.dat";
-            return std::nullopt;
-        }
-        options.file = *output;
-        return options;
-    }
-
-    // The files each command takes besides -o, in order.
-    std::vector<const char*> names{"FILE.dat"};
-    if (options.command == Command::Import) {
-        names = {"FILE.dat", "IN.csv"};
-    } else if (options.command == Command::Diff) {
-        names = {"A.dat", "B.dat"};
-    }
-    const bool anyEmpty =
-        std::any_of(files.begin(), files.end(), [](const std::string& f) { return f.empty(); });
-    if (files.size() != names.size() || anyEmpty) {
-        error = command + " needs exactly";
-        for (const char* name : names) {
-            error += std::string(" ") + name;
+            error = name + " needs exactly";
+            for (const char* operand : command->operands) {
+                error += std::string(" ") + operand;
+            }
         }
         return std::nullopt;
     }
-    options.file = files[0];
-    if (options.command == Command::Import) {
-        options.csv = files[1];
-    } else if (options.command == Command::Diff) {
-        options.other = files[1];
-    }
-    if (options.command == Command::Export || options.command == Command::Import) {
-        if (!output || output->empty()) {
-            error = command + (options.command == Command::Export ? " needs -o OUT.csv"
-                                                                  : " needs -o OUT.dat");
-            return std::nullopt;
-        }
-        options.output = *output;
+    const bool needsOutput =
+        command->output == Output::RequiredText || command->output == Output::Data;
+    if (needsOutput && options.output.empty()) {
+        error = name + " needs -o " + command->outputName;
+        return std::nullopt;
     }
     return options;
 }

@@ -17,11 +17,15 @@ int main(int argc, char** argv) {
     std::string error;
     const auto options = ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
-        std::fprintf(stderr, "ht57-cli: %s\n\n%s", error.c_str(), CliUsage());
+        std::fprintf(stderr, "ht57-cli: %s\n\n%s", error.c_str(), CliUsage().c_str());
         return kExitUsage;
     }
     if (options->command == Command::Help) {
-        std::fputs(CliUsage(), stdout);
+        std::fputs(CliUsage(options->helpTopic).c_str(), stdout);
+        return kExitSuccess;
+    }
+    if (options->command == Command::Version) {
+        std::puts("ht57-cli " HT57_VERSION);
         return kExitSuccess;
     }
     // The serial line needs a QCoreApplication, and it tells where the
@@ -56,6 +60,7 @@ int main(int argc, char** argv) {
         case Command::Diff:
             return RunDiff(*options);
         case Command::Help:
+        case Command::Version:
             break;
     }
     return kExitSuccess;
