@@ -485,8 +485,7 @@ void PlanDroppedValues(const RowFields& fields, RowPlan& plan) {
     for (const auto& [column, label] : {std::pair{kSkip, "Skip"}, std::pair{kComment, "Comment"}}) {
         const std::string_view value = Trim(fields[column]);
         if (!value.empty()) {
-            plan.notes.push_back(std::string(label) + " " + Quoted(value) +
-                                 " dropped: a channel here has no such setting");
+            plan.notes.push_back(std::string(label) + " " + Quoted(value) + " dropped");
         }
     }
 }

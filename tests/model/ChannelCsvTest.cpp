@@ -630,14 +630,17 @@ TEST(ChannelCsvSamples, RealFilesImportWithAReportAPersonCanActOn) {
          kVhfLimits,
          46,
          46,
-         {"line 2, channel 1: imported: name \"V01PSR\" stored as \"V01PS\""}},
+         {"line 2, channel 1: imported: Comment \"PSRG; coordination; WW7PSR; Allstar 2462\" "
+          "dropped; name \"V01PSR\" stored as \"V01PS\""}},
         {"seattle-acs-70cm.csv", kUhfLimits, 68, 68, {}},
         {"seattle-acs-narrow.csv", kUhfLimits, 22, 22, {}},
         {"sjacs-master.csv",
          kVhfLimits,
          134,
          40,
-         {"line 2, channel 1: imported: name \"CADY11\" stored as \"CADY1\"",
+         {"line 2, channel 1: imported: Comment \"SJCARS Repeater (Cady Mt.)\" dropped; name "
+          "\"CADY11\" stored as \"CADY1\"",
+          "line 18, channel 30: imported: Skip \"S\" dropped; Comment \"Packet\" dropped; name",
           "line 43, channel 101: skipped: receive frequency 443.45 MHz is outside 136-174 MHz",
           "line 82: skipped: Location 250 is outside 1-128; Duplex \"off\" (transmit disabled)",
           "line 96: skipped: Location 264 is outside 1-128; receive frequency 128.25 MHz is "
