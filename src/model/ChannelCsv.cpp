@@ -810,7 +810,9 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
         for (const CutName& cut : cutNames) {
             byName[DecodeChannel(ReadChannel(work, cut.location), limits).name].push_back(&cut);
         }
-        for (auto& [name, group] : byName) {
+        for (const auto& entry : byName) {
+            const std::string& name = entry.first;
+            const std::vector<const CutName*>& group = entry.second;
             const bool alike = std::all_of(group.begin(), group.end(), [&](const CutName* cut) {
                 return cut->full == group.front()->full;
             });
