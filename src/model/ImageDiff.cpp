@@ -1,6 +1,8 @@
 #include "model/ImageDiff.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
 #include <functional>
 #include <span>
 
@@ -318,6 +320,39 @@ DataDifferences DiffDataSets(const RadioData& before, const RadioData& after) {
     AddByteRuns(DataHalf::Header, before.header, after.header, Image{}, differences.bytes);
     AddByteRuns(DataHalf::Image, before.image, after.image, covered, differences.bytes);
     return differences;
+}
+
+}  // namespace ht57
+
+namespace ht57 {
+
+DataDifferences DiffWrittenRange(const RadioData& before, const RadioData& after) {
+    RadioData masked = after;
+    masked.header = before.header;
+    std::copy(before.image.begin() + region::kWriteEnd, before.image.end(),
+              masked.image.begin() + region::kWriteEnd);
+    return DiffDataSets(before, masked);
+}
+
+std::vector<std::string> WrittenRangeMismatches(const Image& sent, const Image& readBack) {
+    std::vector<std::string> runs;
+    auto hex = [](std::size_t address) {
+        char text[8];
+        std::snprintf(text, sizeof text, "0x%03zX", address);
+        return std::string(text);
+    };
+    for (std::size_t i = 0; i < region::kWriteEnd; ++i) {
+        if (sent[i] == readBack[i]) {
+            continue;
+        }
+        std::size_t last = i;
+        while (last + 1 < region::kWriteEnd && sent[last + 1] != readBack[last + 1]) {
+            ++last;
+        }
+        runs.push_back(last == i ? hex(i) : hex(i) + "-" + hex(last));
+        i = last;
+    }
+    return runs;
 }
 
 }  // namespace ht57

@@ -258,5 +258,22 @@ TEST_F(CliChannelFilesTest, OutputsGoWhereDashOOrTheShellSendsThem) {
     EXPECT_TRUE(read.err.starts_with("ht57-cli: No such file or directory")) << read.err;
 }
 
+TEST_F(CliChannelFilesTest, DumpThenApplyGivesBackTheFileAndABadKeyWritesNothing) {
+    Save("a.dat", WithChannels({kSimplex, {}, kRepeater}));
+    const CliResult dumped = Cli({"dump", "a.dat", "-o", "a.yaml"});
+    ASSERT_EQ(dumped.exitCode, 0) << dumped.err;
+    const CliResult applied = Cli({"apply", "a.dat", "a.yaml", "-o", "b.dat"});
+    ASSERT_EQ(applied.exitCode, 0) << applied.err;
+    EXPECT_EQ(ReadFile(work_ / "b.dat"), ReadFile(work_ / "a.dat"));
+    EXPECT_EQ(Cli({"dump", "a.dat"}).out, ReadText(work_ / "a.yaml"));
+
+    std::ofstream(work_ / "bad.yaml") << "options:\n  beep: true\n  squelch: \"10\"\n";
+    const CliResult refused = Cli({"apply", "a.dat", "bad.yaml", "-o", "c.dat"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.starts_with("ht57-cli: bad.yaml: line 3: options.squelch: "))
+        << refused.err;
+    EXPECT_FALSE(fs::exists(work_ / "c.dat"));
+}
+
 }  // namespace
 }  // namespace ht57::test

@@ -163,6 +163,13 @@ TEST_F(CliTest, UsageErrorsExitWithTwo) {
     const CliResult help = Cli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("ht57-cli read"), std::string::npos);
+    for (const char* command :
+         {"read", "write", "list", "export", "import", "dump", "apply", "diff"}) {
+        const CliResult one = Cli({command, "--help"});
+        EXPECT_EQ(one.exitCode, 0) << command;
+        EXPECT_TRUE(one.out.starts_with(std::string("Usage:\n  ht57-cli ") + command + " "))
+            << one.out;
+    }
 }
 
 TEST_F(CliTest, ListPrintsTheChannelsInUse) {
@@ -290,6 +297,22 @@ TEST_F(CliTest, WriteSendsTheNormalisedImageAndReadBringsItBack) {
     EXPECT_NE(Bytes(back.begin() + region::kWriteEnd, back.end()),
               Bytes(normalised.begin() + region::kWriteEnd, normalised.end()))
         << "the calibration block stays the radio's own";
+
+    Bytes otherCalibration = ReadFile(work_ / "back.dat");
+    otherCalibration[kImageSize + 0xFF5] ^= 0xFF;
+    otherCalibration[0x30] ^= 0xFF;  // header
+    WriteFile(work_ / "cal.dat", otherCalibration);
+    EXPECT_EQ(Cli({"diff", "back.dat", "cal.dat"}).exitCode, 1);
+    EXPECT_EQ(Cli({"diff", "--written-range", "back.dat", "cal.dat"}).exitCode, 0);
+
+    const CliResult verified = Cli({"write", "--verify", "--port", target.PortName(), "copy.dat"});
+    EXPECT_EQ(verified.exitCode, 0) << verified.err;
+    // A radio that reports the other band reads back another band flag.
+    SimulatorProcess other({{"--band", "vhf"}, std::nullopt});
+    ASSERT_TRUE(other.Started()) << other.Error();
+    const CliResult differs = Cli({"write", "--verify", "--port", other.PortName(), "copy.dat"});
+    EXPECT_EQ(differs.exitCode, 1);
+    EXPECT_EQ(differs.err, "ht57-cli: The radio does not hold what was written\n(at 0xFCE)\n");
 }
 
 TEST_F(CliTest, AFailedReadLeavesTheOutputAlone) {

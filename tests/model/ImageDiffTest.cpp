@@ -143,5 +143,24 @@ TEST(DiffDataSets, NoChangedBitGoesUnreported) {
     }
 }
 
+TEST(DiffWrittenRange, LeavesOutWhatAWriteNeverSends) {
+    const RadioData before = Base();
+    RadioData after = before;
+    after.header[0x20] ^= 0xFF;
+    after.image[0xFF0] ^= 0xFF;  // calibration
+    after.image[0xFFF] ^= 0xFF;
+    EXPECT_FALSE(DiffDataSets(before, after).Empty());
+    EXPECT_TRUE(DiffWrittenRange(before, after).Empty());
+    EXPECT_TRUE(WrittenRangeMismatches(before.image, after.image).empty());
+
+    after.image[0x010] ^= 0xFF;
+    after.image[0x900] ^= 0xFF;
+    after.image[0x901] ^= 0xFF;
+    after.image[0xFEF] ^= 0xFF;
+    EXPECT_FALSE(DiffWrittenRange(before, after).Empty());
+    EXPECT_EQ(WrittenRangeMismatches(before.image, after.image),
+              (std::vector<std::string>{"0x010", "0x900-0x901", "0xFEF"}));
+}
+
 }  // namespace
 }  // namespace ht57

@@ -15,7 +15,9 @@
 #include "model/ChannelListing.h"
 #include "model/ChannelRecords.h"
 #include "model/Config.h"
+#include "model/ConfigYaml.h"
 #include "model/DataFile.h"
+#include "model/FileAccess.h"
 #include "model/ImageDiff.h"
 #include "model/IniFile.h"
 #include "model/RadioData.h"
@@ -184,7 +186,24 @@ int RunWrite(const CliOptions& options, const Installation& installation) {
     }
     // Write commits the views and normalises once more before it starts.
     data.Normalise();
-    return RunSession(options, installation, data.image, TransferPlan::ForWrite());
+    if (int code = RunSession(options, installation, data.image, TransferPlan::ForWrite());
+        code != kExitSuccess || !options.verify) {
+        return code;
+    }
+    Image readBack = data.image;
+    if (int code = RunSession(options, installation, readBack, TransferPlan::ForRead());
+        code != kExitSuccess) {
+        return code;
+    }
+    const std::vector<std::string> mismatches = WrittenRangeMismatches(data.image, readBack);
+    if (!mismatches.empty()) {
+        std::string where;
+        for (const std::string& run : mismatches) {
+            where += (where.empty() ? "" : ", ") + run;
+        }
+        return Fail(Result::Failure("The radio does not hold what was written", "at " + where));
+    }
+    return kExitSuccess;
 }
 
 int RunList(const CliOptions& options, const Installation& installation) {
@@ -263,6 +282,61 @@ int RunImport(const CliOptions& options, const Installation& installation) {
     return report.issues.empty() ? kExitSuccess : kExitWrittenWithChanges;
 }
 
+// The file's bytes as they stand, no normalisation: what dump shows and
+// apply keeps.
+Result OpenAsItIs(const std::string& file, const Installation& installation, RadioData& data) {
+    if (Result started = StartLikeTheProgram(installation, data); !started) {
+        return started;
+    }
+    if (Result read = ReadDataFile(file, data); !read) {
+        return read;
+    }
+    data.RecomputeLimits();
+    return Result::Success();
+}
+
+int RunDump(const CliOptions& options, const Installation& installation) {
+    RadioData data;
+    if (Result opened = OpenAsItIs(options.File(), installation, data); !opened) {
+        return Fail(opened);
+    }
+    if (Result written = WriteTextOutput(options.output, DumpConfigYaml(data)); !written) {
+        return Fail(written);
+    }
+    return kExitSuccess;
+}
+
+int RunApply(const CliOptions& options, const Installation& installation) {
+    if (Result writable = CheckDataOutput(options.output); !writable) {
+        return Fail(writable);
+    }
+    RadioData data;
+    if (Result opened = OpenAsItIs(options.File(), installation, data); !opened) {
+        return Fail(opened);
+    }
+    constexpr std::size_t kYamlSizeLimit = 4 * 1024 * 1024;
+    const FileStart yaml = ReadFileStart(options.Second(), kYamlSizeLimit + 1);
+    if (!yaml.opened || yaml.error != 0) {
+        return Fail(Result::Failure(SystemErrorText(yaml.error), "reading " + options.Second()));
+    }
+    if (yaml.bytes.size() > kYamlSizeLimit) {
+        return Fail(Result::Failure("The file is too large for a configuration",
+                                    "reading " + options.Second()));
+    }
+    Result applied = ApplyConfigYaml(
+        std::string_view(reinterpret_cast<const char*>(yaml.bytes.data()), yaml.bytes.size()),
+        data);
+    if (!applied) {
+        applied.message = options.Second() + ": " + applied.message;
+        return Fail(applied);
+    }
+    if (Result written = WriteDataOutput(options.output, DataFileBytes(data, SignatureStamp::Keep));
+        !written) {
+        return Fail(written);
+    }
+    return kExitSuccess;
+}
+
 int RunDiff(const CliOptions& options) {
     RadioData before;
     RadioData after;
@@ -273,7 +347,8 @@ int RunDiff(const CliOptions& options) {
             return kExitTrouble;
         }
     }
-    const DataDifferences differences = DiffDataSets(before, after);
+    const DataDifferences differences =
+        options.writtenRange ? DiffWrittenRange(before, after) : DiffDataSets(before, after);
     std::string text;
     for (const std::string& line : DiffLines(differences)) {
         text += line + "\n";

@@ -33,6 +33,8 @@ int RunWrite(const CliOptions& options, const Installation& installation);
 int RunList(const CliOptions& options, const Installation& installation);
 int RunExport(const CliOptions& options, const Installation& installation);
 int RunImport(const CliOptions& options, const Installation& installation);
+int RunDump(const CliOptions& options, const Installation& installation);
+int RunApply(const CliOptions& options, const Installation& installation);
 // Exit 0 when the files hold the same bytes, 1 when they differ, 2 when one
 // cannot be read, as diff does.
 int RunDiff(const CliOptions& options);

@@ -59,6 +59,40 @@ const std::array kOptions{
                    o.replaceAll = true;
                    return true;
                }},
+    OptionSpec{"--first-channel", "N", "place the rows in order from channel N on",
+               [](CliOptions& o, const std::string& v, std::string& error) {
+                   o.firstChannel = ParsePositive(v);
+                   if (!o.firstChannel || *o.firstChannel > 128) {
+                       error = "--first-channel: '" + v + "' is not a channel from 1 to 128";
+                       return false;
+                   }
+                   return true;
+               }},
+    OptionSpec{"--fill-free", nullptr, "place the rows in order into channels not in use",
+               [](CliOptions& o, const std::string&, std::string&) {
+                   o.fillFree = true;
+                   return true;
+               }},
+    OptionSpec{"--distinct-names", nullptr,
+               "number names that read alike once cut to five characters",
+               [](CliOptions& o, const std::string&, std::string&) {
+                   o.distinctNames = true;
+                   return true;
+               }},
+    OptionSpec{"--verify", nullptr,
+               "read the radio back and compare the written range; exit 1 naming the "
+               "differing addresses",
+               [](CliOptions& o, const std::string&, std::string&) {
+                   o.verify = true;
+                   return true;
+               }},
+    OptionSpec{"--written-range", nullptr,
+               "compare only image bytes 0x000-0xFEF, what a Write sends: no header, "
+               "no calibration",
+               [](CliOptions& o, const std::string&, std::string&) {
+                   o.writtenRange = true;
+                   return true;
+               }},
     OptionSpec{
         "--format", "text|csv|json",
         "text is the printed listing; csv and json one record per channel",
@@ -94,54 +128,41 @@ struct CommandSpec {
 };
 
 const std::vector<CommandSpec>& Commands() {
+    // clang-format off
     static const std::vector<CommandSpec> kCommands{
-        {"read",
-         Command::Read,
-         {},
-         {"--port", "--baud", "--backup-dir"},
-         Output::Data,
-         "FILE.dat",
-         "copies the radio's memory into a new data file"},
-        {"write",
-         Command::Write,
-         {"FILE.dat"},
-         {"--port", "--baud"},
-         Output::None,
-         nullptr,
+        {"read", Command::Read, {}, {"--port", "--baud", "--backup-dir"},
+         Output::Data, "FILE.dat",
+         "copies the radio's memory into a new data file; with --backup-dir also into a "
+         "dated copy in DIR, kept even when FILE.dat cannot be written"},
+        {"write", Command::Write, {"FILE.dat"}, {"--port", "--baud", "--verify"},
+         Output::None, nullptr,
          "sends a data file to the radio, as the program's Write does"},
-        {"list",
-         Command::List,
-         {"FILE.dat"},
-         {"--format"},
-         Output::Text,
-         "LIST",
+        {"list", Command::List, {"FILE.dat"}, {"--format"},
+         Output::Text, "LIST",
          "prints the channels in use"},
-        {"export",
-         Command::Export,
-         {"FILE.dat"},
-         {},
-         Output::RequiredText,
-         "OUT.csv",
+        {"export", Command::Export, {"FILE.dat"}, {},
+         Output::RequiredText, "OUT.csv",
          "writes the channels in use as a channel CSV file"},
-        {"import",
-         Command::Import,
-         {"FILE.dat", "IN.csv"},
-         {"--replace-all"},
-         Output::Data,
-         "OUT.dat",
+        {"import", Command::Import, {"FILE.dat", "IN.csv"},
+         {"--replace-all", "--first-channel", "--fill-free", "--distinct-names"},
+         Output::Data, "OUT.dat",
          "stores the rows of a channel CSV file into the channels their Location names "
          "(a file numbered from 0 moves up by one), or in order with --first-channel or "
          "--fill-free, and writes the result; every row skipped or changed is reported "
          "on standard error"},
-        {"diff",
-         Command::Diff,
-         {"A.dat", "B.dat"},
-         {},
-         Output::Text,
-         "DIFF",
+        {"dump", Command::Dump, {"FILE.dat"}, {},
+         Output::Text, "CONFIG.yaml",
+         "writes every setting the views edit, the channels included, as YAML"},
+        {"apply", Command::Apply, {"FILE.dat", "CONFIG.yaml"}, {},
+         Output::Data, "OUT.dat",
+         "stores the settings CONFIG.yaml gives into FILE.dat and writes the result; every "
+         "other byte is kept, and a key that is unknown or wrong stops it, naming its line"},
+        {"diff", Command::Diff, {"A.dat", "B.dat"}, {"--written-range"},
+         Output::Text, "DIFF",
          "prints how B.dat differs from A.dat; exit 0 when equal, 1 when different, "
          "2 on trouble"},
     };
+    // clang-format on
     return kCommands;
 }
 
@@ -188,13 +209,37 @@ std::string Synopsis(const CommandSpec& command) {
     return line + "\n";
 }
 
+// Words of `text` in lines of at most 78 columns, each after `indent`
+// blanks; the first line goes after `first` instead.
+std::string Wrapped(const std::string& first, const std::string& text, std::size_t indent) {
+    std::string out = first;
+    std::size_t column = first.size();
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        const std::string word = text.substr(at, end - at);
+        if (column > indent && column + 1 + word.size() > 78) {
+            out += "\n" + std::string(indent, ' ');
+            column = indent;
+        } else if (column > indent ||
+                   (column == indent && out.size() > indent && out.back() != ' ')) {
+            out += ' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+        at = end + 1;
+    }
+    return out + "\n";
+}
+
 std::string OptionHelp(const OptionSpec& option) {
     std::string left = std::string("    ") + option.name;
     if (option.argument) {
         left += std::string(" ") + option.argument;
     }
-    left.resize(std::max<std::size_t>(left.size() + 2, 26), ' ');
-    return left + option.help + "\n";
+    left.resize(std::max<std::size_t>(left.size() + 1, 25), ' ');
+    return Wrapped(left, option.help, 25);
 }
 
 constexpr const char* kExitCodes =
@@ -210,7 +255,7 @@ constexpr const char* kExitCodes =
 std::string CliUsage(const std::string& topic) {
     std::string text = "Usage:\n";
     if (const CommandSpec* command = FindCommand(topic)) {
-        text += Synopsis(*command) + "\n" + command->help + ".\n";
+        text += Synopsis(*command) + "\n" + Wrapped("", std::string(command->help) + ".", 0);
         for (const OptionSpec& option : kOptions) {
             if (Accepts(*command, option)) {
                 text += OptionHelp(option);
@@ -225,7 +270,7 @@ std::string CliUsage(const std::string& topic) {
     for (const CommandSpec& command : Commands()) {
         std::string name = command.name;
         name.resize(8, ' ');
-        text += name + command.help + ".\n";
+        text += Wrapped(name, std::string(command.help) + ".", 8);
     }
     text +=
         "\nPort and baud rate default to COM and BaudRate of [Setup] in the\n"

@@ -7,7 +7,7 @@
 
 namespace ht57::cli {
 
-enum class Command { Read, Write, List, Export, Import, Diff, Help, Version };
+enum class Command { Read, Write, List, Export, Import, Diff, Dump, Apply, Help, Version };
 
 enum class ListFormat { Text, Csv, Json };
 
@@ -28,6 +28,8 @@ struct CliOptions {
     bool fillFree = false;                    // import: rows in order into free channels
     bool distinctNames = false;               // import: cut names that read alike numbered
     std::optional<std::string> backupFolder;  // read: also keep a dated copy there
+    bool verify = false;                      // write: read back and compare what was sent
+    bool writtenRange = false;                // diff: only the bytes a Write sends
     ListFormat format = ListFormat::Text;
 
     const std::string& File() const { return files.at(0); }

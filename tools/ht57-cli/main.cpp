@@ -57,6 +57,10 @@ int main(int argc, char** argv) {
             return RunExport(*options, installation);
         case Command::Import:
             return RunImport(*options, installation);
+        case Command::Dump:
+            return RunDump(*options, installation);
+        case Command::Apply:
+            return RunApply(*options, installation);
         case Command::Diff:
             return RunDiff(*options);
         case Command::Help:
