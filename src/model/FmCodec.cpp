@@ -2,24 +2,22 @@
 
 #include <cstdint>
 
+#include "model/FieldText.h"
 #include "model/Numbers.h"
 
 namespace ht57 {
 namespace {
 
 // Presets count 100 kHz steps up from 87.0 MHz.
-constexpr std::uint64_t kLowest = 870;
-constexpr std::uint64_t kHighest = 1080;
+constexpr std::uint64_t kLowest = static_cast<std::uint64_t>(field::kFmChannels.low);
+constexpr std::uint64_t kHighest = static_cast<std::uint64_t>(field::kFmChannels.high);
 
 }  // namespace
 
 FmTexts DecodeFm(const Image& image) {
     FmTexts texts;
     for (std::size_t k = 0; k < texts.size(); ++k) {
-        const std::uint64_t tenths = kLowest + image[region::kFm + k];
-        if (tenths <= kHighest) {
-            texts[k] = FormatScaled(tenths, 1);
-        }
+        texts[k] = FieldText(image, field::kFmChannels, k);
     }
     return texts;
 }
@@ -27,7 +25,7 @@ FmTexts DecodeFm(const Image& image) {
 void EncodeFm(const FmTexts& texts, Image& image) {
     for (std::size_t k = 0; k < texts.size(); ++k) {
         const std::string& text = texts[k];
-        image[region::kFm + k] =
+        image[field::kFmChannels.address + k] =
             text.empty() ? Byte{0xFF} : static_cast<Byte>(ScaleDecimal(text, 1) - kLowest);
     }
 }
