@@ -28,18 +28,16 @@ Choices ChoicesOf(const List& list) {
     return Choices(list.begin(), list.end());
 }
 
-// One field of a view's values: a list position shown as its entry, a check
-// box (or a pair of texts standing for one), or an edit's text. `check` says
-// why a text cannot be stored, nullptr when it can.
+// One field of a view's values, named, listed and ranged by its row of the
+// settings field table: a list position shown as its entry, a check box, or
+// an edit's text. A two-entry list the values hold as a bool (work mode) is
+// true at its first entry, as the record stores it.
 template <typename Values>
 struct Field {
-    const char* key;
+    const SettingsField& row;
     int Values::*position = nullptr;
-    Choices (*choices)(const Values&) = nullptr;
     bool Values::*flag = nullptr;
-    const char* const* flagTexts = nullptr;  // {false text, true text}; true/false when absent
     std::string Values::*text = nullptr;
-    const char* (*check)(std::string_view) = nullptr;
 };
 
 bool IsDigits(std::string_view text) {
@@ -58,102 +56,88 @@ bool IsPlainDecimal(std::string_view text) {
            !(whole.empty() && part.empty());
 }
 
-template <std::size_t Length>
-const char* DecimalOfLength(std::string_view text) {
-    return IsPlainDecimal(text) && text.size() <= Length ? nullptr
-                                                         : "is not a frequency in MHz it can hold";
-}
-
-const char* LimitText(std::string_view text) {
-    return IsDigits(text) && text.size() <= kLimitEditLength ? nullptr : "is not whole MHz";
-}
-
-const char* DtmfCodeText(std::string_view text) {
-    const bool ok =
-        text.size() <= kDtmfCodeLength && std::all_of(text.begin(), text.end(), [](char c) {
-            return kDtmfAlphabet.substr(0, 16).find(c) != std::string_view::npos;
-        });
-    return ok ? nullptr : "is not up to 8 of 0-9 and A-F";
-}
-
-template <const EditRange& Range>
-const char* TimingText(std::string_view text) {
-    if (!IsDigits(text) || text.size() > kTimingEditLength) {
-        return "is not a time in milliseconds";
+// Why an edit's text cannot be stored in the field, nullptr when it can.
+const char* TextProblem(const SettingsField& row, std::string_view text) {
+    switch (row.kind) {
+        case FieldKind::BandEdge:
+            return IsDigits(text) && text.size() <= kLimitEditLength ? nullptr : "is not whole MHz";
+        case FieldKind::Frequency:
+            return IsPlainDecimal(text) && text.size() <= kRxFrequencyEditLength
+                       ? nullptr
+                       : "is not a frequency in MHz";
+        case FieldKind::DtmfCode: {
+            const bool ok =
+                text.size() <= kDtmfCodeLength && std::all_of(text.begin(), text.end(), [](char c) {
+                    return kDtmfAlphabet.substr(0, 16).find(c) != std::string_view::npos;
+                });
+            return ok ? nullptr : "is not up to 8 of 0-9 and A-F";
+        }
+        case FieldKind::Timing: {
+            if (!IsDigits(text) || text.size() > kTimingEditLength) {
+                return "is not a time in milliseconds";
+            }
+            const int ms = std::stoi(std::string(text));
+            return ms >= row.low * row.scale && ms <= row.high * row.scale
+                       ? nullptr
+                       : "is outside the range the radio can hold";
+        }
+        default:
+            return "cannot be given as text";
     }
-    const int ms = std::stoi(std::string(text));
-    return ms >= Range.low * Range.scale && ms <= Range.high * Range.scale
-               ? nullptr
-               : "is outside the range the radio can hold";
 }
 
-constexpr const char* kWorkModeTexts[] = {"Channel", "Frequency"};
+template <typename Values>
+Choices ChoicesFor(const Field<Values>& field, const Values& values) {
+    if (field.row.kind == FieldKind::Tone) {
+        return ChoicesOf(ToneList());
+    }
+    if constexpr (requires { values.priorityChannels; }) {
+        if (field.row.kind == FieldKind::Number) {
+            return ChoicesOf(values.priorityChannels);
+        }
+    }
+    return ChoicesOf(field.row.entries);
+}
 
 const std::vector<Field<RadioInfoValues>>& RadioInfoFields() {
-    static const std::vector<Field<RadioInfoValues>> fields{
-        {.key = "band",
-         .position = &RadioInfoValues::band,
-         .choices =
-             [](const RadioInfoValues&) {
-                 Choices texts;
-                 for (const Band& band : kBands) {
-                     texts.push_back(band.comboText);
-                 }
-                 return texts;
-             }},
-        {.key = "receive_enable", .flag = &RadioInfoValues::receiveEnable},
+    using V = RadioInfoValues;
+    static const std::vector<Field<V>> fields{
+        {.row = field::kBand, .position = &V::band},
+        {.row = field::kReceiveEnable, .flag = &V::receiveEnable},
     };
     return fields;
-}
-
-template <auto& List>
-Choices ListChoices(const OptionValues&) {
-    return ChoicesOf(List);
-}
-
-Choices Tones(const OptionValues&) {
-    return ChoicesOf(ToneList());
 }
 
 const std::vector<Field<OptionValues>>& OptionFields() {
     using V = OptionValues;
     static const std::vector<Field<V>> fields{
-        {.key = "lower_limit", .text = &V::lowerLimit, .check = LimitText},
-        {.key = "upper_limit", .text = &V::upperLimit, .check = LimitText},
-        {.key = "squelch", .position = &V::squelch, .choices = ListChoices<kSquelchList>},
-        {.key = "vox", .position = &V::vox, .choices = ListChoices<kVoxList>},
-        {.key = "tot", .position = &V::tot, .choices = ListChoices<kTotList>},
-        {.key = "back_light", .position = &V::backLight, .choices = ListChoices<kBackLightList>},
-        {.key = "display", .position = &V::display, .choices = ListChoices<kDisplayList>},
-        {.key = "ptt_id", .position = &V::pttId, .choices = ListChoices<kPttIdList>},
-        {.key = "pf3", .position = &V::pf3, .choices = ListChoices<kPf3List>},
-        {.key = "scan_mode", .position = &V::scanMode, .choices = ListChoices<kScanModeList>},
-        {.key = "step", .position = &V::step, .choices = ListChoices<kStepList>},
-        {.key = "decode_tone", .position = &V::decodeTone, .choices = Tones},
-        {.key = "encode_tone", .position = &V::encodeTone, .choices = Tones},
-        {.key = "bandwidth", .position = &V::bandwidth, .choices = ListChoices<kBandwidthList>},
-        {.key = "power", .position = &V::power, .choices = ListChoices<kPowerList>},
-        {.key = "duplex", .position = &V::duplex, .choices = ListChoices<kDuplexList>},
-        {.key = "beep", .flag = &V::beep},
-        {.key = "save", .flag = &V::save},
-        {.key = "manual", .flag = &V::manual},
-        {.key = "channel_embed_enable", .flag = &V::channelEmbedEnable},
-        {.key = "priority_scan", .flag = &V::priorityScan},
-        {.key = "only_channel_mode", .flag = &V::onlyChannelMode},
-        {.key = "work_mode", .flag = &V::frequencyMode, .flagTexts = kWorkModeTexts},
-        {.key = "dtmf_code", .text = &V::dtmfCode, .check = DtmfCodeText},
-        {.key = "rx_frequency",
-         .text = &V::rxFrequency,
-         .check = DecimalOfLength<kRxFrequencyEditLength>},
-        {.key = "offset_frequency",
-         .text = &V::offsetFrequency,
-         .check = DecimalOfLength<kOffsetEditLength>},
-        {.key = "priority_channel",
-         .position = &V::priorityChannel,
-         .choices =
-             [](const V& v) {
-                 return Choices(v.priorityChannels.begin(), v.priorityChannels.end());
-             }},
+        {.row = field::kLowerLimit, .text = &V::lowerLimit},
+        {.row = field::kUpperLimit, .text = &V::upperLimit},
+        {.row = field::kSquelch, .position = &V::squelch},
+        {.row = field::kVox, .position = &V::vox},
+        {.row = field::kTot, .position = &V::tot},
+        {.row = field::kBackLight, .position = &V::backLight},
+        {.row = field::kDisplay, .position = &V::display},
+        {.row = field::kPttId, .position = &V::pttId},
+        {.row = field::kPf3, .position = &V::pf3},
+        {.row = field::kScanMode, .position = &V::scanMode},
+        {.row = field::kStep, .position = &V::step},
+        {.row = field::kDecode, .position = &V::decodeTone},
+        {.row = field::kEncode, .position = &V::encodeTone},
+        {.row = field::kBandwidth, .position = &V::bandwidth},
+        {.row = field::kPower, .position = &V::power},
+        {.row = field::kDuplex, .position = &V::duplex},
+        {.row = field::kBeep, .flag = &V::beep},
+        {.row = field::kSave, .flag = &V::save},
+        {.row = field::kManual, .flag = &V::manual},
+        {.row = field::kChannelEmbed, .flag = &V::channelEmbedEnable},
+        {.row = field::kPriorityScan, .flag = &V::priorityScan},
+        {.row = field::kOnlyChannelMode, .flag = &V::onlyChannelMode},
+        {.row = field::kWorkMode, .flag = &V::frequencyMode},
+        {.row = field::kDtmfCode, .text = &V::dtmfCode},
+        {.row = field::kRxFrequency, .text = &V::rxFrequency},
+        {.row = field::kOffsetFrequency, .text = &V::offsetFrequency},
+        {.row = field::kPriorityChannel, .position = &V::priorityChannel},
     };
     return fields;
 }
@@ -161,16 +145,10 @@ const std::vector<Field<OptionValues>>& OptionFields() {
 const std::vector<Field<DtmfValues>>& DtmfFields() {
     using V = DtmfValues;
     static const std::vector<Field<V>> fields{
-        {.key = "first_digit_delay",
-         .text = &V::firstDigitDelay,
-         .check = TimingText<kFirstDigitDelayRange>},
-        {.key = "digit_interval",
-         .text = &V::digitInterval,
-         .check = TimingText<kDigitIntervalRange>},
-        {.key = "digit_delay_time",
-         .text = &V::digitDelayTime,
-         .check = TimingText<kDigitDelayTimeRange>},
-        {.key = "side_tone", .flag = &V::sideTone},
+        {.row = field::kFirstDigitDelay, .text = &V::firstDigitDelay},
+        {.row = field::kDigitInterval, .text = &V::digitInterval},
+        {.row = field::kDigitDelayTime, .text = &V::digitDelayTime},
+        {.row = field::kSideTone, .flag = &V::sideTone},
     };
     return fields;
 }
@@ -187,25 +165,27 @@ constexpr std::array<std::pair<const char*, std::string ChannelTexts::*>, 8> kCh
     {"name", &ChannelTexts::name},
 }};
 
-constexpr std::array<const char*, 5> kSections{"radio_info", "options", "dtmf", "fm", "channels"};
+constexpr std::string_view kFmSection = field::kFmChannels.key;
+constexpr std::array<std::string_view, 5> kSections{"radio_info", "options", "dtmf", kFmSection,
+                                                    "channels"};
 
 template <typename Values>
 void EmitFields(YAML::Emitter& out, const std::vector<Field<Values>>& fields,
                 const Values& values) {
     out << YAML::BeginMap;
     for (const Field<Values>& field : fields) {
-        out << YAML::Key << field.key << YAML::Value;
+        out << YAML::Key << std::string(field.row.key) << YAML::Value;
         if (field.position) {
             const int position = values.*field.position;
-            const Choices choices = field.choices(values);
+            const Choices choices = ChoicesFor(field, values);
             if (position < 0 || static_cast<std::size_t>(position) >= choices.size()) {
                 out << YAML::Null;
             } else {
                 out << YAML::DoubleQuoted
                     << std::string(choices[static_cast<std::size_t>(position)]);
             }
-        } else if (field.flag && field.flagTexts) {
-            out << field.flagTexts[values.*field.flag ? 1 : 0];
+        } else if (field.flag && field.row.kind == FieldKind::List) {
+            out << std::string(field.row.entries[values.*field.flag ? 0 : 1]);
         } else if (field.flag) {
             out << (values.*field.flag);
         } else {
@@ -233,7 +213,7 @@ Result ReadField(const Field<Values>& field, const YAML::Node& node, const std::
             values.*field.position = kNoSelection;
             return Result::Success();
         }
-        const Choices choices = field.choices(values);
+        const Choices choices = ChoicesFor(field, values);
         const auto found = node.IsScalar()
                                ? std::find(choices.begin(), choices.end(), node.Scalar())
                                : choices.end();
@@ -252,16 +232,16 @@ Result ReadField(const Field<Values>& field, const YAML::Node& node, const std::
     if (!node.IsScalar()) {
         return LineFailure(node, path, "needs a single value");
     }
-    if (field.flag && field.flagTexts) {
-        for (bool value : {false, true}) {
-            if (node.Scalar() == field.flagTexts[value ? 1 : 0]) {
+    if (field.flag && field.row.kind == FieldKind::List) {
+        for (bool value : {true, false}) {
+            if (node.Scalar() == field.row.entries[value ? 0 : 1]) {
                 values.*field.flag = value;
                 return Result::Success();
             }
         }
-        return LineFailure(
-            node, path,
-            Shown(node) + " is not " + field.flagTexts[0] + " or " + field.flagTexts[1]);
+        return LineFailure(node, path,
+                           Shown(node) + " is not " + std::string(field.row.entries[0]) + " or " +
+                               std::string(field.row.entries[1]));
     }
     if (field.flag) {
         bool value = false;
@@ -274,7 +254,7 @@ Result ReadField(const Field<Values>& field, const YAML::Node& node, const std::
     // What the image holds already is taken as it is, odd or not: it changes
     // nothing.
     const bool unchanged = node.Scalar() == values.*field.text;
-    if (const char* why = unchanged ? nullptr : field.check(node.Scalar())) {
+    if (const char* why = unchanged ? nullptr : TextProblem(field.row, node.Scalar())) {
         return LineFailure(node, path, Shown(node) + " " + why);
     }
     values.*field.text = node.Scalar();
@@ -294,7 +274,7 @@ Result ReadSection(const YAML::Node& section, const char* name,
     for (auto it = section.begin(); it != section.end(); ++it) {
         const std::string key = it->first.Scalar();
         const auto field = std::find_if(fields.begin(), fields.end(),
-                                        [&](const Field<Values>& f) { return key == f.key; });
+                                        [&](const Field<Values>& f) { return key == f.row.key; });
         if (field == fields.end()) {
             return LineFailure(it->first, name, "unknown key \"" + key + "\"");
         }
@@ -413,28 +393,35 @@ Result ApplyChannels(const YAML::Node& section, RadioData& work) {
     return Result::Success();
 }
 
+// 87.0 to 108.0 MHz: the preset field's range in 100 kHz steps.
+bool InPresetRange(std::string_view text) {
+    const std::uint32_t hundredKilohertz = ParseFrequency(text) / 10'000;
+    return hundredKilohertz >= static_cast<std::uint32_t>(field::kFmChannels.low) &&
+           hundredKilohertz <= static_cast<std::uint32_t>(field::kFmChannels.high);
+}
+
 Result ApplyFm(const YAML::Node& section, Image& image) {
     if (!section.IsDefined() || section.IsNull()) {
         return Result::Success();
     }
     if (!section.IsMap()) {
-        return LineFailure(section, "fm", "needs preset numbers and frequencies");
+        return LineFailure(section, std::string(kFmSection),
+                           "needs preset numbers and frequencies");
     }
     const FmTexts current = DecodeFm(image);
     FmTexts texts = current;
     for (auto it = section.begin(); it != section.end(); ++it) {
-        const auto preset = NumberKey(it->first, 1, kFmPresetCount);
+        const auto preset = NumberKey(it->first, 1, static_cast<int>(field::kFmChannels.count));
         if (!preset) {
-            return LineFailure(it->first, "fm",
+            return LineFailure(it->first, std::string(kFmSection),
                                "\"" + it->first.Scalar() + "\" is not a preset from 1 to 16");
         }
-        const std::string path = "fm." + std::to_string(*preset);
+        const std::string path = std::string(kFmSection) + "." + std::to_string(*preset);
         const YAML::Node& node = it->second;
         const std::string text = node.IsScalar() ? node.Scalar() : std::string();
         const bool inRange =
             text.empty() || text == current[static_cast<std::size_t>(*preset - 1)] ||
-            (IsPlainDecimal(text) && text.size() <= kFmEditLength &&
-             ParseFrequency(text) >= 8'700'000 && ParseFrequency(text) <= 10'800'000);
+            (IsPlainDecimal(text) && text.size() <= kFmEditLength && InPresetRange(text));
         if (!node.IsScalar() || !inRange) {
             return LineFailure(node, path, Shown(node) + " is not empty or 87.0 to 108.0 MHz");
         }
@@ -477,13 +464,10 @@ Result ApplySections(const YAML::Node& root, RadioData& work) {
         const OptionValues options = DecodeOptions(work.image, work.limits);
         OptionValues newOptions = options;
         for (const Field<OptionValues>& field : OptionFields()) {
-            const YAML::Node node = optionsNode[field.key];
-            if (field.text &&
-                (field.text == &OptionValues::lowerLimit ||
-                 field.text == &OptionValues::upperLimit) &&
-                node.IsDefined()) {
+            const YAML::Node node = optionsNode[std::string(field.row.key)];
+            if (field.row.kind == FieldKind::BandEdge && node.IsDefined()) {
                 if (Result read =
-                        ReadField(field, node, std::string("options.") + field.key, newOptions);
+                        ReadField(field, node, "options." + std::string(field.row.key), newOptions);
                     !read) {
                     return read;
                 }
@@ -498,7 +482,7 @@ Result ApplySections(const YAML::Node& root, RadioData& work) {
     if (Result channels = ApplyChannels(root["channels"], work); !channels) {
         return channels;
     }
-    if (Result fm = ApplyFm(root["fm"], work.image); !fm) {
+    if (Result fm = ApplyFm(root[std::string(kFmSection)], work.image); !fm) {
         return fm;
     }
     const DtmfValues dtmf = DecodeDtmf(work.image);
@@ -544,7 +528,7 @@ std::string DumpConfigYaml(const RadioData& data) {
     out << YAML::Key << "dtmf" << YAML::Value;
     EmitFields(out, DtmfFields(), DecodeDtmf(data.image));
 
-    out << YAML::Key << "fm" << YAML::Value << YAML::BeginMap;
+    out << YAML::Key << std::string(kFmSection) << YAML::Value << YAML::BeginMap;
     const FmTexts fm = DecodeFm(data.image);
     for (int preset = 1; preset <= kFmPresetCount; ++preset) {
         out << YAML::Key << preset << YAML::Value << YAML::DoubleQuoted

@@ -267,10 +267,10 @@ TEST_F(CliChannelFilesTest, DumpThenApplyGivesBackTheFileAndABadKeyWritesNothing
     EXPECT_EQ(ReadFile(work_ / "b.dat"), ReadFile(work_ / "a.dat"));
     EXPECT_EQ(Cli({"dump", "a.dat"}).out, ReadText(work_ / "a.yaml"));
 
-    std::ofstream(work_ / "bad.yaml") << "options:\n  beep: true\n  squelch: \"10\"\n";
+    std::ofstream(work_ / "bad.yaml") << "options:\n  beep: true\n  squelch_level: \"10\"\n";
     const CliResult refused = Cli({"apply", "a.dat", "bad.yaml", "-o", "c.dat"});
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(refused.err.starts_with("ht57-cli: bad.yaml: line 3: options.squelch: "))
+    EXPECT_TRUE(refused.err.starts_with("ht57-cli: bad.yaml: line 3: options.squelch_level: "))
         << refused.err;
     EXPECT_FALSE(fs::exists(work_ / "c.dat"));
 }

@@ -6,6 +6,7 @@
 #include "TempFolder.h"
 #include "model/ConfigYaml.h"
 #include "model/DataFile.h"
+#include "model/SettingsFields.h"
 
 namespace ht57 {
 namespace {
@@ -48,18 +49,28 @@ TEST(ConfigYaml, DumpThenApplyKeepsEveryByte) {
     }
 }
 
+TEST(ConfigYaml, EveryRowOfTheSettingsTableHasItsKey) {
+    const std::string yaml = DumpConfigYaml(Factory());
+    for (const SettingsField& row : kSettingsFields) {
+        const std::string key = std::string(row.key) + ":";
+        EXPECT_TRUE(yaml.find("\n  " + key) != std::string::npos ||
+                    yaml.find("\n" + key) != std::string::npos)
+            << row.key;
+    }
+}
+
 TEST(ConfigYaml, EachKindOfFieldIsStoredThroughItsCodec) {
     const struct {
         const char* kind;
         const char* yaml;
         const char* dumped;  // a line the dump shows afterwards
     } cases[] = {
-        {"list entry", "options: {squelch: \"7\"}", "squelch: \"7\""},
-        {"tone list entry", "options:\n  decode_tone: D023I", "decode_tone: \"D023I\""},
+        {"list entry", "options: {squelch_level: \"7\"}", "squelch_level: \"7\""},
+        {"tone list entry", "options:\n  decode: D023I", "decode: \"D023I\""},
         {"check box", "options: {beep: false}", "beep: false"},
         {"pair of texts", "options: {work_mode: Frequency}", "work_mode: Frequency"},
         {"edit text", "dtmf: {first_digit_delay: \"200\"}", "first_digit_delay: \"200\""},
-        {"FM preset", "fm: {3: \"101.1\"}", "3: \"101.1\""},
+        {"FM preset", "fm_channels: {3: \"101.1\"}", "3: \"101.1\""},
         {"new channel",
          "channels:\n  90: {rx_frequency: \"145.50000\", tx_frequency: \"145.50000\", rx_tone: "
          "Off, tx_tone: \"100.0\", busy_lock: Carrier, power: Low, bandwidth: Narrow, name: A1}",
@@ -85,19 +96,22 @@ TEST(ConfigYaml, AnythingWrongNamesItsLineAndChangesNothing) {
         const char* message;
     } cases[] = {
         {"radio_info: {}\nopshuns: {}", "line 2: top level: unknown key \"opshuns\""},
-        {"options:\n  squelsh: \"3\"", "line 2: options: unknown key \"squelsh\""},
-        {"options:\n  beep: true\n  squelch: 12", "line 3: options.squelch: \"12\" is not one of"},
+        {"options:\n  squelsh_level: \"3\"", "line 2: options: unknown key \"squelsh_level\""},
+        {"options:\n  beep: true\n  squelch_level: 12",
+         "line 3: options.squelch_level: \"12\" is not one of"},
         {"dtmf:\n\n  side_tone: maybe", "line 3: dtmf.side_tone: \"maybe\" is not true or false"},
         {"dtmf: {digit_interval: \"10\"}", "line 1: dtmf.digit_interval: \"10\" is outside"},
-        {"fm: {17: \"88.0\"}", "line 1: fm: \"17\" is not a preset from 1 to 16"},
-        {"fm:\n  2: [88]", "line 2: fm.2: this value is not empty or 87.0 to 108.0 MHz"},
+        {"fm_channels: {17: \"88.0\"}", "line 1: fm_channels: \"17\" is not a preset from 1 to 16"},
+        {"fm_channels:\n  2: [88]",
+         "line 2: fm_channels.2: this value is not empty or 87.0 to 108.0 MHz"},
         {"channels:\n  1: {tx_frequency: \"440.00000\"}",
          "line 2: channels.1.tx_frequency: \"440.00000\" is not a frequency in 136-174MHz"},
         {"channels:\n  1: {name: \"abc\"}", "line 2: channels.1.name: \"abc\" is not up to 5"},
         {"channels: {129: ~}", "line 1: channels: \"129\" is not a channel from 1 to 128"},
         {"channels:\n  2: {rx_frequency: \"145.0\",\n  power: Medium}", "line 2: channels.2: "},
-        {"options: {squelch: \"3\"\n", "line 2: "},
-        {"channels: {3: ~}\nfm: {1: \"200\"}", "line 2: fm.1: \"200\" is not empty"},
+        {"options: {squelch_level: \"3\"\n", "line 2: "},
+        {"channels: {3: ~}\nfm_channels: {1: \"200\"}",
+         "line 2: fm_channels.1: \"200\" is not empty"},
     };
     const RadioData factory = Factory();
     for (const auto& c : cases) {
