@@ -67,7 +67,7 @@ struct ChannelImportReport {
 };
 
 // One CSV row per channel in use under `limits`, after the header, CRLF line
-// ends. Busy lock has no column and is not written.
+// ends; busy lock goes in the last column, which other programs ignore.
 std::string ExportChannelCsv(const Image& image, const FrequencyLimits& limits);
 
 // Stores the rows of a channel CSV into the image as the channel grid would

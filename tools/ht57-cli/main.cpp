@@ -1,5 +1,5 @@
-// ht57-cli: Read, Write, the channel listing, channel CSV files and data
-// file comparison without the window.
+// ht57-cli: Read, Write, the channel listing, channel CSV files, the whole
+// configuration as YAML and data file comparison without the window.
 
 #include <QCoreApplication>
 #include <QStandardPaths>
