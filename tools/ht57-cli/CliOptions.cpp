@@ -110,6 +110,18 @@ const std::array kOptions{
         }},
 };
 
+// Options that stand instead of a command.
+struct ProgramOption {
+    const char* name;
+    const char* synopsis;
+    Command command;
+};
+
+constexpr std::array kProgramOptions{
+    ProgramOption{"--help", "[COMMAND] --help", Command::Help},
+    ProgramOption{"--version", "--version", Command::Version},
+};
+
 enum class Output {
     None,
     Text,          // -o optional, standard output when not given
@@ -266,7 +278,10 @@ std::string CliUsage(const std::string& topic) {
     for (const CommandSpec& command : Commands()) {
         text += Synopsis(command);
     }
-    text += "  ht57-cli --version\n  ht57-cli COMMAND --help\n\n";
+    for (const ProgramOption& option : kProgramOptions) {
+        text += std::string("  ht57-cli ") + option.synopsis + "\n";
+    }
+    text += "\n";
     for (const CommandSpec& command : Commands()) {
         std::string name = command.name;
         name.resize(8, ' ');
@@ -287,12 +302,14 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
     }
     CliOptions options;
     const std::string& name = args.front();
-    if (name == "--help" || name == "-h" || name == "help") {
+    if (name == "-h" || name == "help") {
         return options;
     }
-    if (name == "--version") {
-        options.command = Command::Version;
-        return options;
+    for (const ProgramOption& option : kProgramOptions) {
+        if (name == option.name) {
+            options.command = option.command;
+            return options;
+        }
     }
     const CommandSpec* command = FindCommand(name);
     if (!command) {
