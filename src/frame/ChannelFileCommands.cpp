@@ -3,11 +3,10 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QUrl>
 
 #include "app/PathText.h"
+#include "frame/CImportOptionsDlg.h"
 #include "frame/CImportReportDlg.h"
 #include "frame/CMainFrame.h"
 #include "frame/CommandIds.h"
@@ -46,24 +45,12 @@ std::optional<std::filesystem::path> AskCsvFile(CMainFrame& frame, bool save) {
     return QStringToPath(dialog.selectedFiles().constFirst());
 }
 
-std::optional<ImportScope> AskScope(CMainFrame& frame) {
-    QMessageBox ask(QMessageBox::Question, QStringLiteral("Import Channels"),
-                    QStringLiteral("Store the list into the channels it names, or replace all "
-                                   "channels?\n\"Replace All\" clears every channel the list "
-                                   "does not fill."),
-                    QMessageBox::Cancel, &frame);
-    QPushButton* named =
-        ask.addButton(QStringLiteral("Named Channels Only"), QMessageBox::AcceptRole);
-    QPushButton* all = ask.addButton(QStringLiteral("Replace All"), QMessageBox::DestructiveRole);
-    ask.setDefaultButton(named);
-    ask.exec();
-    if (ask.clickedButton() == named) {
-        return ImportScope::NamedChannels;
+std::optional<ImportOptions> AskOptions(CMainFrame& frame) {
+    CImportOptionsDlg dialog(&frame);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
     }
-    if (ask.clickedButton() == all) {
-        return ImportScope::ReplaceAll;
-    }
-    return std::nullopt;
+    return dialog.Options();
 }
 
 }  // namespace
@@ -83,14 +70,14 @@ void ImportChannels(CMainFrame& frame) {
         ShowProgramMessage(&frame, ResultText(read));
         return;
     }
-    const auto scope = AskScope(frame);
-    if (!scope) {
+    const auto options = AskOptions(frame);
+    if (!options) {
         return;
     }
     ChannelImportReport report;
     const DataSnapshot before = EditHistory::Take(frame.Data());
     const Result imported =
-        ImportChannelCsv(csv, *scope, frame.Data().limits, frame.Data().image, report);
+        ImportChannelCsv(csv, *options, frame.Data().limits, frame.Data().image, report);
     // The whole import is one step, whatever it changed.
     frame.History().Record(QStringLiteral("Import channels"), before);
     const QString name = QFileInfo(PathToQString(*file)).fileName();
@@ -102,7 +89,7 @@ void ImportChannels(CMainFrame& frame) {
                       .arg(name, QString::fromStdString(imported.message));
     } else {
         frame.LoadViews();
-        heading = report.skipped > 0
+        heading = !report.issues.empty() || !report.notes.empty()
                       ? QStringLiteral("%1 was imported; the rows below were skipped or changed.")
                             .arg(name)
                       : QStringLiteral("%1 was imported.").arg(name);

@@ -42,12 +42,16 @@ enum Column {
     kCrossMode,
     kMode,
     kPower,
+    kSkip,
+    kComment,
+    kBusyLock,
     kColumnCount,
 };
 
 constexpr std::array<std::string_view, kColumnCount> kColumnNames{
-    "location",  "name",     "frequency",    "duplex",     "offset",    "tone", "rtonefreq",
-    "ctonefreq", "dtcscode", "dtcspolarity", "rxdtcscode", "crossmode", "mode", "power"};
+    "location",  "name",      "frequency", "duplex",       "offset",     "tone",
+    "rtonefreq", "ctonefreq", "dtcscode",  "dtcspolarity", "rxdtcscode", "crossmode",
+    "mode",      "power",     "skip",      "comment",      "busylock"};
 
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -75,8 +79,22 @@ std::string LowerTrimmed(std::string_view text) {
     return lower;
 }
 
+// A value as the report shows it: in quotes, control characters escaped so
+// that a NUL or a line break cannot cut the report line short.
 std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string quoted = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            constexpr std::string_view kHex = "0123456789ABCDEF";
+            quoted += "\\x";
+            quoted += kHex[byte >> 4];
+            quoted += kHex[byte & 0x0F];
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
 }
 
 std::string MHz(std::uint32_t value) {
@@ -187,6 +205,7 @@ private:
 struct RowPlan {
     int location = 0;
     std::uint32_t rx = 0;
+    std::string busyLock{kBusyLockTexts[0]};
     std::uint32_t tx = 0;
     bool txFiner = false;  // the file gave the transmit side finer than 10 Hz
     int rxTone = 0;
@@ -198,7 +217,16 @@ struct RowPlan {
     std::vector<std::string> notes;
 };
 
-void PlanLocation(const RowFields& fields, int line, std::map<int, int>& firstLineOf,
+// A Location of digits only, as a number; nothing for anything else.
+std::optional<std::int32_t> LocationNumber(std::string_view text) {
+    text = Trim(text);
+    if (text.empty() || !std::all_of(text.begin(), text.end(), IsDigit)) {
+        return std::nullopt;
+    }
+    return LeadingIntegerOrZero(text);
+}
+
+void PlanLocation(const RowFields& fields, int line, int shift, std::map<int, int>& firstLineOf,
                   RowPlan& plan) {
     const std::string_view text = Trim(fields[kLocation]);
     if (text.empty()) {
@@ -209,10 +237,11 @@ void PlanLocation(const RowFields& fields, int line, std::map<int, int>& firstLi
         plan.skip.push_back("Location " + Quoted(text) + " is not a channel number");
         return;
     }
-    const std::int32_t location = LeadingIntegerOrZero(text);
+    const std::int32_t location = LeadingIntegerOrZero(text) + shift;
     if (location < 1 || location > region::kChannelCount) {
-        plan.skip.push_back("Location " + std::string(text) + " is outside 1-" +
-                            std::to_string(region::kChannelCount));
+        plan.skip.push_back("Location " + std::string(text) + " is outside " +
+                            std::to_string(1 - shift) + "-" +
+                            std::to_string(region::kChannelCount - shift));
         return;
     }
     plan.location = location;
@@ -280,6 +309,12 @@ void PlanFrequencies(const RowFields& fields, const FrequencyLimits& limits, Row
     if (tx - std::int64_t{plan.rx} > kLargestOffset ||
         std::int64_t{plan.rx} - tx > kLargestOffset) {
         plan.skip.push_back("transmit frequency lies too far from the receive frequency to store");
+        return;
+    }
+    if (tx < limits.lower || tx > limits.upper) {
+        // A cross-band pair the radio would transmit out of its band on.
+        plan.skip.push_back("transmit frequency " + MHz(static_cast<std::uint32_t>(tx)) +
+                            " is outside " + LimitsText(limits));
         return;
     }
     // Kept as given: the record holds the offset, and StorePlan checks what
@@ -409,6 +444,11 @@ void PlanPower(const RowFields& fields, RowPlan& plan) {
     }
     if (IsPlainDecimal(number)) {
         plan.high = ScaleDecimal(number, 1) >= kHighPowerTenthsOfWatt;
+        // Our own export's figures stand for the levels themselves.
+        if (text != (plan.high ? kHighPowerText : kLowPowerText)) {
+            plan.notes.push_back("power " + Quoted(text) + " stored as " +
+                                 kPowerTexts[plan.high ? 1 : 0]);
+        }
         return;
     }
     if (power == "high" || power == "hi" || power == "h" || power == "max") {
@@ -422,6 +462,31 @@ void PlanPower(const RowFields& fields, RowPlan& plan) {
     } else {
         plan.high = false;
         plan.notes.push_back("power " + Quoted(text) + " is not understood: stored as Low");
+    }
+}
+
+void PlanBusyLock(const RowFields& fields, RowPlan& plan) {
+    const std::string wanted = LowerTrimmed(fields[kBusyLock]);
+    if (wanted.empty()) {
+        return;
+    }
+    for (const char* text : kBusyLockTexts) {
+        if (LowerTrimmed(text) == wanted) {
+            plan.busyLock = text;
+            return;
+        }
+    }
+    plan.notes.push_back("BusyLock " + Quoted(Trim(fields[kBusyLock])) +
+                         " is not known: stored as Off");
+}
+
+// Columns other programs fill that a channel here has no place for.
+void PlanDroppedValues(const RowFields& fields, RowPlan& plan) {
+    for (const auto& [column, label] : {std::pair{kSkip, "Skip"}, std::pair{kComment, "Comment"}}) {
+        const std::string_view value = Trim(fields[column]);
+        if (!value.empty()) {
+            plan.notes.push_back(std::string(label) + " " + Quoted(value) + " dropped");
+        }
     }
 }
 
@@ -448,21 +513,27 @@ void PlanName(const RowFields& fields, RowPlan& plan) {
 
 // Stores a planned row into channel `plan.location` as the grid stores a row:
 // a channel not in use starts from the new-channel record, one in use keeps
-// its record's other bits, busy lock among them.
-void StorePlan(RowPlan& plan, const FrequencyLimits& limits, Image& image) {
-    ChannelRecord record = ReadChannel(image, plan.location);
-    std::string busyLock(kBusyLockTexts[0]);
-    if (IsChannelInUse(record, limits)) {
-        busyLock = BusyLockText(record);
+// its record's other bits. False, with the reason added to `plan.skip` and
+// the image unchanged, when the transmit frequency the record reads back as
+// falls outside the band.
+bool StorePlan(RowPlan& plan, const FrequencyLimits& limits, Image& image) {
+    const ChannelRecord before = ReadChannel(image, plan.location);
+    ChannelRecord record = before;
+    const bool wasInUse = IsChannelInUse(record, limits);
+    if (wasInUse) {
+        if (const std::string_view old = BusyLockText(record); old != plan.busyLock) {
+            plan.notes.push_back("busy lock " + std::string(old) + " replaced by " + plan.busyLock);
+        }
     } else {
-        WriteChannelDefaults(image, plan.location, plan.rx);
-        record = ReadChannel(image, plan.location);
+        Image scratch = image;
+        WriteChannelDefaults(scratch, plan.location, plan.rx);
+        record = ReadChannel(scratch, plan.location);
     }
     ChannelTexts texts{FormatFrequency(plan.rx),
                        FormatFrequency(plan.tx),
                        std::string(ToneText(plan.rxTone)),
                        std::string(ToneText(plan.txTone)),
-                       busyLock,
+                       plan.busyLock,
                        kPowerTexts[plan.high ? 1 : 0],
                        kBandwidthTexts[plan.wide ? 1 : 0],
                        plan.name};
@@ -473,6 +544,11 @@ void StorePlan(RowPlan& plan, const FrequencyLimits& limits, Image& image) {
     // reads back as a neighbour; store that neighbour, as the grid's next
     // store would.
     const std::uint32_t readBack = RecordTxFrequency(record);
+    if (readBack < limits.lower || readBack > limits.upper) {
+        plan.skip.push_back("transmit frequency " + MHz(plan.tx) + " would be stored as " +
+                            MHz(readBack) + ", outside " + LimitsText(limits));
+        return false;
+    }
     if (readBack != plan.tx || plan.txFiner) {
         plan.notes.push_back("transmit frequency " + MHz(plan.tx) +
                              " cannot be stored exactly with receive frequency " + MHz(plan.rx) +
@@ -481,27 +557,36 @@ void StorePlan(RowPlan& plan, const FrequencyLimits& limits, Image& image) {
         EncodeChannel(record, texts);
     }
     WriteChannel(image, plan.location, record);
-    if (readBack < limits.lower || readBack > limits.upper) {
-        plan.notes.push_back("transmit frequency " + MHz(readBack) + " is outside " +
-                             LimitsText(limits) + "; stored as given");
-    }
+    return true;
 }
 
-std::optional<std::array<std::optional<std::size_t>, kColumnCount>> HeaderPositions(
-    const CsvRow& header) {
-    std::array<std::optional<std::size_t>, kColumnCount> positions;
+using ColumnPositions = std::array<std::optional<std::size_t>, kColumnCount>;
+
+// The columns by name. A column the import reads that is named twice makes
+// the file ambiguous, and is refused rather than one of them guessed.
+Result HeaderPositions(const CsvRow& header, bool needsLocation, ColumnPositions& positions) {
+    positions = {};
     for (std::size_t i = 0; i < header.fields.size(); ++i) {
         const std::string name = LowerTrimmed(header.fields[i]);
         for (std::size_t c = 0; c < kColumnCount; ++c) {
-            if (name == kColumnNames[c] && !positions[c]) {
-                positions[c] = i;
+            if (name != kColumnNames[c]) {
+                continue;
             }
+            if (positions[c]) {
+                return Result::Failure("The column " + Quoted(Trim(header.fields[i])) +
+                                           " appears twice, so the file is not read.",
+                                       "line " + std::to_string(header.line));
+            }
+            positions[c] = i;
         }
     }
-    if (!positions[kLocation] || !positions[kFrequency]) {
-        return std::nullopt;
+    if ((needsLocation && !positions[kLocation]) || !positions[kFrequency]) {
+        return Result::Failure(
+            "The file is not a channel list: its first line names no Location and Frequency "
+            "columns.",
+            "first line " + std::to_string(header.line));
     }
-    return positions;
+    return Result::Success();
 }
 
 bool AllFieldsBlank(const CsvRow& row) {
@@ -598,13 +683,14 @@ std::string ExportChannelCsv(const Image& image, const FrequencyLimits& limits) 
                         "",
                         "",
                         "",
-                        ""});
+                        "",
+                        std::string(BusyLockText(record))});
     }
     return csv;
 }
 
-Result ImportChannelCsv(std::string_view csv, ImportScope scope, const FrequencyLimits& limits,
-                        Image& image, ChannelImportReport& report) {
+Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
+                        const FrequencyLimits& limits, Image& image, ChannelImportReport& report) {
     report = {};
     if (csv.starts_with("\xFF\xFE") || csv.starts_with("\xFE\xFF")) {
         return Result::Failure("The file is in UTF-16. Save it as UTF-8 and import it again.");
@@ -613,57 +699,144 @@ Result ImportChannelCsv(std::string_view csv, ImportScope scope, const Frequency
     if (rows.empty()) {
         return Result::Failure("The file holds no channel list.");
     }
-    const auto positions = HeaderPositions(rows.front());
-    if (!positions) {
-        return Result::Failure(
-            "The file is not a channel list: its first line names no Location and Frequency "
-            "columns.",
-            "first line " + std::to_string(rows.front().line));
+    const ImportPlacement& placement = options.placement;
+    ColumnPositions positions;
+    if (Result header = HeaderPositions(rows.front(), !placement.inOrder, positions); !header) {
+        return header;
+    }
+    // A quote never closed swallows every later line into one field: the
+    // rows it hides would be lost without a word, so nothing is imported.
+    for (const CsvRow& row : rows) {
+        if (row.unterminatedQuote) {
+            return Result::Failure("A quoted field that starts in the record on line " +
+                                       std::to_string(row.line) +
+                                       " is never closed, so the rest of the file cannot be read.",
+                                   "line " + std::to_string(row.line));
+        }
+    }
+    std::vector<const CsvRow*> dataRows;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        if (!AllFieldsBlank(rows[r])) {
+            dataRows.push_back(&rows[r]);
+        }
+    }
+    if (dataRows.empty()) {
+        return Result::Failure("The file holds no channel rows.",
+                               "only the header on line " + std::to_string(rows.front().line));
+    }
+
+    // Some radios number their memories from 0: such a file lands one up.
+    int shift = 0;
+    if (!placement.inOrder) {
+        std::optional<std::int32_t> lowest;
+        for (const CsvRow* row : dataRows) {
+            const auto number = LocationNumber(RowFields(positions, *row)[kLocation]);
+            if (number && (!lowest || *number < *lowest)) {
+                lowest = number;
+            }
+        }
+        if (lowest == 0) {
+            shift = 1;
+            report.notes.push_back(
+                "the file numbers its channels from 0: every row was placed one channel higher");
+        }
     }
 
     Image work = image;
     std::map<int, int> firstLineOf;
-    std::array<bool, region::kChannelCount + 1> imported{};
-    for (std::size_t r = 1; r < rows.size(); ++r) {
-        const CsvRow& row = rows[r];
-        if (AllFieldsBlank(row)) {
-            continue;
+    std::array<bool, region::kChannelCount + 1> named{};  // stored, or named by a skipped row
+    int nextChannel = std::max(1, placement.firstChannel);
+    auto takeChannel = [&]() {
+        while (nextChannel <= region::kChannelCount && placement.fillFree &&
+               options.scope == ImportScope::NamedChannels &&
+               IsChannelInUse(ReadChannel(image, nextChannel), limits)) {
+            ++nextChannel;
         }
+        return nextChannel <= region::kChannelCount ? nextChannel++ : 0;
+    };
+    struct CutName {
+        int location;
+        std::string full;
+        std::size_t issue;  // the row's entry in report.issues
+    };
+    std::vector<CutName> cutNames;
+    for (const CsvRow* row : dataRows) {
         ++report.rows;
-        const RowFields fields(*positions, row);
+        const RowFields fields(positions, *row);
         RowPlan plan;
-        if (row.unterminatedQuote) {
-            plan.skip.push_back("a quoted field is not closed before the end of the file");
-        } else {
-            PlanLocation(fields, row.line, firstLineOf, plan);
-            PlanFrequencies(fields, limits, plan);
-            PlanTones(fields, plan);
-            PlanMode(fields, plan);
+        if (!placement.inOrder) {
+            PlanLocation(fields, row->line, shift, firstLineOf, plan);
+        }
+        PlanFrequencies(fields, limits, plan);
+        PlanTones(fields, plan);
+        PlanMode(fields, plan);
+        if (plan.skip.empty() && placement.inOrder) {
+            plan.location = takeChannel();
+            if (plan.location == 0) {
+                plan.skip.push_back(placement.fillFree ? "no free channel is left"
+                                                       : "no channel is left after " +
+                                                             std::to_string(region::kChannelCount));
+            }
         }
         if (plan.skip.empty()) {
             PlanPower(fields, plan);
+            PlanBusyLock(fields, plan);
+            PlanDroppedValues(fields, plan);
             PlanName(fields, plan);
-            StorePlan(plan, limits, work);
-            imported[static_cast<std::size_t>(plan.location)] = true;
-            ++report.imported;
-        } else {
+            if (StorePlan(plan, limits, work)) {
+                ++report.imported;
+            }
+        }
+        if (plan.location > 0) {
+            named[static_cast<std::size_t>(plan.location)] = true;
+        }
+        const bool skipped = !plan.skip.empty();
+        if (skipped) {
             ++report.skipped;
         }
-        if (!plan.skip.empty() || !plan.notes.empty()) {
-            const bool skipped = !plan.skip.empty();
+        if (skipped || !plan.notes.empty()) {
             report.issues.push_back(
-                {row.line, plan.location, skipped, skipped ? plan.skip : plan.notes});
+                {row->line, plan.location, skipped, skipped ? plan.skip : plan.notes});
+        }
+        const std::string_view given = fields[kName];
+        if (!skipped && plan.name.size() == record::kNameLength &&
+            given.size() > record::kNameLength) {
+            cutNames.push_back({plan.location, std::string(given), report.issues.size() - 1});
+        }
+    }
+    if (options.distinctNames) {
+        // Number the cut names that read alike but were not alike.
+        std::map<std::string, std::vector<const CutName*>> byName;
+        for (const CutName& cut : cutNames) {
+            byName[DecodeChannel(ReadChannel(work, cut.location), limits).name].push_back(&cut);
+        }
+        for (const auto& entry : byName) {
+            const std::string& name = entry.first;
+            const std::vector<const CutName*>& group = entry.second;
+            const bool alike = std::all_of(group.begin(), group.end(), [&](const CutName* cut) {
+                return cut->full == group.front()->full;
+            });
+            for (std::size_t i = 0; i < group.size() && !alike; ++i) {
+                const std::string number = std::to_string(i + 1);
+                ChannelRecord record = ReadChannel(work, group[i]->location);
+                ChannelTexts texts = DecodeChannel(record, limits);
+                texts.name = name.substr(0, record::kNameLength - number.size()) + number;
+                EncodeChannel(record, texts);
+                WriteChannel(work, group[i]->location, record);
+                report.issues[group[i]->issue].reasons.push_back("name made distinct as " +
+                                                                 Quoted(texts.name));
+            }
         }
     }
 
-    if (scope == ImportScope::ReplaceAll && report.imported == 0) {
+    if (options.scope == ImportScope::ReplaceAll && report.imported == 0) {
         // A file for the other band, say: clearing every channel for it would
         // leave nothing, so nothing is changed.
         return Result::Failure("No row of the file could be stored, so no channel was cleared.");
     }
-    if (scope == ImportScope::ReplaceAll) {
+    if (options.scope == ImportScope::ReplaceAll) {
         for (int n = 1; n <= region::kChannelCount; ++n) {
-            if (imported[static_cast<std::size_t>(n)]) {
+            if (named[static_cast<std::size_t>(n)]) {
                 continue;
             }
             if (IsChannelInUse(ReadChannel(work, n), limits)) {
@@ -689,6 +862,7 @@ std::vector<std::string> ImportReportLines(const ChannelImportReport& report) {
         }
         lines.push_back(std::move(line));
     }
+    lines.insert(lines.end(), report.notes.begin(), report.notes.end());
     std::string summary = std::to_string(report.rows) + (report.rows == 1 ? " row: " : " rows: ") +
                           std::to_string(report.imported) + " imported, " +
                           std::to_string(report.skipped) + " skipped";

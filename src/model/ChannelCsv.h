@@ -11,12 +11,14 @@
 
 namespace ht57 {
 
-// The channel list layout other radio programs exchange. Export writes this
-// header; import matches columns by name, so the older 17-column form and a
-// bare "Location,Frequency" file read as well.
+// The channel list layout other radio programs exchange, with busy lock, which
+// they have no column for, last. Export writes this header; import matches
+// columns by name, so the older 17-column form and a bare "Location,Frequency"
+// file read as well.
 inline constexpr std::string_view kChannelCsvHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
-    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE";
+    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE,"
+    "BusyLock";
 
 // A Power column at or above this many tenths of a watt means High; export
 // writes High as 5.0W and Low as 1.0W.
@@ -28,6 +30,23 @@ inline constexpr std::size_t kChannelCsvSizeLimit = 16 * 1024 * 1024;
 enum class ImportScope {
     NamedChannels,  // channels the file does not name keep their records
     ReplaceAll,     // channels no imported row fills are cleared
+};
+
+// Where rows land. By Location, a file numbered from 0 moves up by one. In
+// order, rows take channels from `firstChannel` on, skipping channels in use
+// when `fillFree` is set; the Location column is then not needed.
+struct ImportPlacement {
+    bool inOrder = false;
+    int firstChannel = 1;
+    bool fillFree = false;
+};
+
+struct ImportOptions {
+    ImportScope scope = ImportScope::NamedChannels;
+    ImportPlacement placement{};
+    // Names cut to five characters that would read alike get a number at
+    // their end instead (CITY1, CITY2).
+    bool distinctNames = false;
 };
 
 // A row that was skipped, or imported with a change or something worth a note.
@@ -44,24 +63,32 @@ struct ChannelImportReport {
     int skipped = 0;
     int cleared = 0;  // channels cleared by ReplaceAll
     std::vector<ImportIssue> issues;
+    std::vector<std::string> notes;  // about the whole file, such as a shifted numbering
 };
 
 // One CSV row per channel in use under `limits`, after the header, CRLF line
-// ends. Busy lock has no column and is not written.
+// ends; busy lock goes in the last column, which other programs ignore.
 std::string ExportChannelCsv(const Image& image, const FrequencyLimits& limits);
 
 // Stores the rows of a channel CSV into the image as the channel grid would
 // store them: frequencies snapped to the raster, tones from the tone list,
-// names cut to five name characters. A row whose receive frequency lies
-// outside `limits`, or whose meaning the radio cannot hold, is skipped; every
-// skipped or changed row is listed in `report`. Busy lock keeps the channel's
-// own setting when it is in use, else the new-channel default, so exporting
-// and importing onto the same image leaves it as it was. Fails, changing
-// nothing, when the text is no channel list (no Location or Frequency column),
+// names cut to five name characters, busy lock Off unless the file gives it.
+// A row whose receive or transmit frequency lies outside `limits`, or whose
+// meaning the radio cannot hold, is skipped, and the channel it names keeps
+// its record even under ReplaceAll; every skipped or changed row is listed
+// in `report`, values the radio has no place for (Skip, Comment) included.
+// Fails, changing nothing, when the text is no channel list (no Location or
+// Frequency column, a column named twice, no data row, a quote never closed),
 // or when ReplaceAll would clear every channel because no row could be stored
 // (the report then says why).
-Result ImportChannelCsv(std::string_view csv, ImportScope scope, const FrequencyLimits& limits,
-                        Image& image, ChannelImportReport& report);
+Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
+                        const FrequencyLimits& limits, Image& image, ChannelImportReport& report);
+
+inline Result ImportChannelCsv(std::string_view csv, ImportScope scope,
+                               const FrequencyLimits& limits, Image& image,
+                               ChannelImportReport& report) {
+    return ImportChannelCsv(csv, ImportOptions{.scope = scope}, limits, image, report);
+}
 
 // The report as a person reads it: one line per issue, then a summary line.
 std::vector<std::string> ImportReportLines(const ChannelImportReport& report);

@@ -1,33 +1,24 @@
 #include "model/DtmfCodec.h"
 
-#include "model/BitField.h"
+#include "model/FieldText.h"
 #include "model/Numbers.h"
-#include "model/SettingsLayout.h"
 
 namespace ht57 {
 namespace {
 
-constexpr std::size_t kFirstDigitDelay = region::kDtmfTimings;
-constexpr std::size_t kDigitInterval = region::kDtmfTimings + 1;
-constexpr std::size_t kDigitDelayTime = region::kDtmfTimings + 2;
-
 // The byte counts positions from the range's lowest one.
-std::string DecodeTiming(Byte stored, const EditRange& range) {
-    return EditRangeText(std::to_string((stored + range.low) * range.scale), range);
-}
-
-Byte EncodeTiming(const std::string& normalised, const EditRange& range) {
-    return static_cast<Byte>(LeadingIntegerOrZero(normalised) / range.scale - range.low);
+Byte EncodeTiming(const std::string& normalised, const SettingsField& timing) {
+    return static_cast<Byte>(LeadingIntegerOrZero(normalised) / timing.scale - timing.low);
 }
 
 }  // namespace
 
 DtmfValues DecodeDtmf(const Image& image) {
     DtmfValues values;
-    values.sideTone = GetBit(image[settings::kModeFlags], settings::kSideToneBit);
-    values.firstDigitDelay = DecodeTiming(image[kFirstDigitDelay], kFirstDigitDelayRange);
-    values.digitInterval = DecodeTiming(image[kDigitInterval], kDigitIntervalRange);
-    values.digitDelayTime = DecodeTiming(image[kDigitDelayTime], kDigitDelayTimeRange);
+    values.sideTone = FieldOn(image, field::kSideTone);
+    values.firstDigitDelay = FieldText(image, field::kFirstDigitDelay);
+    values.digitInterval = FieldText(image, field::kDigitInterval);
+    values.digitDelayTime = FieldText(image, field::kDigitDelayTime);
     return values;
 }
 
@@ -41,10 +32,13 @@ DtmfValues NormaliseDtmfValues(const DtmfValues& values) {
 
 void EncodeDtmf(const DtmfValues& values, Image& image) {
     const DtmfValues normalised = NormaliseDtmfValues(values);
-    SetBit(image[settings::kModeFlags], settings::kSideToneBit, normalised.sideTone);
-    image[kFirstDigitDelay] = EncodeTiming(normalised.firstDigitDelay, kFirstDigitDelayRange);
-    image[kDigitInterval] = EncodeTiming(normalised.digitInterval, kDigitIntervalRange);
-    image[kDigitDelayTime] = EncodeTiming(normalised.digitDelayTime, kDigitDelayTimeRange);
+    SetFieldOn(image, field::kSideTone, normalised.sideTone);
+    image[field::kFirstDigitDelay.address] =
+        EncodeTiming(normalised.firstDigitDelay, field::kFirstDigitDelay);
+    image[field::kDigitInterval.address] =
+        EncodeTiming(normalised.digitInterval, field::kDigitInterval);
+    image[field::kDigitDelayTime.address] =
+        EncodeTiming(normalised.digitDelayTime, field::kDigitDelayTime);
 }
 
 }  // namespace ht57

@@ -4,13 +4,18 @@
 
 #include "model/EditStepping.h"
 #include "model/Image.h"
+#include "model/SettingsFields.h"
 
 namespace ht57 {
 
-// Ranges of the three timing edits, in positions of `scale` milliseconds.
-inline constexpr EditRange kFirstDigitDelayRange{1, 90, 50};
-inline constexpr EditRange kDigitIntervalRange{2, 256, 25};
-inline constexpr EditRange kDigitDelayTimeRange{2, 256, 25};
+// Range of a timing edit, in positions of `scale` milliseconds.
+constexpr EditRange TimingRange(const SettingsField& timing) {
+    return {timing.low, timing.high, timing.scale};
+}
+
+inline constexpr EditRange kFirstDigitDelayRange = TimingRange(field::kFirstDigitDelay);
+inline constexpr EditRange kDigitIntervalRange = TimingRange(field::kDigitInterval);
+inline constexpr EditRange kDigitDelayTimeRange = TimingRange(field::kDigitDelayTime);
 inline constexpr int kTimingEditLength = 4;
 
 // What the DTMF form shows: the timings in milliseconds and the side tone.

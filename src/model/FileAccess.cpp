@@ -188,7 +188,7 @@ std::string SystemErrorText(int code) {
     return text;
 }
 
-FileStart ReadFileStart(const fs::path& file, std::size_t limit) {
+FileStart ReadFileStart(const fs::path& file, std::size_t limit, std::size_t lineLimit) {
     FileStart result;
     std::error_code ec;
     const fs::file_status status = fs::status(file, ec);
@@ -213,14 +213,19 @@ FileStart ReadFileStart(const fs::path& file, std::size_t limit) {
     }
     result.opened = true;
     constexpr std::size_t kChunk = 64 * 1024;
+    std::vector<Byte> chunk(kChunk);
+    std::size_t lineLength = 0;  // bytes of the current line seen so far
     while (result.bytes.size() < limit) {
-        const std::size_t before = result.bytes.size();
-        const std::size_t want = std::min(kChunk, limit - before);
-        result.bytes.resize(before + want);
         errno = 0;
-        const std::size_t got = std::fread(result.bytes.data() + before, 1, want, stream);
-        result.bytes.resize(before + got);
-        if (got < want) {
+        const std::size_t got = std::fread(chunk.data(), 1, kChunk, stream);
+        for (std::size_t i = 0; i < got && result.bytes.size() < limit; ++i) {
+            const bool lineBreak = chunk[i] == '\n' || chunk[i] == '\r';
+            lineLength = lineBreak ? 0 : lineLength + 1;
+            if (lineLength <= lineLimit) {
+                result.bytes.push_back(chunk[i]);
+            }
+        }
+        if (got < kChunk) {
             if (std::ferror(stream)) {
                 result.error = LastErrorOr(EIO);
             }

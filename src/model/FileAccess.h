@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <span>
 #include <string>
@@ -26,7 +27,10 @@ struct FileStart {
 
 // Reads up to `limit` bytes from the start of a regular file. Directories,
 // pipes and devices are never opened, so nothing here can block or read forever.
-FileStart ReadFileStart(const std::filesystem::path& file, std::size_t limit);
+// Bytes of a line (ended by LF or CR) beyond `lineLimit` are passed over
+// without counting towards `limit`, so one huge line cannot hide the rest.
+FileStart ReadFileStart(const std::filesystem::path& file, std::size_t limit,
+                        std::size_t lineLimit = SIZE_MAX);
 
 // Replaces `target` with `bytes` so that the file is either the old one or the
 // complete new one: the bytes go to a temporary file beside it, are flushed to

@@ -2,14 +2,15 @@
 
 #include <cstdint>
 
+#include "model/FieldText.h"
 #include "model/Numbers.h"
 
 namespace ht57 {
 namespace {
 
 // Presets count 100 kHz steps up from 87.0 MHz.
-constexpr std::uint64_t kLowest = 870;
-constexpr std::uint64_t kHighest = 1080;
+constexpr std::uint64_t kLowest = static_cast<std::uint64_t>(field::kFmChannels.low);
+constexpr std::uint64_t kHighest = static_cast<std::uint64_t>(field::kFmChannels.high);
 
 std::string_view Trim(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r");
@@ -32,10 +33,7 @@ bool IsMegahertz(std::string_view text) {
 FmTexts DecodeFm(const Image& image) {
     FmTexts texts;
     for (std::size_t k = 0; k < texts.size(); ++k) {
-        const std::uint64_t tenths = kLowest + image[region::kFm + k];
-        if (tenths <= kHighest) {
-            texts[k] = FormatScaled(tenths, 1);
-        }
+        texts[k] = FieldText(image, field::kFmChannels, k);
     }
     return texts;
 }
@@ -43,7 +41,7 @@ FmTexts DecodeFm(const Image& image) {
 void EncodeFm(const FmTexts& texts, Image& image) {
     for (std::size_t k = 0; k < texts.size(); ++k) {
         const std::string& text = texts[k];
-        image[region::kFm + k] =
+        image[field::kFmChannels.address + k] =
             text.empty() ? Byte{0xFF} : static_cast<Byte>(ScaleDecimal(text, 1) - kLowest);
     }
 }

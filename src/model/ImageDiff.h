@@ -52,4 +52,13 @@ struct DataDifferences {
 // changed bit turns up in at least one of the three lists.
 DataDifferences DiffDataSets(const RadioData& before, const RadioData& after);
 
+// As DiffDataSets, over only what a Write sends: image bytes 0x000 up to
+// region::kWriteEnd. The header block and the calibration bytes above are
+// left out, so a file read back after a Write compares equal to the one sent.
+DataDifferences DiffWrittenRange(const RadioData& before, const RadioData& after);
+
+// The image addresses below region::kWriteEnd where two images differ, as
+// runs "0x010-0x01F" or single "0x3C0" addresses, in address order.
+std::vector<std::string> WrittenRangeMismatches(const Image& sent, const Image& readBack);
+
 }  // namespace ht57

@@ -21,7 +21,7 @@ void CIniFile::SetFileName(std::string_view name) {
 }
 
 std::string CIniFile::ReadContents() const {
-    const FileStart file = ReadFileStart(path_, kMaxFileSize);
+    const FileStart file = ReadFileStart(path_, kMaxFileSize, kMaxLineLength);
     return std::string(file.bytes.begin(), file.bytes.end());
 }
 

@@ -16,6 +16,8 @@ class CIniFile {
 public:
     // Larger files are read only this far and never rewritten.
     static constexpr std::size_t kMaxFileSize = 1024 * 1024;
+    // Longer lines are read only this far, so that one cannot hide the rest.
+    static constexpr std::size_t kMaxLineLength = 64 * 1024;
 
     CIniFile() = default;
     explicit CIniFile(std::filesystem::path programFolder);

@@ -1,26 +1,20 @@
 #include "model/Normalise.h"
 
-#include "model/BitField.h"
 #include "model/ChannelRecord.h"
-#include "model/SettingsLayout.h"
+#include "model/SettingsFields.h"
 
 namespace ht57 {
 namespace {
 
-using namespace settings;
-
-constexpr std::size_t kFirstDigitDelay = region::kDtmfTimings;
-
-void KeepByteInRange(Image& image, const Image& reference, std::size_t offset, int low, int high) {
-    if (!InRange(low, high, image[offset])) {
-        image[offset] = reference[offset];
-    }
-}
-
-void KeepBitsInRange(Image& image, const Image& reference, std::size_t offset, int shift, int width,
-                     int high) {
-    if (!InRange(0, high, GetBits(image[offset], shift, width))) {
-        SetBits(image[offset], shift, width, GetBits(reference[offset], shift, width));
+// A field of [begin, begin + size) whose value is out of its range takes its
+// bits from the reference image.
+void RestoreInvalidFields(Image& image, const Image& reference, std::size_t begin,
+                          std::size_t size) {
+    for (const SettingsField& field : kSettingsFields) {
+        const bool inArea = field.address >= begin && field.address < begin + size;
+        if (inArea && field.restoredWhenInvalid && !field.ValueValid(FieldValue(image, field))) {
+            SetFieldValue(image, field, FieldValue(reference, field));
+        }
     }
 }
 
@@ -36,35 +30,29 @@ int FirstChannelInUse(const Image& image, const FrequencyLimits& limits) {
 }
 
 void NormaliseSettings(Image& image, const Image& reference, const FrequencyLimits& limits) {
-    KeepByteInRange(image, reference, kSquelch, 0, 9);
-    KeepByteInRange(image, reference, kTot, 0, 7);
-    KeepByteInRange(image, reference, kVox, 0, 9);
+    RestoreInvalidFields(image, reference, region::kSettings, region::kSettingsSize);
 
-    const int firstInUse = FirstChannelInUse(image, limits);
-    const int priority = image[kPriorityChannel];
-    const bool priorityValid = priority >= 1 && priority <= region::kChannelCount &&
+    const std::size_t at = field::kPriorityChannel.address;
+    const int priority = image[at];
+    const bool priorityValid = priority >= 1 && field::kPriorityChannel.ValueValid(priority) &&
                                IsChannelInUse(ReadChannel(image, priority), limits);
     if (!priorityValid) {
-        image[kPriorityChannel] = static_cast<Byte>(firstInUse);
+        image[at] = static_cast<Byte>(FirstChannelInUse(image, limits));
     }
-
-    KeepBitsInRange(image, reference, region::kStatusByte, kPf3Shift, 3, 4);
-    KeepByteInRange(image, reference, kStep, 0, 5);
-    KeepBitsInRange(image, reference, kScanFlags, kScanModeShift, 2, 2);
-    KeepBitsInRange(image, reference, kScanFlags, kBackLightShift, 2, 2);
 }
 
 void NormaliseFm(Image& image) {
-    for (std::size_t k = 0; k < region::kFmSize; ++k) {
-        Byte& preset = image[region::kFm + k];
-        if (preset != 0xFF && preset > 210) {
+    const SettingsField& presets = field::kFmChannels;
+    for (std::size_t k = 0; k < presets.count; ++k) {
+        Byte& preset = image[presets.address + k];
+        if (!presets.ValueValid(preset)) {
             preset = 0xFF;
         }
     }
 }
 
 void NormaliseDtmf(Image& image, const Image& reference) {
-    KeepByteInRange(image, reference, kFirstDigitDelay, 0, 89);
+    RestoreInvalidFields(image, reference, region::kDtmf, region::kDtmfSize);
 }
 
 void NormaliseImage(Image& image, const Image& reference, const FrequencyLimits& limits) {

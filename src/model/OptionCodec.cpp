@@ -1,59 +1,24 @@
 #include "model/OptionCodec.h"
 
+#include <bit>
 #include <cstdint>
 
 #include "model/Bcd.h"
 #include "model/BitField.h"
 #include "model/ChannelRecord.h"
+#include "model/FieldText.h"
 #include "model/Frequency.h"
 #include "model/Numbers.h"
 #include "model/OptionLists.h"
-#include "model/SettingsLayout.h"
 #include "model/Tones.h"
 
 namespace ht57 {
 namespace {
 
-using namespace settings;
-
-constexpr std::size_t kFreqMode = region::kFreqModeRecord;
-constexpr std::size_t kFreqModeFlags = kFreqMode + record::kFlags;
-constexpr int kPowerBit = 0;
-constexpr int kBandwidthBit = 1;
-constexpr int kDecodeBankBit = 4;
-constexpr int kEncodeBankBit = 5;
-constexpr int kDuplexShift = 6;
-
-// A stored value selects its list entry; one beyond the list selects nothing.
-// Storing, a position that names no entry counts as no selection too.
-int Position(int value, std::size_t listSize) {
-    return value >= 0 && static_cast<std::size_t>(value) < listSize ? value : kNoSelection;
-}
-
-void StoreByte(Byte& byte, int position, std::size_t listSize) {
-    const int value = Position(position, listSize);
-    byte = value == kNoSelection ? Byte{0xFF} : static_cast<Byte>(value);
-}
-
-// No selection sets every bit of the field.
-void StoreBits(Byte& byte, int shift, int width, int position, std::size_t listSize) {
-    SetBits(byte, shift, width, Position(position, listSize));
-}
-
-std::string DecodeDtmfCode(const Image& image) {
-    std::string code;
-    for (std::size_t i = 0; i < kDtmfCodeLength; ++i) {
-        const Byte digit = image[region::kDtmf + i];
-        if (digit >= kDtmfAlphabet.size()) {
-            break;
-        }
-        code += kDtmfAlphabet[digit];
-    }
-    return code;
-}
+using namespace field;
 
 void EncodeDtmfCode(std::string_view code, Image& image) {
-    for (std::size_t i = 0; i < kDtmfCodeLength; ++i) {
+    for (std::size_t i = 0; i < kDtmfCode.length; ++i) {
         Byte digit = 0xFF;
         if (i < code.size()) {
             const std::size_t position = kDtmfAlphabet.find(code[i]);
@@ -61,40 +26,25 @@ void EncodeDtmfCode(std::string_view code, Image& image) {
                 digit = static_cast<Byte>(position);
             }
         }
-        image[region::kDtmf + i] = digit;
+        image[kDtmfCode.address + i] = digit;
     }
 }
 
-// Band edges are kept in 100 kHz units; the edits show whole MHz.
-std::string DecodeLimit(const Image& image, std::size_t offset) {
-    return std::to_string(ReadBcd16(&image[offset]) / 10);
-}
-
-void EncodeLimit(std::string_view text, Image& image, std::size_t offset) {
+void EncodeLimit(std::string_view text, Image& image, const SettingsField& limit) {
     const auto megahertz = static_cast<std::uint64_t>(LeadingIntegerOrZero(text));
     // The BCD field keeps the low four digits of whatever it is given.
-    WriteBcd16(&image[offset], static_cast<std::uint32_t>((megahertz * 10) % 10'000));
-}
-
-std::string DecodeFrequencyField(const Image& image, std::size_t offset) {
-    return FormatFrequency(SnapFrequency(ReadBcd32(&image[offset])));
-}
-
-int DecodeToneField(const Image& image, std::size_t codeOffset, int bankBit) {
-    const int position =
-        image[codeOffset] + (GetBit(image[kFreqModeFlags], bankBit) ? kDcsCodeCount : 0);
-    return Position(position, kToneCount);
+    WriteBcd16(&image[limit.address], static_cast<std::uint32_t>((megahertz * 10) % 10'000));
 }
 
 // A tone list without a selection keeps the stored tone: writing -1 literally
 // would turn an erased record's 0xFF into an inverted DCS code nobody chose.
-void EncodeToneField(int position, Image& image, std::size_t codeOffset, int bankBit) {
-    if (Position(position, kToneCount) == kNoSelection) {
+void EncodeToneField(int position, Image& image, const SettingsField& tone) {
+    if (position < 0 || position >= kToneCount) {
         return;
     }
-    const ToneCode tone = EncodeTone(position);
-    image[codeOffset] = tone.code;
-    SetBit(image[kFreqModeFlags], bankBit, tone.bank);
+    const ToneCode code = EncodeTone(position);
+    image[tone.address] = code.code;
+    SetBit(image[tone.bankAddress], std::countr_zero(unsigned{tone.bankMask}), code.bank);
 }
 
 std::vector<std::string> ChannelsInUse(const Image& image, const FrequencyLimits& limits) {
@@ -137,41 +87,36 @@ OptionValues DecodeOptions(const Image& image, const FrequencyLimits& limits) {
     OptionValues values;
     values.priorityChannels = ChannelsInUse(image, limits);
 
-    const Byte modeFlags = image[kModeFlags];
-    const Byte scanFlags = image[kScanFlags];
-    const Byte status = image[region::kStatusByte];
-    const Byte freqModeFlags = image[kFreqModeFlags];
+    values.squelch = ListPosition(image, kSquelch);
+    values.vox = ListPosition(image, kVox);
+    values.tot = ListPosition(image, kTot);
+    values.backLight = ListPosition(image, kBackLight);
+    values.display = ListPosition(image, kDisplay);
+    values.pttId = ListPosition(image, kPttId);
+    values.dtmfCode = FieldText(image, kDtmfCode);
+    values.pf3 = ListPosition(image, kPf3);
+    values.lowerLimit = FieldText(image, kLowerLimit);
+    values.upperLimit = FieldText(image, kUpperLimit);
 
-    values.squelch = Position(image[kSquelch], kSquelchList.size());
-    values.vox = Position(image[kVox], kVoxList.size());
-    values.tot = Position(image[kTot], kTotList.size());
-    values.backLight = Position(GetBits(scanFlags, kBackLightShift, 2), kBackLightList.size());
-    values.display = Position(GetBits(modeFlags, kDisplayBit, 1), kDisplayList.size());
-    values.pttId = Position(GetBits(scanFlags, kPttIdShift, 2), kPttIdList.size());
-    values.dtmfCode = DecodeDtmfCode(image);
-    values.pf3 = Position(GetBits(status, kPf3Shift, 3), kPf3List.size());
-    values.lowerLimit = DecodeLimit(image, region::kLowerBandEdge);
-    values.upperLimit = DecodeLimit(image, region::kUpperBandEdge);
-
-    values.frequencyMode = !GetBit(modeFlags, kWorkModeBit);
-    values.onlyChannelMode = GetBit(modeFlags, kOnlyChannelModeBit);
-    values.beep = GetBit(modeFlags, kBeepBit);
-    values.save = GetBit(modeFlags, kSaveBit);
-    values.manual = !GetBit(image[kManualFlags], kManualOffBit);
-    values.channelEmbedEnable = GetBit(status, kChannelEmbedBit);
-    values.scanMode = Position(GetBits(scanFlags, kScanModeShift, 2), kScanModeList.size());
+    values.frequencyMode = FieldValue(image, kWorkMode) == 0;
+    values.onlyChannelMode = FieldOn(image, kOnlyChannelMode);
+    values.beep = FieldOn(image, kBeep);
+    values.save = FieldOn(image, kSave);
+    values.manual = FieldOn(image, kManual);
+    values.channelEmbedEnable = FieldOn(image, kChannelEmbed);
+    values.scanMode = ListPosition(image, kScanMode);
     values.priorityChannel =
-        SelectPriorityChannel(values.priorityChannels, image[kPriorityChannel]);
-    values.priorityScan = GetBit(scanFlags, kPriorityScanBit);
+        SelectPriorityChannel(values.priorityChannels, image[kPriorityChannel.address]);
+    values.priorityScan = FieldOn(image, kPriorityScan);
 
-    values.rxFrequency = DecodeFrequencyField(image, kFreqMode + record::kRxFrequency);
-    values.decodeTone = DecodeToneField(image, kFreqMode + record::kRxTone, kDecodeBankBit);
-    values.encodeTone = DecodeToneField(image, kFreqMode + record::kTxTone, kEncodeBankBit);
-    values.power = Position(GetBits(freqModeFlags, kPowerBit, 1), kPowerList.size());
-    values.bandwidth = Position(GetBits(freqModeFlags, kBandwidthBit, 1), kBandwidthList.size());
-    values.step = Position(image[kStep], kStepList.size());
-    values.duplex = Position(GetBits(freqModeFlags, kDuplexShift, 2), kDuplexList.size());
-    values.offsetFrequency = DecodeFrequencyField(image, kFreqMode + record::kOffset);
+    values.rxFrequency = FieldText(image, kRxFrequency);
+    values.decodeTone = TonePosition(image, kDecode);
+    values.encodeTone = TonePosition(image, kEncode);
+    values.power = ListPosition(image, kPower);
+    values.bandwidth = ListPosition(image, kBandwidth);
+    values.step = ListPosition(image, kStep);
+    values.duplex = ListPosition(image, kDuplex);
+    values.offsetFrequency = FieldText(image, kOffsetFrequency);
 
     ApplyWorkModeRule(values);
     return values;
@@ -181,41 +126,36 @@ void EncodeOptions(const OptionValues& values, Image& image) {
     OptionValues v = values;
     ApplyWorkModeRule(v);
 
-    StoreByte(image[kSquelch], v.squelch, kSquelchList.size());
-    StoreByte(image[kVox], v.vox, kVoxList.size());
-    StoreByte(image[kTot], v.tot, kTotList.size());
-
-    Byte& modeFlags = image[kModeFlags];
-    Byte& scanFlags = image[kScanFlags];
-    Byte& status = image[region::kStatusByte];
-    StoreBits(scanFlags, kBackLightShift, 2, v.backLight, kBackLightList.size());
-    StoreBits(modeFlags, kDisplayBit, 1, v.display, kDisplayList.size());
-    StoreBits(scanFlags, kPttIdShift, 2, v.pttId, kPttIdList.size());
+    StoreListPosition(image, kSquelch, v.squelch);
+    StoreListPosition(image, kVox, v.vox);
+    StoreListPosition(image, kTot, v.tot);
+    StoreListPosition(image, kBackLight, v.backLight);
+    StoreListPosition(image, kDisplay, v.display);
+    StoreListPosition(image, kPttId, v.pttId);
     EncodeDtmfCode(v.dtmfCode, image);
-    StoreBits(status, kPf3Shift, 3, v.pf3, kPf3List.size());
-    EncodeLimit(v.lowerLimit, image, region::kLowerBandEdge);
-    EncodeLimit(v.upperLimit, image, region::kUpperBandEdge);
+    StoreListPosition(image, kPf3, v.pf3);
+    EncodeLimit(v.lowerLimit, image, kLowerLimit);
+    EncodeLimit(v.upperLimit, image, kUpperLimit);
 
-    SetBit(modeFlags, kWorkModeBit, !v.frequencyMode);
-    SetBit(modeFlags, kOnlyChannelModeBit, v.onlyChannelMode);
-    SetBit(modeFlags, kBeepBit, v.beep);
-    SetBit(modeFlags, kSaveBit, v.save);
-    SetBit(image[kManualFlags], kManualOffBit, !v.manual);
-    SetBit(status, kChannelEmbedBit, v.channelEmbedEnable);
+    SetFieldValue(image, kWorkMode, v.frequencyMode ? 0 : 1);
+    SetFieldOn(image, kOnlyChannelMode, v.onlyChannelMode);
+    SetFieldOn(image, kBeep, v.beep);
+    SetFieldOn(image, kSave, v.save);
+    SetFieldOn(image, kManual, v.manual);
+    SetFieldOn(image, kChannelEmbed, v.channelEmbedEnable);
 
-    StoreBits(scanFlags, kScanModeShift, 2, v.scanMode, kScanModeList.size());
-    image[kPriorityChannel] = StoredPriorityChannel(v);
-    SetBit(scanFlags, kPriorityScanBit, v.priorityScan);
+    StoreListPosition(image, kScanMode, v.scanMode);
+    image[kPriorityChannel.address] = StoredPriorityChannel(v);
+    SetFieldOn(image, kPriorityScan, v.priorityScan);
 
-    WriteBcd32(&image[kFreqMode + record::kRxFrequency], ParseFrequency(v.rxFrequency));
-    EncodeToneField(v.decodeTone, image, kFreqMode + record::kRxTone, kDecodeBankBit);
-    EncodeToneField(v.encodeTone, image, kFreqMode + record::kTxTone, kEncodeBankBit);
-    Byte& freqModeFlags = image[kFreqModeFlags];
-    StoreBits(freqModeFlags, kPowerBit, 1, v.power, kPowerList.size());
-    StoreBits(freqModeFlags, kBandwidthBit, 1, v.bandwidth, kBandwidthList.size());
-    StoreBits(freqModeFlags, kDuplexShift, 2, v.duplex, kDuplexList.size());
-    StoreByte(image[kStep], v.step, kStepList.size());
-    WriteBcd32(&image[kFreqMode + record::kOffset], ParseFrequency(v.offsetFrequency));
+    WriteBcd32(&image[kRxFrequency.address], ParseFrequency(v.rxFrequency));
+    EncodeToneField(v.decodeTone, image, kDecode);
+    EncodeToneField(v.encodeTone, image, kEncode);
+    StoreListPosition(image, kPower, v.power);
+    StoreListPosition(image, kBandwidth, v.bandwidth);
+    StoreListPosition(image, kDuplex, v.duplex);
+    StoreListPosition(image, kStep, v.step);
+    WriteBcd32(&image[kOffsetFrequency.address], ParseFrequency(v.offsetFrequency));
 }
 
 void ApplyWorkModeRule(OptionValues& values) {

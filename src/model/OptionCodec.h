@@ -6,11 +6,9 @@
 #include <vector>
 
 #include "model/Image.h"
+#include "model/SettingsFields.h"
 
 namespace ht57 {
-
-// List positions use -1 for "no selection".
-inline constexpr int kNoSelection = -1;
 
 // What the option features form shows: the general settings of the settings
 // block, the DTMF code and the frequency-mode record.

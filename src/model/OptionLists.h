@@ -23,6 +23,7 @@ inline constexpr std::array<std::string_view, 6> kStepList{"5.00", "6.25", "10",
 inline constexpr std::array<std::string_view, 2> kBandwidthList{"Narrow", "Wide"};
 inline constexpr std::array<std::string_view, 2> kPowerList{"Low", "High"};
 inline constexpr std::array<std::string_view, 3> kDuplexList{"Off", "Plus", "Minus"};
+inline constexpr std::array<std::string_view, 2> kWorkModeList{"Frequency", "Channel"};
 
 // DTMF digits are stored as their position here; position 16 is backspace.
 inline constexpr std::string_view kDtmfAlphabet = "0123456789ABCDEF\b";

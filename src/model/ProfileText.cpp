@@ -31,26 +31,30 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Offsets of one line: content excludes the '\n' and a '\r' before it.
+// Offsets of one line: content excludes its line break.
 struct Line {
     std::size_t begin;
     std::size_t contentEnd;
     std::size_t end;
 };
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Lines as a text editor shows them: ended by CRLF, LF or a lone CR. A UTF-8
+// byte-order mark belongs to no line, but stays in the text for writing back.
 std::vector<Line> SplitLines(std::string_view text) {
     std::vector<Line> lines;
-    std::size_t pos = 0;
+    std::size_t pos = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
     while (pos < text.size()) {
-        const std::size_t newline = text.find('\n', pos);
-        if (newline == std::string_view::npos) {
+        const std::size_t lineBreak = text.find_first_of("\r\n", pos);
+        if (lineBreak == std::string_view::npos) {
             lines.push_back({pos, text.size(), text.size()});
             break;
         }
-        const std::size_t contentEnd =
-            newline > pos && text[newline - 1] == '\r' ? newline - 1 : newline;
-        lines.push_back({pos, contentEnd, newline + 1});
-        pos = newline + 1;
+        const bool crlf = text.substr(lineBreak, 2) == "\r\n";
+        const std::size_t end = lineBreak + (crlf ? 2 : 1);
+        lines.push_back({pos, lineBreak, end});
+        pos = end;
     }
     return lines;
 }
@@ -125,10 +129,13 @@ Location Locate(std::string_view text, const std::vector<Line>& lines, std::stri
     return location;
 }
 
+// The file's own line break, from its first line; LF for a file of one line.
 std::string_view LineEnding(std::string_view text) {
-    const std::size_t newline = text.find('\n');
-    return newline != std::string_view::npos && newline > 0 && text[newline - 1] == '\r' ? "\r\n"
-                                                                                         : "\n";
+    const std::size_t lineBreak = text.find_first_of("\r\n");
+    if (lineBreak == std::string_view::npos || text[lineBreak] == '\n') {
+        return "\n";
+    }
+    return text.substr(lineBreak, 2) == "\r\n" ? "\r\n" : "\r";
 }
 
 bool IsContinuationByte(char c) {
@@ -240,7 +247,7 @@ std::optional<std::string> SetProfileValue(std::string_view contents, std::strin
     }
 
     result.assign(contents);
-    if (!result.empty() && result.back() != '\n') {
+    if (!lines.empty() && lines.back().end == lines.back().contentEnd) {
         result.append(eol);
     }
     if (!lines.empty() &&

@@ -3,10 +3,9 @@
 #include <algorithm>
 
 #include "model/Bcd.h"
-#include "model/BitField.h"
 #include "model/Frequency.h"
 #include "model/RadioData.h"
-#include "model/SettingsLayout.h"
+#include "model/SettingsFields.h"
 
 namespace ht57 {
 namespace {
@@ -21,14 +20,12 @@ constexpr std::uint32_t kUnitsPerEdgeStep = 10'000;
 }  // namespace
 
 RadioInfoValues DecodeRadioInfo(const Image& image) {
-    const Byte status = image[region::kStatusByte];
-    return {GetBits(status, settings::kBandBit, 1), GetBit(status, settings::kReceiveEnableBit)};
+    return {FieldValue(image, field::kBand), FieldOn(image, field::kReceiveEnable)};
 }
 
 void EncodeRadioInfo(const RadioInfoValues& values, Image& image) {
-    Byte& status = image[region::kStatusByte];
-    SetBits(status, settings::kBandBit, 1, values.band);
-    SetBit(status, settings::kReceiveEnableBit, values.receiveEnable);
+    SetFieldValue(image, field::kBand, values.band);
+    SetFieldOn(image, field::kReceiveEnable, values.receiveEnable);
 }
 
 bool BandChangeNeeded(int index, const Image& image) {

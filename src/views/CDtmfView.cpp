@@ -8,35 +8,31 @@
 
 #include "views/CEditRange.h"
 #include "views/CSpinStep.h"
+#include "views/FieldLabel.h"
 #include "views/FormLineEdit.h"
 #include "views/SpinButtons.h"
 
 namespace ht57 {
 namespace {
 
-struct TimingRow {
-    const char* label;
-    EditRange range;
-};
-
-constexpr TimingRow kTimingRows[] = {
-    {"First Digit Delay (ms)", kFirstDigitDelayRange},
-    {"Digit Intervel (ms)", kDigitIntervalRange},
-    {"Digit Delay Time (ms)", kDigitDelayTimeRange},
+constexpr const SettingsField* kTimingRows[] = {
+    &field::kFirstDigitDelay,
+    &field::kDigitInterval,
+    &field::kDigitDelayTime,
 };
 
 }  // namespace
 
 CDtmfView::CDtmfView(RadioData& data, FrameServices& frame, QWidget* parent)
     : CBaseFormView(data, frame, parent),
-      sideTone_(new QCheckBox(QStringLiteral("Side Tone"), this)) {
+      sideTone_(new QCheckBox(FieldLabel(field::kSideTone), this)) {
     setWindowTitle(QStringLiteral("DTMF Setting"));
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     for (int row = 0; row < 3; ++row) {
         Timing& timing = timings_[row];
-        timing.range = kTimingRows[row].range;
+        timing.range = TimingRange(*kTimingRows[row]);
         timing.edit = new FormLineEdit(this);
         timing.edit->SetTyping(FormLineEdit::Typing::Digits);
         timing.edit->setAlignment(Qt::AlignRight);
@@ -44,7 +40,7 @@ CDtmfView::CDtmfView(RadioData& data, FrameServices& frame, QWidget* parent)
         timing.spin = new SpinButtons(this);
         timing.spin->SetBuddy(timing.edit);
 
-        auto* label = new QLabel(QString::fromLatin1(kTimingRows[row].label), this);
+        auto* label = new QLabel(FieldLabel(*kTimingRows[row]), this);
         label->setBuddy(timing.edit);
         auto* field = new QHBoxLayout;
         field->setSpacing(0);

@@ -11,13 +11,14 @@
 
 #include "app/Application.h"
 #include "model/RadioInfo.h"
+#include "views/FieldLabel.h"
 
 namespace ht57 {
 
 CModelView::CModelView(RadioData& data, FrameServices& frame, QWidget* parent)
     : CBaseFormView(data, frame, parent),
       band_(new QComboBox(this)),
-      receiveEnable_(new QCheckBox(QStringLiteral("Receive Enable"), this)) {
+      receiveEnable_(new QCheckBox(FieldLabel(field::kReceiveEnable), this)) {
     setWindowTitle(QStringLiteral("Radio Info"));
     // The entries arrive after the layout first measured the box.
     band_->setSizeAdjustPolicy(QComboBox::AdjustToContents);

@@ -17,6 +17,7 @@
 #include "model/OptionLists.h"
 #include "model/Tones.h"
 #include "views/EditorKeys.h"
+#include "views/FieldLabel.h"
 #include "views/FormLineEdit.h"
 
 namespace ht57 {
@@ -99,14 +100,14 @@ void COptionView::BuildLayout() {
     c_.pf3 = MakeCombo(this);
 
     auto* general = MakeForm();
-    general->addRow(QStringLiteral("Squelch Level"), c_.squelch);
-    general->addRow(QStringLiteral("VOX Gain Level"), c_.vox);
-    general->addRow(QStringLiteral("TOT (s)"), c_.tot);
-    general->addRow(QStringLiteral("Back Light"), c_.backLight);
-    general->addRow(QStringLiteral("Channel Disp Way"), c_.display);
-    general->addRow(QStringLiteral("PTT ID"), c_.pttId);
-    general->addRow(QStringLiteral("DTMF Code"), c_.dtmfCode);
-    general->addRow(QStringLiteral("PF3"), c_.pf3);
+    general->addRow(FieldLabel(field::kSquelch), c_.squelch);
+    general->addRow(FieldLabel(field::kVox), c_.vox);
+    general->addRow(FieldLabel(field::kTot), c_.tot);
+    general->addRow(FieldLabel(field::kBackLight), c_.backLight);
+    general->addRow(FieldLabel(field::kDisplay), c_.display);
+    general->addRow(FieldLabel(field::kPttId), c_.pttId);
+    general->addRow(FieldLabel(field::kDtmfCode), c_.dtmfCode);
+    general->addRow(FieldLabel(field::kPf3), c_.pf3);
 
     c_.lowerLimit = MakeEdit(this, 4);
     c_.upperLimit = MakeEdit(this, 4);
@@ -123,10 +124,10 @@ void COptionView::BuildLayout() {
     rangeRow->addWidget(new QLabel(QStringLiteral("MHz"), range));
     rangeRow->addStretch();
 
-    c_.beep = new QCheckBox(QStringLiteral("Beep"), this);
-    c_.save = new QCheckBox(QStringLiteral("Save"), this);
-    c_.manual = new QCheckBox(QStringLiteral("Manual"), this);
-    c_.channelEmbedEnable = new QCheckBox(QStringLiteral("Channel Embed Enable"), this);
+    c_.beep = new QCheckBox(FieldLabel(field::kBeep), this);
+    c_.save = new QCheckBox(FieldLabel(field::kSave), this);
+    c_.manual = new QCheckBox(FieldLabel(field::kManual), this);
+    c_.channelEmbedEnable = new QCheckBox(FieldLabel(field::kChannelEmbed), this);
     auto* switches = new QVBoxLayout;
     switches->setContentsMargins(8, 0, 0, 0);
     switches->setSpacing(6);
@@ -141,20 +142,20 @@ void COptionView::BuildLayout() {
     left->addStretch();
 
     auto* scan = new QGroupBox(QStringLiteral("Scan"), this);
-    c_.priorityScan = new QCheckBox(QStringLiteral("Priority Scan"), scan);
+    c_.priorityScan = new QCheckBox(FieldLabel(field::kPriorityScan), scan);
     c_.scanMode = MakeCombo(scan);
     c_.priorityChannel = MakeCombo(scan);
     c_.priorityChannel->setMinimumContentsLength(4);
     auto* scanForm = MakeForm();
     scanForm->addRow(c_.priorityScan);
-    scanForm->addRow(QStringLiteral("Scan Mode"), c_.scanMode);
-    scanForm->addRow(QStringLiteral("Priority Channel"), c_.priorityChannel);
+    scanForm->addRow(FieldLabel(field::kScanMode), c_.scanMode);
+    scanForm->addRow(FieldLabel(field::kPriorityChannel), c_.priorityChannel);
     scan->setLayout(scanForm);
 
-    auto* workMode = new QGroupBox(QStringLiteral("Work Mode"), this);
-    c_.frequencyMode = new QRadioButton(QStringLiteral("Frequency"), workMode);
-    c_.channelMode = new QRadioButton(QStringLiteral("Channel"), workMode);
-    c_.onlyChannelMode = new QCheckBox(QStringLiteral("Only Channel Mode"), workMode);
+    auto* workMode = new QGroupBox(FieldLabel(field::kWorkMode), this);
+    c_.frequencyMode = new QRadioButton(Text(kWorkModeList[0]), workMode);
+    c_.channelMode = new QRadioButton(Text(kWorkModeList[1]), workMode);
+    c_.onlyChannelMode = new QCheckBox(FieldLabel(field::kOnlyChannelMode), workMode);
     workMode_ = new QButtonGroup(this);
     workMode_->addButton(c_.frequencyMode);
     workMode_->addButton(c_.channelMode);
@@ -183,14 +184,14 @@ void COptionView::BuildLayout() {
     c_.duplex = MakeCombo(frequencyMode);
     c_.offsetFrequency = MakeEdit(frequencyMode, 11);
     auto* modeForm = MakeForm();
-    modeForm->addRow(QStringLiteral("Rx Frequency (MHz)"), c_.rxFrequency);
-    modeForm->addRow(QStringLiteral("Decode"), c_.decode);
-    modeForm->addRow(QStringLiteral("Encode"), c_.encode);
-    modeForm->addRow(QStringLiteral("Step"), c_.step);
-    modeForm->addRow(QStringLiteral("Wide / Narrow"), c_.bandwidth);
-    modeForm->addRow(QStringLiteral("TX Power"), c_.power);
-    modeForm->addRow(QStringLiteral("Duplex"), c_.duplex);
-    modeForm->addRow(QStringLiteral("Offset Frequency (MHz)"), c_.offsetFrequency);
+    modeForm->addRow(FieldLabel(field::kRxFrequency), c_.rxFrequency);
+    modeForm->addRow(FieldLabel(field::kDecode), c_.decode);
+    modeForm->addRow(FieldLabel(field::kEncode), c_.encode);
+    modeForm->addRow(FieldLabel(field::kStep), c_.step);
+    modeForm->addRow(FieldLabel(field::kBandwidth), c_.bandwidth);
+    modeForm->addRow(FieldLabel(field::kPower), c_.power);
+    modeForm->addRow(FieldLabel(field::kDuplex), c_.duplex);
+    modeForm->addRow(FieldLabel(field::kOffsetFrequency), c_.offsetFrequency);
     frequencyMode->setLayout(modeForm);
 
     auto* right = new QVBoxLayout;

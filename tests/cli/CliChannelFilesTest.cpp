@@ -132,11 +132,11 @@ TEST_F(CliChannelFilesTest, ExportThenImportGivesBackTheChannelsBusyLockIncluded
     EXPECT_TRUE(same.out.empty());
 }
 
-TEST_F(CliChannelFilesTest, ImportReportsSkippedRowsAndExitsWithOne) {
+TEST_F(CliChannelFilesTest, ImportReportsSkippedRowsAndExitsWithThree) {
     Save("a.dat", WithChannels({kSimplex, kSimplex}));
     const fs::path sample = fs::path(HT57_TESTDATA_DIR) / "old-layout-club.csv";
     const CliResult result = Cli({"import", "a.dat", sample.string(), "-o", "b.dat"});
-    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.exitCode, 3);
     EXPECT_TRUE(result.out.empty());
     EXPECT_TRUE(Contains(result.err,
                          "line 12, channel 101: skipped: receive frequency 432.35 MHz "
@@ -169,7 +169,7 @@ TEST_F(CliChannelFilesTest, AFileThatIsNoChannelListWritesNothing) {
         SCOPED_TRACE(c.args[2]);
         const CliResult result = Cli(c.args);
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_TRUE(result.err.starts_with(c.message)) << result.err;
+        EXPECT_TRUE(result.err.starts_with(std::string("ht57-cli: ") + c.message)) << result.err;
         EXPECT_FALSE(fs::exists(work_ / c.args.back()));
     }
 }
@@ -223,8 +223,57 @@ TEST_F(CliChannelFilesTest, ReadKeepsADatedBackupBesideTheFile) {
     const CliResult blocked =
         Cli({"read", "--port", sim.PortName(), "--backup-dir", "blocked/sub", "-o", "again.dat"});
     EXPECT_EQ(blocked.exitCode, 0);
-    EXPECT_TRUE(blocked.err.starts_with("The backup was not written: ")) << blocked.err;
+    EXPECT_TRUE(blocked.err.starts_with("ht57-cli: The backup was not written: ")) << blocked.err;
     EXPECT_EQ(ReadFile(work_ / "again.dat").size(), kDataFileSize);
+}
+
+TEST_F(CliChannelFilesTest, OutputsGoWhereDashOOrTheShellSendsThem) {
+    Save("a.dat", WithChannels({kSimplex}));
+    const struct {
+        std::vector<std::string> args;
+        const char* startOfOut;
+    } cases[] = {
+        {{"export", "a.dat", "-o", "-"}, "Location,Name,Frequency,"},
+        {{"export", "a.dat", "-o", "/dev/stdout"}, "Location,Name,Frequency,"},
+        {{"list", "--format", "csv", "a.dat"}, "channel,rx_frequency,tx_frequency,"},
+        {{"list", "a.dat", "--format", "json", "-o", "-"}, "[\n  {\"channel\": 1, "},
+        {{"diff", "a.dat", "a.dat", "-o", "-"}, ""},
+        {{"import", "a.dat", "a.csv", "-o", "-"}, "HT-57"},
+        {{"--version"}, "ht57-cli " HT57_VERSION "\n"},
+        {{"import", "--help"}, "Usage:\n  ht57-cli import [--replace-all]"},
+    };
+    ASSERT_EQ(Cli({"export", "a.dat", "-o", "a.csv"}).exitCode, 0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.front() + " " + c.args.back());
+        const CliResult result = Cli(c.args);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_TRUE(result.out.starts_with(c.startOfOut)) << result.out;
+    }
+    EXPECT_EQ(Cli({"import", "a.dat", "a.csv", "-o", "-"}).out.size(), kDataFileSize);
+    EXPECT_FALSE(Contains(Cli({"import", "--help"}).out, "--backup-dir"));
+    EXPECT_FALSE(fs::exists(work_ / "-"));
+
+    // A read whose output cannot be kept never starts the transfer.
+    const CliResult read = Cli({"read", "--port", "/nonexistent/tty", "-o", "no/such/dir/r.dat"});
+    EXPECT_EQ(read.exitCode, 1);
+    EXPECT_TRUE(read.err.starts_with("ht57-cli: No such file or directory")) << read.err;
+}
+
+TEST_F(CliChannelFilesTest, DumpThenApplyGivesBackTheFileAndABadKeyWritesNothing) {
+    Save("a.dat", WithChannels({kSimplex, {}, kRepeater}));
+    const CliResult dumped = Cli({"dump", "a.dat", "-o", "a.yaml"});
+    ASSERT_EQ(dumped.exitCode, 0) << dumped.err;
+    const CliResult applied = Cli({"apply", "a.dat", "a.yaml", "-o", "b.dat"});
+    ASSERT_EQ(applied.exitCode, 0) << applied.err;
+    EXPECT_EQ(ReadFile(work_ / "b.dat"), ReadFile(work_ / "a.dat"));
+    EXPECT_EQ(Cli({"dump", "a.dat"}).out, ReadText(work_ / "a.yaml"));
+
+    std::ofstream(work_ / "bad.yaml") << "options:\n  beep: true\n  squelch_level: \"10\"\n";
+    const CliResult refused = Cli({"apply", "a.dat", "bad.yaml", "-o", "c.dat"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.starts_with("ht57-cli: bad.yaml: line 3: options.squelch_level: "))
+        << refused.err;
+    EXPECT_FALSE(fs::exists(work_ / "c.dat"));
 }
 
 }  // namespace

@@ -163,6 +163,13 @@ TEST_F(CliTest, UsageErrorsExitWithTwo) {
     const CliResult help = Cli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("ht57-cli read"), std::string::npos);
+    for (const char* command :
+         {"read", "write", "list", "export", "import", "dump", "apply", "diff"}) {
+        const CliResult one = Cli({command, "--help"});
+        EXPECT_EQ(one.exitCode, 0) << command;
+        EXPECT_TRUE(one.out.starts_with(std::string("Usage:\n  ht57-cli ") + command + " "))
+            << one.out;
+    }
 }
 
 TEST_F(CliTest, ListPrintsTheChannelsInUse) {
@@ -214,7 +221,7 @@ TEST_F(CliTest, FilesThatCannotBeOpenedAreReportedInTheProgramsWords) {
         SCOPED_TRACE(c.args.back());
         const CliResult result = Cli(c.args);
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_EQ(Lines(result.err).front(), c.message);
+        EXPECT_EQ(Lines(result.err).front(), std::string("ht57-cli: ") + c.message);
         EXPECT_TRUE(result.out.empty());
     }
 
@@ -222,7 +229,7 @@ TEST_F(CliTest, FilesThatCannotBeOpenedAreReportedInTheProgramsWords) {
     WriteFile(install_ / "default.dat", badDefault);
     const CliResult refused = Cli({"list", "other.dat"});
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_EQ(Lines(refused.err).front(), kWrongFormatText);
+    EXPECT_EQ(Lines(refused.err).front(), std::string("ht57-cli: ") + kWrongFormatText);
 }
 
 TEST_F(CliTest, ReadSavesTheRadioAsItIsWithTheBandFlagFromTheIdentification) {
@@ -290,6 +297,22 @@ TEST_F(CliTest, WriteSendsTheNormalisedImageAndReadBringsItBack) {
     EXPECT_NE(Bytes(back.begin() + region::kWriteEnd, back.end()),
               Bytes(normalised.begin() + region::kWriteEnd, normalised.end()))
         << "the calibration block stays the radio's own";
+
+    Bytes otherCalibration = ReadFile(work_ / "back.dat");
+    otherCalibration[kImageSize + 0xFF5] ^= 0xFF;
+    otherCalibration[0x30] ^= 0xFF;  // header
+    WriteFile(work_ / "cal.dat", otherCalibration);
+    EXPECT_EQ(Cli({"diff", "back.dat", "cal.dat"}).exitCode, 1);
+    EXPECT_EQ(Cli({"diff", "--written-range", "back.dat", "cal.dat"}).exitCode, 0);
+
+    const CliResult verified = Cli({"write", "--verify", "--port", target.PortName(), "copy.dat"});
+    EXPECT_EQ(verified.exitCode, 0) << verified.err;
+    // A radio that reports the other band reads back another band flag.
+    SimulatorProcess other({{"--band", "vhf"}, std::nullopt});
+    ASSERT_TRUE(other.Started()) << other.Error();
+    const CliResult differs = Cli({"write", "--verify", "--port", other.PortName(), "copy.dat"});
+    EXPECT_EQ(differs.exitCode, 1);
+    EXPECT_EQ(differs.err, "ht57-cli: The radio does not hold what was written\n(at 0xFCE)\n");
 }
 
 TEST_F(CliTest, AFailedReadLeavesTheOutputAlone) {
@@ -310,7 +333,7 @@ TEST_F(CliTest, AFailedReadLeavesTheOutputAlone) {
         ASSERT_TRUE(sim.Started()) << sim.Error();
         const CliResult result = Cli({"read", "--port", sim.PortName(), "-o", c.output});
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_EQ(Lines(result.err).front(), "Communication error");
+        EXPECT_EQ(Lines(result.err).front(), "ht57-cli: Communication error");
     }
     EXPECT_EQ(ReadFile(work_ / "keep.dat"), previous);
     EXPECT_FALSE(std::filesystem::exists(work_ / "new.dat"));
@@ -325,7 +348,7 @@ TEST_F(CliTest, ARefusedWriteBlockAbortsTheWrite) {
     ASSERT_TRUE(sim.Started()) << sim.Error();
     const CliResult result = Cli({"write", "--port", sim.PortName(), "send.dat"});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(Lines(result.err).front(), "Communication error");
+    EXPECT_EQ(Lines(result.err).front(), "ht57-cli: Communication error");
     const Bytes trace = sim.Trace();
     ASSERT_GE(trace.size(), 4u);
     EXPECT_EQ(Bytes(trace.end() - 4, trace.end()), (Bytes{'E', 'N', 'D', 'W'}));
@@ -338,7 +361,7 @@ TEST_F(CliTest, PortComesFromProgramIniUnlessGiven) {
         SCOPED_TRACE("no port anywhere");
         const CliResult result = Cli({"read", "-o", "a.dat"});
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_EQ(Lines(result.err).front(), "Fail to open port ");
+        EXPECT_EQ(Lines(result.err).front(), "ht57-cli: Fail to open port ");
         EXPECT_EQ(Lines(result.err).at(1), "No serial port is set.");
         EXPECT_NE(result.err.find("--port PORT"), std::string::npos) << result.err;
         EXPECT_FALSE(std::filesystem::exists(work_ / "a.dat"));
@@ -354,7 +377,7 @@ TEST_F(CliTest, PortComesFromProgramIniUnlessGiven) {
         SCOPED_TRACE("the option wins");
         const CliResult result = Cli({"read", "--port", "/nonexistent/tty", "-o", "c.dat"});
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_EQ(Lines(result.err).front(), "Fail to open port ");
+        EXPECT_EQ(Lines(result.err).front(), "ht57-cli: Fail to open port ");
         EXPECT_TRUE(
             Lines(result.err).at(1).starts_with("There is no serial port /nonexistent/tty"));
         EXPECT_FALSE(std::filesystem::exists(work_ / "c.dat"));

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/ChannelCsv.h"
 #include "model/ChannelRecord.h"
 #include "model/DataFile.h"
 #include "model/Frequency.h"
@@ -215,6 +216,53 @@ inline std::string CheckToneText(std::string_view input) {
     std::string twice = once;
     NormaliseToneText(twice);
     return twice == once ? "" : "normalising a tone text twice changes it";
+}
+
+// Input: one byte picking band, scope and placement, then a channel CSV.
+// A failed import changes nothing, every skipped row is reported, and what
+// the import leaves exports into a file that imports again without a skip.
+inline std::string CheckChannelCsvImport(std::span<const Byte> input) {
+    if (input.empty()) {
+        return {};
+    }
+    const Byte pick = input[0];
+    const FrequencyLimits limits = (pick & 1) ? FrequencyLimits{40'000'000, 47'000'000}
+                                              : FrequencyLimits{13'600'000, 17'400'000};
+    ImportOptions options;
+    options.scope = (pick & 2) ? ImportScope::ReplaceAll : ImportScope::NamedChannels;
+    options.placement.inOrder = (pick & 4) != 0;
+    options.placement.fillFree = (pick & 8) != 0;
+    options.distinctNames = (pick & 16) != 0;
+    options.placement.firstChannel = 1 + (pick >> 5) * 18;
+
+    Image image;
+    image.fill(0xFF);
+    WriteChannelDefaults(image, 2, limits.lower);
+    WriteChannelDefaults(image, 100, limits.upper);
+    const Image before = image;
+    ChannelImportReport report;
+    if (!ImportChannelCsv(AsText(input.subspan(1)), options, limits, image, report)) {
+        return image == before ? "" : "a failed import changed the image";
+    }
+    const auto skipped = std::count_if(
+        report.issues.begin(), report.issues.end(),
+        [](const ImportIssue& issue) { return issue.skipped && !issue.reasons.empty(); });
+    if (skipped != report.skipped || report.rows != report.imported + report.skipped) {
+        return "a skipped row went unreported";
+    }
+    const std::string exported = ExportChannelCsv(image, limits);
+    Image again;
+    again.fill(0xFF);
+    ChannelImportReport second;
+    const Result reimported = ImportChannelCsv(exported, ImportOptions{}, limits, again, second);
+    const bool anyInUse = exported.find('\n') + 1 < exported.size();
+    if (anyInUse && (!reimported || second.skipped != 0)) {
+        return "our own export did not import whole";
+    }
+    if (anyInUse && ExportChannelCsv(again, limits) != exported) {
+        return "our own export imported as something else";
+    }
+    return {};
 }
 
 }  // namespace ht57::checks

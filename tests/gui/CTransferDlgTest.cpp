@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
@@ -101,6 +102,8 @@ private slots:
     void ExitDuringReadSendsNothingFurther();
     void FailureIsShownOverTheOpenDialog_data();
     void FailureIsShownOverTheOpenDialog();
+    void WriteVerifyReadsBackAndNamesWhatDiffers_data();
+    void WriteVerifyReadsBackAndNamesWhatDiffers();
     void StartTwiceRunsOneSession();
     void SecondDialogCannotStartWhileOneRuns();
 
@@ -323,6 +326,35 @@ void CTransferDlgTest::ExitDuringReadSendsNothingFurther() {
     const Bytes trace = sim->Trace();
     QCOMPARE(trace.size(), expected);
     QVERIFY(EndsWith(trace, ReadFrame(blocks - 1)));
+}
+
+void CTransferDlgTest::WriteVerifyReadsBackAndNamesWhatDiffers_data() {
+    QTest::addColumn<bool>("otherBand");
+    QTest::newRow("radio holds it") << false;
+    QTest::newRow("radio reports the other band") << true;
+}
+
+void CTransferDlgTest::WriteVerifyReadsBackAndNamesWhatDiffers() {
+    QFETCH(bool, otherBand);
+    RadioData data;
+    data.image = Pattern(40);
+    const bool uhf = (data.image[ht57::region::kStatusByte] & ht57::region::kBandFlagMask) != 0;
+    auto sim = Launch({"--band", uhf != otherBand ? "uhf" : "vhf"}, Pattern(7));
+    QVERIFY(sim);
+    CTransferDlg dialog(data, PortSettings{sim->PortName(), 9600}, TransferKind::Write);
+    auto* verify = dialog.findChild<QCheckBox*>(QStringLiteral("verify"));
+    QVERIFY(verify && !verify->isChecked());
+    verify->setChecked(true);
+
+    const Run run = Drive(dialog, 1);
+    QVERIFY(!run.timedOut);
+    QCOMPARE(dialog.Succeeded(), !otherBand);
+    QCOMPARE(run.messages.size(), std::size_t{otherBand ? 1u : 0u});
+    if (otherBand) {
+        QCOMPARE(run.messages.front().text,
+                 QStringLiteral("The radio does not hold what was written.\n(at 0xFCE)"));
+    }
+    QVERIFY(data.image == Pattern(40));
 }
 
 void CTransferDlgTest::FailureIsShownOverTheOpenDialog_data() {

@@ -1,6 +1,8 @@
 #include <QClipboard>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QUrl>
 
@@ -60,6 +62,18 @@ ModalAnswerer::Handler Click(const QString& text) {
     };
 }
 
+// Sets the placement to the radio button with that text, from channel
+// `first`, then clicks the button.
+ModalAnswerer::Handler Place(const QString& placement, int first, const QString& button) {
+    return [=](QWidget* dialog) {
+        for (QRadioButton* radio : dialog->findChildren<QRadioButton*>()) {
+            radio->setChecked(radio->text() == placement);
+        }
+        dialog->findChild<QSpinBox*>()->setValue(first);
+        Click(button)(dialog);
+    };
+}
+
 // Notes what the import report says, then closes it.
 ModalAnswerer::Handler ReadReport(QString* text) {
     return [text](QWidget* dialog) {
@@ -106,13 +120,19 @@ void ChannelFileCommandsTest::FileMenuOffersTheCommands() {
 void ChannelFileCommandsTest::ImportReloadsOpenViewsAndShowsACopyableReport_data() {
     QTest::addColumn<QString>("scope");
     QTest::addColumn<bool>("othersKept");
-    QTest::newRow("named channels") << "Named Channels Only" << true;
-    QTest::newRow("replace all") << "Replace All" << false;
+    QTest::addColumn<QString>("placement");
+    QTest::addColumn<int>("channel");
+    QTest::newRow("named channels") << "Named Channels Only" << true << "Place by Location" << 3;
+    QTest::newRow("replace all") << "Replace All" << false << "Place by Location" << 3;
+    QTest::newRow("from channel 10")
+        << "Named Channels Only" << true << "Place from channel N" << 10;
 }
 
 void ChannelFileCommandsTest::ImportReloadsOpenViewsAndShowsACopyableReport() {
     QFETCH(QString, scope);
     QFETCH(bool, othersKept);
+    QFETCH(QString, placement);
+    QFETCH(int, channel);
     Program program;
     const ChannelTexts first = program.Channel(1);
     QVERIFY(!first.rxFrequency.empty());
@@ -122,15 +142,14 @@ void ChannelFileCommandsTest::ImportReloadsOpenViewsAndShowsACopyableReport() {
     QString report;
     ModalAnswerer answers;
     answers.Then(ChooseFile(program.folder / "list.csv"))
-        .Then(Click(scope))
+        .Then(Place(placement, channel, scope))
         .Then(ReadReport(&report));
     program.frame->Action(command::kImportChannels)->trigger();
     QVERIFY(answers.AllAnswered());
     QCOMPARE(answers.Unexpected(), 0);
 
-    QVERIFY(
-        report.contains(QStringLiteral("line 3, channel 4: skipped: receive frequency 222.000 "
-                                       "MHz is outside 136-174 MHz")));
+    QVERIFY(report.contains(
+        QStringLiteral("skipped: receive frequency 222.000 MHz is outside 136-174 MHz")));
     QVERIFY(report.contains(QStringLiteral("2 rows: 1 imported, 1 skipped")));
     QCOMPARE(report.contains(QStringLiteral("other channels cleared")), !othersKept);
     QCOMPARE(QApplication::clipboard()->text(), report);
@@ -138,7 +157,7 @@ void ChannelFileCommandsTest::ImportReloadsOpenViewsAndShowsACopyableReport() {
     // The open channel view shows the import: committing it must not bring
     // back what it showed before.
     program.frame->CommitViews();
-    const ChannelTexts three = program.Channel(3);
+    const ChannelTexts three = program.Channel(channel);
     QCOMPARE(QString::fromStdString(three.rxFrequency), QStringLiteral("146.00000"));
     QCOMPARE(QString::fromStdString(three.txFrequency), QStringLiteral("146.60000"));
     QCOMPARE(QString::fromStdString(three.txTone), QStringLiteral("100.0"));

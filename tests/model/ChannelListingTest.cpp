@@ -3,6 +3,7 @@
 #include "ImageBuilders.h"
 #include "model/Bcd.h"
 #include "model/ChannelListing.h"
+#include "model/ChannelRecords.h"
 #include "model/PrintLayout.h"
 
 namespace ht57 {
@@ -153,6 +154,26 @@ TEST(PaginateLines, FullListingCoversEveryLineOnce) {
     }
     EXPECT_EQ(pages[0].endLine, 175);
     EXPECT_EQ(expectedFirst, 513);
+}
+
+}  // namespace
+}  // namespace ht57
+
+namespace ht57 {
+namespace {
+
+TEST(ChannelRecords, OneRecordPerChannelInUseInCsvAndJson) {
+    Image image = test::ErasedImage();
+    test::PutChannel(image, 9, 14652000);
+    test::PutChannel(image, 3, 44000000);  // UHF in a VHF list: not in use
+    EXPECT_EQ(ChannelRecordsCsv(image, test::kVhfLimits),
+              "channel,rx_frequency,tx_frequency,rx_tone,tx_tone,busy_lock,power,bandwidth,name\r\n"
+              "9,146.52000,146.52000,Off,Off,Off,High,Wide,\r\n");
+    EXPECT_EQ(ChannelRecordsJson(image, test::kVhfLimits),
+              "[\n  {\"channel\": 9, \"rx_frequency\": \"146.52000\", \"tx_frequency\": "
+              "\"146.52000\", \"rx_tone\": \"Off\", \"tx_tone\": \"Off\", \"busy_lock\": \"Off\", "
+              "\"power\": \"High\", \"bandwidth\": \"Wide\", \"name\": \"\"}\n]\n");
+    EXPECT_EQ(ChannelRecordsJson(test::ErasedImage(), test::kVhfLimits), "[\n]\n");
 }
 
 }  // namespace

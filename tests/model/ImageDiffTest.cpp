@@ -7,6 +7,7 @@
 #include "model/ChannelTable.h"
 #include "model/ImageDiff.h"
 #include "model/RadioData.h"
+#include "model/SettingsFields.h"
 
 namespace ht57 {
 namespace {
@@ -124,6 +125,54 @@ TEST(DiffDataSets, ChannelTextsAreTheGridsOnEachSide) {
     EXPECT_TRUE(d.bytes.empty());
 }
 
+// Each bit a field owns, flipped alone, shows as that field or, where its
+// display cannot tell, as one raw byte run: never as another field, never as
+// both. Every field shows at least one of its bits by name.
+TEST(DiffDataSets, EachFieldBitShowsAsExactlyItsField) {
+    RadioData base = Base();
+    for (const SettingsField& field : kSettingsFields) {
+        for (std::size_t i = 0; i < field.Size(); ++i) {
+            base.image[field.address + i] &= static_cast<Byte>(~field.mask);
+        }
+        base.image[field.bankAddress] &= static_cast<Byte>(~field.bankMask);
+    }
+    SetFieldValue(base.image, field::kWorkMode, 1);  // so only "Only Channel Mode" forces nothing
+    for (const SettingsField& field : kSettingsFields) {
+        bool named = false;
+        for (std::size_t element = 0; element < field.count; ++element) {
+            const std::string label = field.count > 1
+                                          ? std::string(field.label) + " " + std::to_string(element)
+                                          : std::string(field.label);
+            std::vector<std::pair<std::size_t, Byte>> bits;
+            for (std::size_t i = 0; i < field.length; ++i) {
+                for (int bit = 0; bit < 8; ++bit) {
+                    if (field.mask & (1 << bit)) {
+                        bits.emplace_back(field.address + element * field.length + i, 1 << bit);
+                    }
+                }
+            }
+            if (field.bankMask != 0) {
+                bits.emplace_back(field.bankAddress, field.bankMask);
+            }
+            for (const auto& [at, bit] : bits) {
+                SCOPED_TRACE(label + " bit " + std::to_string(bit) + " of " + std::to_string(at));
+                RadioData after = base;
+                after.image[at] ^= bit;
+                const DataDifferences d = DiffDataSets(base, after);
+                if (d.settings.empty()) {
+                    EXPECT_EQ(d.bytes.size(), 1u);
+                    continue;
+                }
+                named = true;
+                ASSERT_EQ(d.settings.size(), 1u) << d.settings[1].name;
+                EXPECT_EQ(d.settings[0].name, label);
+                EXPECT_TRUE(d.bytes.empty());
+            }
+        }
+        EXPECT_TRUE(named) << field.key;
+    }
+}
+
 // Whatever bits change, the difference is never silent.
 TEST(DiffDataSets, NoChangedBitGoesUnreported) {
     std::mt19937 rng(7);
@@ -141,6 +190,25 @@ TEST(DiffDataSets, NoChangedBitGoesUnreported) {
             EXPECT_NE(change.before, change.after);
         }
     }
+}
+
+TEST(DiffWrittenRange, LeavesOutWhatAWriteNeverSends) {
+    const RadioData before = Base();
+    RadioData after = before;
+    after.header[0x20] ^= 0xFF;
+    after.image[0xFF0] ^= 0xFF;  // calibration
+    after.image[0xFFF] ^= 0xFF;
+    EXPECT_FALSE(DiffDataSets(before, after).Empty());
+    EXPECT_TRUE(DiffWrittenRange(before, after).Empty());
+    EXPECT_TRUE(WrittenRangeMismatches(before.image, after.image).empty());
+
+    after.image[0x010] ^= 0xFF;
+    after.image[0x900] ^= 0xFF;
+    after.image[0x901] ^= 0xFF;
+    after.image[0xFEF] ^= 0xFF;
+    EXPECT_FALSE(DiffWrittenRange(before, after).Empty());
+    EXPECT_EQ(WrittenRangeMismatches(before.image, after.image),
+              (std::vector<std::string>{"0x010", "0x900-0x901", "0xFEF"}));
 }
 
 }  // namespace

@@ -122,6 +122,12 @@ TEST_F(IniFileTest, OversizedFileIsReadInPartAndNeverRewritten) {
     EXPECT_EQ(ReadBytes(File()), big);
 }
 
+TEST_F(IniFileTest, AnOverlongFirstLineHidesNothingAfterIt) {
+    WriteBytes(File(),
+               ";" + std::string(CIniFile::kMaxFileSize + 10, 'x') + "\n[Setup]\nCOM=COM7\n");
+    EXPECT_EQ(ini_.GetString("Setup", "COM", ""), "COM7");
+}
+
 TEST_F(IniFileTest, UnreadableFileIsNotReplaced) {
     if (RunningAsRoot()) {
         GTEST_SKIP() << "permissions do not stop root";

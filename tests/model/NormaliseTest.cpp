@@ -65,7 +65,7 @@ TEST(NormaliseSettings, PriorityChannelMustBeInUse) {
         Byte after;
     } cases[] = {
         {200, {5, 12}, 5}, {12, {5, 12}, 12}, {7, {5, 12}, 5},
-        {0, {5, 12}, 5},   {1, {}, 0},        {128, {128}, 128},
+        {0, {5, 12}, 5},   {1, {}, 0},        {128, {5, 128}, 128},
     };
     for (const auto& c : cases) {
         Settings s;

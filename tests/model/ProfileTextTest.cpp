@@ -41,6 +41,8 @@ TEST(ProfileString, LooksUpLikeTheProfileRead) {
         {"[S]\nK=v", "S", "K", "", "v"},
         {"[Copyright]\nCopyRight=c\n", "copyright", "COPYRIGHT", "", "c"},
         {"\xff\xfe\x00\x01[\n]\n=\n==\n[S\n\xff=\xff\n"s, "S", "K", "dflt", "dflt"},
+        {"\xEF\xBB\xBF[Setup]\r\nCOM=COM5\r\n", "Setup", "COM", "", "COM5"},
+        {"[Setup]\rBaudRate=4800\rCOM=COM6\r", "Setup", "COM", "", "COM6"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ProfileString(c.contents, c.section, c.key, c.defaultValue), c.expected)
@@ -98,6 +100,11 @@ TEST(SetProfileValue, ChangesOnlyTheEntry) {
         {"[About]\n\n", "Setup", "COM", "COM3", "[About]\n\n[Setup]\nCOM=COM3\n"},
         {"", " Setup ", " COM ", "COM3", "[Setup]\nCOM=COM3\n"},
         {"\x01\xff junk\n", "S", "K", "v", "\x01\xff junk\n\n[S]\nK=v\n"},
+        // A byte-order mark and CR-only line ends stay as the editor left them.
+        {"\xEF\xBB\xBF[Setup]\nCOM=COM1\n", "Setup", "COM", "COM3",
+         "\xEF\xBB\xBF[Setup]\nCOM=COM3\n"},
+        {"[Setup]\rA=1\rCOM=COM1\r", "Setup", "COM", "COM3", "[Setup]\rA=1\rCOM=COM3\r"},
+        {"[Setup]\rA=1", "Setup", "COM", "COM3", "[Setup]\rA=1\rCOM=COM3\r"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(SetProfileValue(c.contents, c.section, c.key, c.value), c.expected) << c.contents;

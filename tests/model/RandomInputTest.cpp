@@ -109,5 +109,23 @@ TEST(RandomInput, ToneTexts) {
     }
 }
 
+TEST(RandomInput, ChannelCsvImports) {
+    RandomInput random(16);
+    for (int round = 0; round < kRounds / 4; ++round) {
+        std::string csv = random.Bytes(1) + random.Pick({"Location,Frequency,Duplex,Offset,Name\n",
+                                                         "Frequency,Location,Tone,rToneFreq\r\n",
+                                                         "Location,Frequency,Frequency\n", ""});
+        for (int row = random.Below(8); row > 0; --row) {
+            csv += random.Pick({"0", "1", "128", "x", ""}) + "," +
+                   random.Pick({"146.52", "440.1", "174", "1e3"}) + "," +
+                   random.Pick({"+", "-", "split", "off", ""}) + "," +
+                   random.Pick({"0.6", "5", "436.0", "\"1"}) + "," +
+                   random.Bytes(static_cast<std::size_t>(random.Below(8)), "AB ,\"\n\0");
+            csv += random.Pick({"\n", "\r\n", "\r"});
+        }
+        ASSERT_EQ(checks::CheckChannelCsvImport(AsBytes(csv)), "") << "round " << round;
+    }
+}
+
 }  // namespace
 }  // namespace ht57

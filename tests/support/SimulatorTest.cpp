@@ -1,6 +1,7 @@
 // The simulated radio, driven over a raw pseudo-terminal.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -453,6 +454,10 @@ TEST_F(SimulatorTest, CommandLineErrors) {
     SimulatorProcess probe;
     const auto badImage = probe.Folder() / "short.img";
     std::ofstream(badImage, std::ios::binary) << "too short";
+    const auto folderImage = probe.Folder() / "folder.img";
+    std::filesystem::create_directory(folderImage);
+    const auto fifoImage = probe.Folder() / "fifo.img";
+    ASSERT_EQ(::mkfifo(fifoImage.c_str(), 0600), 0);
     struct Case {
         std::vector<std::string> args;
         int exitCode;
@@ -464,6 +469,8 @@ TEST_F(SimulatorTest, CommandLineErrors) {
         {{"--band", "hf"}, 2},
         {{"--nak-write-block", "zero"}, 2},
         {{"--image", badImage.string()}, 1},
+        {{"--image", folderImage.string()}, 1},
+        {{"--image", fifoImage.string()}, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.front());

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "CliPorts.h"
+#include "CliOutput.h"
 #include "DiffText.h"
 #include "ProgressBar.h"
 #include "link/CloneSession.h"
@@ -13,8 +14,11 @@
 #include "model/Backup.h"
 #include "model/ChannelCsv.h"
 #include "model/ChannelListing.h"
+#include "model/ChannelRecords.h"
 #include "model/Config.h"
+#include "model/ConfigYaml.h"
 #include "model/DataFile.h"
+#include "model/FileAccess.h"
 #include "model/ImageDiff.h"
 #include "model/IniFile.h"
 #include "model/RadioData.h"
@@ -54,7 +58,7 @@ private:
 };
 
 int Fail(const Result& result) {
-    std::fprintf(stderr, "%s\n", result.message.c_str());
+    std::fprintf(stderr, "ht57-cli: %s\n", result.message.c_str());
     if (!result.detail.empty()) {
         std::fprintf(stderr, "(%s)\n", result.detail.c_str());
     }
@@ -118,7 +122,7 @@ int RunSession(const CliOptions& options, const Installation& installation, Imag
         case LinkOutcome::Succeeded:
             return kExitSuccess;
         case LinkOutcome::Cancelled:
-            std::fprintf(stderr, "Interrupted\n");
+            std::fprintf(stderr, "ht57-cli: Interrupted\n");
             return kExitInterrupted;
         case LinkOutcome::PortOpenFailed:
             ReportPortFailure(stderr, link.OpenFailure());
@@ -141,6 +145,11 @@ Installation LoadInstallation(const ProgramFolders& folders) {
 }
 
 int RunRead(const CliOptions& options, const Installation& installation) {
+    // A radio read for nothing wastes the owner's time: the output is checked
+    // before the transfer starts.
+    if (Result writable = CheckDataOutput(options.output); !writable) {
+        return Fail(writable);
+    }
     RadioData data;
     if (Result started = StartLikeTheProgram(installation, data); !started) {
         return Fail(started);
@@ -151,108 +160,203 @@ int RunRead(const CliOptions& options, const Installation& installation) {
         code != kExitSuccess) {
         return code;
     }
-    if (Result written = WriteDataFile(options.file, data, SignatureStamp::Stamp); !written) {
-        return Fail(written);
-    }
+    const auto bytes = DataFileBytes(data, SignatureStamp::Stamp);
+    // The backup comes first: a good Read is kept even when the output
+    // cannot be written after all. A backup that fails is reported but does
+    // not undo a good Read.
     if (options.backupFolder) {
-        // The same bytes as the file; a backup that cannot be written is
-        // reported but does not undo a good Read.
-        const auto bytes = DataFileBytes(data, SignatureStamp::Stamp);
         const BackupOutcome backup =
             WriteBackup(*options.backupFolder, installation.model, CurrentLocalTime(), bytes);
         if (!backup.result) {
-            std::fprintf(stderr, "The backup was not written: %s\n", backup.result.message.c_str());
+            std::fprintf(stderr, "ht57-cli: The backup was not written: %s\n",
+                         backup.result.message.c_str());
             if (!backup.result.detail.empty()) {
                 std::fprintf(stderr, "(%s)\n", backup.result.detail.c_str());
             }
         }
+    }
+    if (Result written = WriteDataOutput(options.output, bytes); !written) {
+        return Fail(written);
     }
     return kExitSuccess;
 }
 
 int RunWrite(const CliOptions& options, const Installation& installation) {
     RadioData data;
-    if (Result opened = OpenLikeTheProgram(options.file, installation, data); !opened) {
+    if (Result opened = OpenLikeTheProgram(options.File(), installation, data); !opened) {
         return Fail(opened);
     }
     // Write commits the views and normalises once more before it starts.
     data.Normalise();
-    return RunSession(options, installation, data.image, TransferPlan::ForWrite());
+    if (int code = RunSession(options, installation, data.image, TransferPlan::ForWrite());
+        code != kExitSuccess || !options.verify) {
+        return code;
+    }
+    Image readBack = data.image;
+    if (int code = RunSession(options, installation, readBack, TransferPlan::ForRead());
+        code != kExitSuccess) {
+        return code;
+    }
+    const std::vector<std::string> mismatches = WrittenRangeMismatches(data.image, readBack);
+    if (!mismatches.empty()) {
+        std::string where;
+        for (const std::string& run : mismatches) {
+            where += (where.empty() ? "" : ", ") + run;
+        }
+        return Fail(Result::Failure("The radio does not hold what was written", "at " + where));
+    }
+    return kExitSuccess;
 }
 
 int RunList(const CliOptions& options, const Installation& installation) {
     RadioData data;
-    if (Result opened = OpenLikeTheProgram(options.file, installation, data); !opened) {
+    if (Result opened = OpenLikeTheProgram(options.File(), installation, data); !opened) {
         return Fail(opened);
     }
-    for (const std::string& line : BuildChannelListing(data.image, data.limits)) {
-        std::fputs(line.c_str(), stdout);
-        std::fputc('\n', stdout);
+    std::string text;
+    switch (options.format) {
+        case ListFormat::Text:
+            for (const std::string& line : BuildChannelListing(data.image, data.limits)) {
+                text += line + "\n";
+            }
+            break;
+        case ListFormat::Csv:
+            text = ChannelRecordsCsv(data.image, data.limits);
+            break;
+        case ListFormat::Json:
+            text = ChannelRecordsJson(data.image, data.limits);
+            break;
     }
-    if (std::fflush(stdout) != 0) {
-        return kExitFailure;
+    if (Result written = WriteTextOutput(options.output, text); !written) {
+        return Fail(written);
     }
     return kExitSuccess;
 }
 
 int RunExport(const CliOptions& options, const Installation& installation) {
     RadioData data;
-    if (Result opened = OpenLikeTheProgram(options.file, installation, data); !opened) {
+    if (Result opened = OpenLikeTheProgram(options.File(), installation, data); !opened) {
         return Fail(opened);
     }
-    if (Result written = WriteChannelCsvFile(options.output, data.image, data.limits); !written) {
+    const std::string csv = ExportChannelCsv(data.image, data.limits);
+    if (Result written = WriteTextOutput(options.output, csv); !written) {
         return Fail(written);
     }
     return kExitSuccess;
 }
 
 int RunImport(const CliOptions& options, const Installation& installation) {
+    if (Result writable = CheckDataOutput(options.output); !writable) {
+        return Fail(writable);
+    }
     RadioData data;
-    if (Result opened = OpenLikeTheProgram(options.file, installation, data); !opened) {
+    if (Result opened = OpenLikeTheProgram(options.File(), installation, data); !opened) {
         return Fail(opened);
     }
     std::string csv;
-    if (Result read = ReadChannelCsvFile(options.csv, csv); !read) {
+    if (Result read = ReadChannelCsvFile(options.Second(), csv); !read) {
         return Fail(read);
     }
     ChannelImportReport report;
-    const ImportScope scope =
-        options.replaceAll ? ImportScope::ReplaceAll : ImportScope::NamedChannels;
-    Result imported = ImportChannelCsv(csv, scope, data.limits, data.image, report);
+    ImportOptions import;
+    import.scope = options.replaceAll ? ImportScope::ReplaceAll : ImportScope::NamedChannels;
+    import.placement.inOrder = options.firstChannel || options.fillFree;
+    import.placement.firstChannel = options.firstChannel.value_or(1);
+    import.placement.fillFree = options.fillFree;
+    import.distinctNames = options.distinctNames;
+    Result imported = ImportChannelCsv(csv, import, data.limits, data.image, report);
     if (report.rows > 0) {
         for (const std::string& line : ImportReportLines(report)) {
             std::fprintf(stderr, "%s\n", line.c_str());
         }
     }
     if (!imported) {
-        imported.detail = options.csv;
+        imported.detail = options.Second();
         return Fail(imported);
     }
     // As the program's Save As would write it.
     data.Normalise();
-    if (Result written = WriteDataFile(options.output, data, SignatureStamp::Stamp); !written) {
+    if (Result written =
+            WriteDataOutput(options.output, DataFileBytes(data, SignatureStamp::Stamp));
+        !written) {
         return Fail(written);
     }
-    return report.skipped > 0 ? kExitFailure : kExitSuccess;
+    return report.issues.empty() ? kExitSuccess : kExitWrittenWithChanges;
+}
+
+// The file's bytes as they stand, no normalisation: what dump shows and
+// apply keeps.
+Result OpenAsItIs(const std::string& file, const Installation& installation, RadioData& data) {
+    if (Result started = StartLikeTheProgram(installation, data); !started) {
+        return started;
+    }
+    if (Result read = ReadDataFile(file, data); !read) {
+        return read;
+    }
+    data.RecomputeLimits();
+    return Result::Success();
+}
+
+int RunDump(const CliOptions& options, const Installation& installation) {
+    RadioData data;
+    if (Result opened = OpenAsItIs(options.File(), installation, data); !opened) {
+        return Fail(opened);
+    }
+    if (Result written = WriteTextOutput(options.output, DumpConfigYaml(data)); !written) {
+        return Fail(written);
+    }
+    return kExitSuccess;
+}
+
+int RunApply(const CliOptions& options, const Installation& installation) {
+    if (Result writable = CheckDataOutput(options.output); !writable) {
+        return Fail(writable);
+    }
+    RadioData data;
+    if (Result opened = OpenAsItIs(options.File(), installation, data); !opened) {
+        return Fail(opened);
+    }
+    constexpr std::size_t kYamlSizeLimit = 4 * 1024 * 1024;
+    const FileStart yaml = ReadFileStart(options.Second(), kYamlSizeLimit + 1);
+    if (!yaml.opened || yaml.error != 0) {
+        return Fail(Result::Failure(SystemErrorText(yaml.error), "reading " + options.Second()));
+    }
+    if (yaml.bytes.size() > kYamlSizeLimit) {
+        return Fail(Result::Failure("The file is too large for a configuration",
+                                    "reading " + options.Second()));
+    }
+    Result applied = ApplyConfigYaml(
+        std::string_view(reinterpret_cast<const char*>(yaml.bytes.data()), yaml.bytes.size()),
+        data);
+    if (!applied) {
+        applied.message = options.Second() + ": " + applied.message;
+        return Fail(applied);
+    }
+    if (Result written = WriteDataOutput(options.output, DataFileBytes(data, SignatureStamp::Keep));
+        !written) {
+        return Fail(written);
+    }
+    return kExitSuccess;
 }
 
 int RunDiff(const CliOptions& options) {
-    constexpr int kExitTrouble = 2;
     RadioData before;
     RadioData after;
     for (auto [file, data] :
-         {std::pair{&options.file, &before}, std::pair{&options.other, &after}}) {
+         {std::pair{&options.File(), &before}, std::pair{&options.Second(), &after}}) {
         if (Result read = ReadDataFile(*file, *data); !read) {
             Fail(read);
             return kExitTrouble;
         }
     }
-    const DataDifferences differences = DiffDataSets(before, after);
+    const DataDifferences differences =
+        options.writtenRange ? DiffWrittenRange(before, after) : DiffDataSets(before, after);
+    std::string text;
     for (const std::string& line : DiffLines(differences)) {
-        std::fputs(line.c_str(), stdout);
-        std::fputc('\n', stdout);
+        text += line + "\n";
     }
-    if (std::fflush(stdout) != 0) {
+    if (Result written = WriteTextOutput(options.output, text); !written) {
+        Fail(written);
         return kExitTrouble;
     }
     return differences.Empty() ? kExitSuccess : kExitFailure;

@@ -12,6 +12,8 @@ namespace ht57::cli {
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitWrittenWithChanges = 3;  // import: rows skipped or changed
+inline constexpr int kExitTrouble = 2;             // diff: a file could not be read
 inline constexpr int kExitInterrupted = 130;
 
 // The program's files as the program itself finds them: beside the tool for
@@ -31,6 +33,8 @@ int RunWrite(const CliOptions& options, const Installation& installation);
 int RunList(const CliOptions& options, const Installation& installation);
 int RunExport(const CliOptions& options, const Installation& installation);
 int RunImport(const CliOptions& options, const Installation& installation);
+int RunDump(const CliOptions& options, const Installation& installation);
+int RunApply(const CliOptions& options, const Installation& installation);
 // Exit 0 when the files hold the same bytes, 1 when they differ, 2 when one
 // cannot be read, as diff does.
 int RunDiff(const CliOptions& options);

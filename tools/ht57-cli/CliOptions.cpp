@@ -1,12 +1,13 @@
 #include "CliOptions.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 
 namespace ht57::cli {
 namespace {
 
-std::optional<int> ParseBaud(const std::string& text) {
+std::optional<int> ParsePositive(const std::string& text) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size() || value <= 0) {
@@ -15,35 +16,287 @@ std::optional<int> ParseBaud(const std::string& text) {
     return value;
 }
 
+// Stores an option's value (empty for a flag); false with `error` set when
+// the value is no good.
+using ApplyOption = bool (*)(CliOptions&, const std::string& value, std::string& error);
+
+struct OptionSpec {
+    const char* name;
+    const char* argument;  // nullptr for a flag
+    const char* help;
+    ApplyOption apply;
+};
+
+const std::array kOptions{
+    OptionSpec{"--port", "PORT", "serial port; COM of Program.ini when not given",
+               [](CliOptions& o, const std::string& v, std::string&) {
+                   o.port = v;
+                   return true;
+               }},
+    OptionSpec{"--baud", "N", "baud rate; BaudRate of Program.ini when not given",
+               [](CliOptions& o, const std::string& v, std::string& error) {
+                   o.baud = ParsePositive(v);
+                   if (!o.baud) {
+                       error = "--baud: '" + v + "' is not a baud rate";
+                   }
+                   return o.baud.has_value();
+               }},
+    OptionSpec{"--backup-dir", "DIR", "also keep a dated copy in DIR",
+               [](CliOptions& o, const std::string& v, std::string&) {
+                   o.backupFolder = v;
+                   return true;
+               }},
+    OptionSpec{"-o", "OUT", "the file to write; - is standard output",
+               [](CliOptions& o, const std::string& v, std::string& error) {
+                   o.output = v;
+                   if (v.empty()) {
+                       error = "-o needs a file name";
+                   }
+                   return !v.empty();
+               }},
+    OptionSpec{"--replace-all", nullptr, "clear the channels no row fills",
+               [](CliOptions& o, const std::string&, std::string&) {
+                   o.replaceAll = true;
+                   return true;
+               }},
+    OptionSpec{"--first-channel", "N", "place the rows in order from channel N on",
+               [](CliOptions& o, const std::string& v, std::string& error) {
+                   o.firstChannel = ParsePositive(v);
+                   if (!o.firstChannel || *o.firstChannel > 128) {
+                       error = "--first-channel: '" + v + "' is not a channel from 1 to 128";
+                       return false;
+                   }
+                   return true;
+               }},
+    OptionSpec{"--fill-free", nullptr, "place the rows in order into channels not in use",
+               [](CliOptions& o, const std::string&, std::string&) {
+                   o.fillFree = true;
+                   return true;
+               }},
+    OptionSpec{"--distinct-names", nullptr,
+               "number names that read alike once cut to five characters",
+               [](CliOptions& o, const std::string&, std::string&) {
+                   o.distinctNames = true;
+                   return true;
+               }},
+    OptionSpec{"--verify", nullptr,
+               "read the radio back and compare the written range; exit 1 naming the "
+               "differing addresses",
+               [](CliOptions& o, const std::string&, std::string&) {
+                   o.verify = true;
+                   return true;
+               }},
+    OptionSpec{"--written-range", nullptr,
+               "compare only image bytes 0x000-0xFEF, what a Write sends: no header, "
+               "no calibration",
+               [](CliOptions& o, const std::string&, std::string&) {
+                   o.writtenRange = true;
+                   return true;
+               }},
+    OptionSpec{
+        "--format", "text|csv|json",
+        "text is the printed listing; csv and json one record per channel",
+        [](CliOptions& o, const std::string& v, std::string& error) {
+            constexpr std::array<std::pair<const char*, ListFormat>, 3> kFormats{
+                {{"text", ListFormat::Text}, {"csv", ListFormat::Csv}, {"json", ListFormat::Json}}};
+            for (const auto& [name, format] : kFormats) {
+                if (v == name) {
+                    o.format = format;
+                    return true;
+                }
+            }
+            error = "--format: '" + v + "' is not text, csv or json";
+            return false;
+        }},
+};
+
+// Options that stand instead of a command.
+struct ProgramOption {
+    const char* name;
+    const char* synopsis;
+    Command command;
+};
+
+constexpr std::array kProgramOptions{
+    ProgramOption{"--help", "[COMMAND] --help", Command::Help},
+    ProgramOption{"--version", "--version", Command::Version},
+};
+
+enum class Output {
+    None,
+    Text,          // -o optional, standard output when not given
+    RequiredText,  // -o needed; - is standard output
+    Data,          // -o needed; a data file never goes to a terminal
+};
+
+struct CommandSpec {
+    const char* name;
+    Command command;
+    std::vector<const char*> operands;
+    std::vector<const char*> options;  // names from kOptions; -o as `output` says
+    Output output;
+    const char* outputName;  // what -o writes, for the help
+    const char* help;
+};
+
+const std::vector<CommandSpec>& Commands() {
+    // clang-format off
+    static const std::vector<CommandSpec> kCommands{
+        {"read", Command::Read, {}, {"--port", "--baud", "--backup-dir"},
+         Output::Data, "FILE.dat",
+         "copies the radio's memory into a new data file; with --backup-dir also into a "
+         "dated copy in DIR, kept even when FILE.dat cannot be written"},
+        {"write", Command::Write, {"FILE.dat"}, {"--port", "--baud", "--verify"},
+         Output::None, nullptr,
+         "sends a data file to the radio, as the program's Write does"},
+        {"list", Command::List, {"FILE.dat"}, {"--format"},
+         Output::Text, "LIST",
+         "prints the channels in use"},
+        {"export", Command::Export, {"FILE.dat"}, {},
+         Output::RequiredText, "OUT.csv",
+         "writes the channels in use as a channel CSV file"},
+        {"import", Command::Import, {"FILE.dat", "IN.csv"},
+         {"--replace-all", "--first-channel", "--fill-free", "--distinct-names"},
+         Output::Data, "OUT.dat",
+         "stores the rows of a channel CSV file into the channels their Location names "
+         "(a file numbered from 0 moves up by one), or in order with --first-channel or "
+         "--fill-free, and writes the result; every row skipped or changed is reported "
+         "on standard error"},
+        {"dump", Command::Dump, {"FILE.dat"}, {},
+         Output::Text, "CONFIG.yaml",
+         "writes every setting the views edit, the channels included, as YAML"},
+        {"apply", Command::Apply, {"FILE.dat", "CONFIG.yaml"}, {},
+         Output::Data, "OUT.dat",
+         "stores the settings CONFIG.yaml gives into FILE.dat and writes the result; every "
+         "other byte is kept, and a key that is unknown or wrong stops it, naming its line"},
+        {"diff", Command::Diff, {"A.dat", "B.dat"}, {"--written-range"},
+         Output::Text, "DIFF",
+         "prints how B.dat differs from A.dat; exit 0 when equal, 1 when different, "
+         "2 on trouble"},
+        {"ports", Command::Ports, {}, {},
+         Output::None, nullptr,
+         "lists the serial ports, USB adapters first, one a line with tab-separated fields: "
+         "device, state, USB id, description, manufacturer, serial number, by-id name, why "
+         "not usable"},
+    };
+    // clang-format on
+    return kCommands;
+}
+
+const OptionSpec* FindOption(const std::string& name) {
+    const std::string wanted = name == "--output" ? "-o" : name;
+    const auto found = std::find_if(kOptions.begin(), kOptions.end(),
+                                    [&](const OptionSpec& o) { return wanted == o.name; });
+    return found == kOptions.end() ? nullptr : &*found;
+}
+
+bool Accepts(const CommandSpec& command, const OptionSpec& option) {
+    if (std::string_view(option.name) == "-o") {
+        return command.output != Output::None;
+    }
+    return std::any_of(command.options.begin(), command.options.end(),
+                       [&](const char* name) { return std::string_view(name) == option.name; });
+}
+
+const CommandSpec* FindCommand(const std::string& name) {
+    const auto& commands = Commands();
+    const auto found = std::find_if(commands.begin(), commands.end(),
+                                    [&](const CommandSpec& c) { return name == c.name; });
+    return found == commands.end() ? nullptr : &*found;
+}
+
+std::string Synopsis(const CommandSpec& command) {
+    std::string line = std::string("  ht57-cli ") + command.name;
+    for (const char* name : command.options) {
+        const OptionSpec* option = FindOption(name);
+        line += std::string(" [") + option->name;
+        if (option->argument) {
+            line += std::string(" ") + option->argument;
+        }
+        line += "]";
+    }
+    for (const char* operand : command.operands) {
+        line += std::string(" ") + operand;
+    }
+    if (command.output == Output::Text) {
+        line += std::string(" [-o ") + command.outputName + "|-]";
+    } else if (command.output != Output::None) {
+        line += std::string(" -o ") + command.outputName;
+    }
+    return line + "\n";
+}
+
+// Words of `text` in lines of at most 78 columns, each after `indent`
+// blanks; the first line goes after `first` instead.
+std::string Wrapped(const std::string& first, const std::string& text, std::size_t indent) {
+    std::string out = first;
+    std::size_t column = first.size();
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        const std::string word = text.substr(at, end - at);
+        if (column > indent && column + 1 + word.size() > 78) {
+            out += "\n" + std::string(indent, ' ');
+            column = indent;
+        } else if (column > indent ||
+                   (column == indent && out.size() > indent && out.back() != ' ')) {
+            out += ' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+        at = end + 1;
+    }
+    return out + "\n";
+}
+
+std::string OptionHelp(const OptionSpec& option) {
+    std::string left = std::string("    ") + option.name;
+    if (option.argument) {
+        left += std::string(" ") + option.argument;
+    }
+    left.resize(std::max<std::size_t>(left.size() + 1, 25), ' ');
+    return Wrapped(left, option.help, 25);
+}
+
+constexpr const char* kExitCodes =
+    "Exit codes:\n"
+    "  0  done\n"
+    "  1  failed; nothing was written\n"
+    "  2  usage error\n"
+    "  3  written, but some rows were skipped or changed (import)\n"
+    "  diff: 0 equal, 1 different, 2 a file could not be read\n";
+
 }  // namespace
 
-const char* CliUsage() {
-    return "Usage:\n"
-           "  ht57-cli read  [--port PORT] [--baud N] [--backup-dir DIR] -o FILE.dat\n"
-           "  ht57-cli write [--port PORT] [--baud N] FILE.dat\n"
-           "  ht57-cli list  FILE.dat\n"
-           "  ht57-cli export FILE.dat -o OUT.csv\n"
-           "  ht57-cli import FILE.dat IN.csv -o OUT.dat [--replace-all]\n"
-           "  ht57-cli diff  A.dat B.dat\n"
-           "  ht57-cli ports\n"
-           "\n"
-           "read    copies the radio's memory into a new data file, and with\n"
-           "        --backup-dir also into a dated copy in DIR\n"
-           "write   sends a data file to the radio, as the program's Write does\n"
-           "list    prints the channel listing of a data file\n"
-           "export  writes the channels in use as a channel CSV file\n"
-           "import  stores the rows of a channel CSV file into the channels they\n"
-           "        name and writes the result; --replace-all clears the others.\n"
-           "        What was skipped or changed goes to stderr; exit 1 when rows\n"
-           "        were skipped\n"
-           "diff    prints how B.dat differs from A.dat; exit 0 when equal, 1 when\n"
-           "        different, 2 on trouble\n"
-           "ports   lists the serial ports, USB adapters first, one a line with\n"
-           "        tab-separated fields: device, state, USB id, description,\n"
-           "        manufacturer, serial number, by-id name, why not usable\n"
-           "\n"
-           "Port and baud rate default to COM and BaudRate of [Setup] in the\n"
-           "Program.ini beside this program.\n";
+std::string CliUsage(const std::string& topic) {
+    std::string text = "Usage:\n";
+    if (const CommandSpec* command = FindCommand(topic)) {
+        text += Synopsis(*command) + "\n" + Wrapped("", std::string(command->help) + ".", 0);
+        for (const OptionSpec& option : kOptions) {
+            if (Accepts(*command, option)) {
+                text += OptionHelp(option);
+            }
+        }
+        return text + "\n" + kExitCodes;
+    }
+    for (const CommandSpec& command : Commands()) {
+        text += Synopsis(command);
+    }
+    for (const ProgramOption& option : kProgramOptions) {
+        text += std::string("  ht57-cli ") + option.synopsis + "\n";
+    }
+    text += "\n";
+    for (const CommandSpec& command : Commands()) {
+        std::string name = command.name;
+        name.resize(8, ' ');
+        text += Wrapped(name, std::string(command.help) + ".", 8);
+    }
+    text +=
+        "\nPort and baud rate default to COM and BaudRate of [Setup] in the\n"
+        "Program.ini beside this program. Errors go to standard error and start\n"
+        "with \"ht57-cli:\".\n\n";
+    return text + kExitCodes;
 }
 
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
@@ -53,133 +306,70 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
         return std::nullopt;
     }
     CliOptions options;
-    const std::string& command = args.front();
-    if (command == "--help" || command == "-h" || command == "help") {
+    const std::string& name = args.front();
+    if (name == "-h" || name == "help") {
         return options;
     }
-    if (command == "read") {
-        options.command = Command::Read;
-    } else if (command == "write") {
-        options.command = Command::Write;
-    } else if (command == "list") {
-        options.command = Command::List;
-    } else if (command == "export") {
-        options.command = Command::Export;
-    } else if (command == "import") {
-        options.command = Command::Import;
-    } else if (command == "diff") {
-        options.command = Command::Diff;
-    } else if (command == "ports") {
-        if (args.size() > 1) {
-            error = "ports takes no arguments";
-            return std::nullopt;
-        }
-        options.command = Command::Ports;
-        return options;
-    } else {
-        error = "unknown command '" + command + "'";
-        return std::nullopt;
-    }
-
-    const bool usesPort = options.command == Command::Read || options.command == Command::Write;
-    const bool takesOutput = options.command == Command::Read ||
-                             options.command == Command::Export ||
-                             options.command == Command::Import;
-    std::optional<std::string> output;
-    std::vector<std::string> files;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        auto value = [&]() -> const std::string* {
-            if (i + 1 >= args.size()) {
-                error = arg + " needs a value";
-                return nullptr;
-            }
-            return &args[++i];
-        };
-        if (arg == "--help" || arg == "-h") {
-            options.command = Command::Help;
+    for (const ProgramOption& option : kProgramOptions) {
+        if (name == option.name) {
+            options.command = option.command;
             return options;
         }
-        if (usesPort && arg == "--port") {
-            const std::string* port = value();
-            if (!port) {
-                return std::nullopt;
-            }
-            options.port = *port;
-        } else if (usesPort && arg == "--baud") {
-            const std::string* baud = value();
-            if (!baud) {
-                return std::nullopt;
-            }
-            options.baud = ParseBaud(*baud);
-            if (!options.baud) {
-                error = "--baud: '" + *baud + "' is not a baud rate";
-                return std::nullopt;
-            }
-        } else if (options.command == Command::Read && arg == "--backup-dir") {
-            const std::string* folder = value();
-            if (!folder) {
-                return std::nullopt;
-            }
-            options.backupFolder = *folder;
-        } else if (options.command == Command::Import && arg == "--replace-all") {
-            options.replaceAll = true;
-        } else if (takesOutput && (arg == "-o" || arg == "--output")) {
-            const std::string* file = value();
-            if (!file) {
-                return std::nullopt;
-            }
-            output = *file;
-        } else if (arg.size() > 1 && arg.starts_with('-')) {
-            error = "unknown option " + arg + " for " + command;
+    }
+    const CommandSpec* command = FindCommand(name);
+    if (!command) {
+        error = "unknown command '" + name + "'";
+        return std::nullopt;
+    }
+    options.command = command->command;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            options.command = Command::Help;
+            options.helpTopic = name;
+            return options;
+        }
+        if (arg.size() < 2 || !arg.starts_with('-')) {
+            options.files.push_back(arg);
+            continue;
+        }
+        const OptionSpec* option = FindOption(arg);
+        if (!option || !Accepts(*command, *option)) {
+            error = "unknown option " + arg + " for " + name;
             return std::nullopt;
+        }
+        std::string value;
+        if (option->argument) {
+            if (i + 1 >= args.size()) {
+                error = arg + " needs a value";
+                return std::nullopt;
+            }
+            value = args[++i];
+        }
+        if (!option->apply(options, value, error)) {
+            return std::nullopt;
+        }
+    }
+
+    const bool anyEmpty = std::any_of(options.files.begin(), options.files.end(),
+                                      [](const std::string& f) { return f.empty(); });
+    if (options.files.size() != command->operands.size() || anyEmpty) {
+        if (command->operands.empty()) {
+            error = name + (command->output == Output::None ? " takes no file"
+                                                            : " takes no file but -o");
         } else {
-            files.push_back(arg);
-        }
-    }
-
-    if (options.command == Command::Read) {
-        if (!files.empty()) {
-            error = "read takes its file with -o";
-            return std::nullopt;
-        }
-        if (!output || output->empty()) {
-            error = "read needs -o FILE.dat";
-            return std::nullopt;
-        }
-        options.file = *output;
-        return options;
-    }
-
-    // The files each command takes besides -o, in order.
-    std::vector<const char*> names{"FILE.dat"};
-    if (options.command == Command::Import) {
-        names = {"FILE.dat", "IN.csv"};
-    } else if (options.command == Command::Diff) {
-        names = {"A.dat", "B.dat"};
-    }
-    const bool anyEmpty =
-        std::any_of(files.begin(), files.end(), [](const std::string& f) { return f.empty(); });
-    if (files.size() != names.size() || anyEmpty) {
-        error = command + " needs exactly";
-        for (const char* name : names) {
-            error += std::string(" ") + name;
+            error = name + " needs exactly";
+            for (const char* operand : command->operands) {
+                error += std::string(" ") + operand;
+            }
         }
         return std::nullopt;
     }
-    options.file = files[0];
-    if (options.command == Command::Import) {
-        options.csv = files[1];
-    } else if (options.command == Command::Diff) {
-        options.other = files[1];
-    }
-    if (options.command == Command::Export || options.command == Command::Import) {
-        if (!output || output->empty()) {
-            error = command + (options.command == Command::Export ? " needs -o OUT.csv"
-                                                                  : " needs -o OUT.dat");
-            return std::nullopt;
-        }
-        options.output = *output;
+    const bool needsOutput =
+        command->output == Output::RequiredText || command->output == Output::Data;
+    if (needsOutput && options.output.empty()) {
+        error = name + " needs -o " + command->outputName;
+        return std::nullopt;
     }
     return options;
 }

@@ -44,7 +44,7 @@ int RunPorts() {
 }
 
 void ReportPortFailure(std::FILE* out, const PortFailure& failure) {
-    std::fprintf(out, "%s\n", OutcomeMessage(LinkOutcome::PortOpenFailed));
+    std::fprintf(out, "ht57-cli: %s\n", OutcomeMessage(LinkOutcome::PortOpenFailed));
     const std::string why = DescribePortFailure(failure);
     if (!why.empty()) {
         std::fprintf(out, "%s\n", why.c_str());

@@ -1,5 +1,5 @@
-// ht57-cli: Read, Write, the channel listing, channel CSV files and data
-// file comparison without the window.
+// ht57-cli: Read, Write, the channel listing, channel CSV files, the whole
+// configuration as YAML and data file comparison without the window.
 
 #include <QCoreApplication>
 #include <QStandardPaths>
@@ -15,18 +15,18 @@
 
 int main(int argc, char** argv) {
     using namespace ht57::cli;
-    if (argc == 2 && std::string(argv[1]) == "--version") {
-        std::puts("ht57-cli " HT57_VERSION);
-        return kExitSuccess;
-    }
     std::string error;
     const auto options = ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
-        std::fprintf(stderr, "ht57-cli: %s\n\n%s", error.c_str(), CliUsage());
+        std::fprintf(stderr, "ht57-cli: %s\n\n%s", error.c_str(), CliUsage().c_str());
         return kExitUsage;
     }
     if (options->command == Command::Help) {
-        std::fputs(CliUsage(), stdout);
+        std::fputs(CliUsage(options->helpTopic).c_str(), stdout);
+        return kExitSuccess;
+    }
+    if (options->command == Command::Version) {
+        std::puts("ht57-cli " HT57_VERSION);
         return kExitSuccess;
     }
     // The serial line needs a QCoreApplication, and it tells where the
@@ -58,11 +58,16 @@ int main(int argc, char** argv) {
             return RunExport(*options, installation);
         case Command::Import:
             return RunImport(*options, installation);
+        case Command::Dump:
+            return RunDump(*options, installation);
+        case Command::Apply:
+            return RunApply(*options, installation);
         case Command::Diff:
             return RunDiff(*options);
         case Command::Ports:
             return RunPorts();
         case Command::Help:
+        case Command::Version:
             break;
     }
     return kExitSuccess;

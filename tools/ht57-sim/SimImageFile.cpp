@@ -6,11 +6,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "model/Bcd.h"
+#include "model/FileAccess.h"
 
 namespace ht57::sim {
 namespace {
@@ -122,13 +121,22 @@ std::optional<Image> SimImageFile::Load(std::string& error) {
         }
         return BuiltInImage();
     }
-    std::ifstream in(path_, std::ios::binary);
-    if (!in) {
-        error = path_.string() + ": " + std::strerror(errno);
+    // Folders, pipes and devices are refused without being opened: a FIFO
+    // would hold the simulator waiting for a writer that never comes.
+    const FileStart file = ReadFileStart(path_, kDataFileSize + 1);
+    if (file.error == EISDIR) {
+        error = path_.string() + ": a folder, not an image file";
         return std::nullopt;
     }
-    const std::vector<Byte> bytes{std::istreambuf_iterator<char>(in),
-                                  std::istreambuf_iterator<char>()};
+    if (file.error == EINVAL && !file.opened) {
+        error = path_.string() + ": not a regular file (a pipe or a device)";
+        return std::nullopt;
+    }
+    if (file.error != 0) {
+        error = path_.string() + ": " + SystemErrorText(file.error);
+        return std::nullopt;
+    }
+    const std::vector<Byte>& bytes = file.bytes;
     Image image;
     if (bytes.size() == kImageSize) {
         header_.reset();
@@ -138,7 +146,8 @@ std::optional<Image> SimImageFile::Load(std::string& error) {
         std::copy_n(bytes.begin(), kImageSize, header_->begin());
         std::copy_n(bytes.begin() + kImageSize, kImageSize, image.begin());
     } else {
-        error = path_.string() + ": " + std::to_string(bytes.size()) +
+        error = path_.string() + ": " +
+                (bytes.size() > kDataFileSize ? "more than 8192" : std::to_string(bytes.size())) +
                 " bytes; a radio image has 4096 and a data file 8192";
         return std::nullopt;
     }

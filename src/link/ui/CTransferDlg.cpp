@@ -1,5 +1,6 @@
 #include "link/ui/CTransferDlg.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -8,6 +9,7 @@
 
 #include "link/SerialPortLink.h"
 #include "link/ui/ProgramMessage.h"
+#include "model/ImageDiff.h"
 
 namespace ht57 {
 
@@ -17,20 +19,14 @@ CTransferDlg::CTransferDlg(RadioData& data, const PortSettings& settings, Transf
 
 CTransferDlg::CTransferDlg(RadioData& data, const PortSettings& settings, TransferKind kind,
                            std::unique_ptr<SerialLink> link, QWidget* parent)
-    : QDialog(parent), link_(std::move(link)) {
+    : QDialog(parent), link_(std::move(link)), data_(data), settings_(settings) {
     const bool isRead = kind == TransferKind::Read;
     setWindowTitle(isRead ? QStringLiteral("Read") : QStringLiteral("Write"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    // The worker calls back on its own thread; everything it reports is
-    // carried over to the dialog's thread before a control is touched.
-    CloneCallbacks callbacks;
-    callbacks.portOpened = [this] { emit PortOpened(); };
-    callbacks.progress = [this](int done, int total) { emit ProgressMade(done, total); };
-    callbacks.finished = [this](LinkOutcome outcome) { emit SessionEnded(outcome); };
     session_ = std::make_unique<CloneSession>(
         *link_, data.image, settings, isRead ? TransferPlan::ForRead() : TransferPlan::ForWrite(),
-        std::move(callbacks));
+        Callbacks());
     connect(this, &CTransferDlg::PortOpened, this, &CTransferDlg::OnPortOpened,
             Qt::QueuedConnection);
     connect(
@@ -65,6 +61,11 @@ CTransferDlg::CTransferDlg(RadioData& data, const PortSettings& settings, Transf
     progressRow->addWidget(percentage_);
 
     auto* buttonRow = new QHBoxLayout;
+    if (!isRead) {
+        verify_ = new QCheckBox(QStringLiteral("Verify"), this);
+        verify_->setObjectName(QStringLiteral("verify"));
+        buttonRow->addWidget(verify_);
+    }
     buttonRow->addStretch(1);
     buttonRow->addWidget(startButton_);
     buttonRow->addWidget(exitButton_);
@@ -74,6 +75,27 @@ CTransferDlg::CTransferDlg(RadioData& data, const PortSettings& settings, Transf
     layout->addSpacing(8);
     layout->addLayout(buttonRow);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// The worker calls back on its own thread; everything it reports is carried
+// over to the dialog's thread before a control is touched.
+CloneCallbacks CTransferDlg::Callbacks() {
+    CloneCallbacks callbacks;
+    callbacks.portOpened = [this] { emit PortOpened(); };
+    callbacks.progress = [this](int done, int total) { emit ProgressMade(done, total); };
+    callbacks.finished = [this](LinkOutcome outcome) { emit SessionEnded(outcome); };
+    return callbacks;
+}
+
+bool CTransferDlg::StartVerify() {
+    verifying_ = true;
+    readBack_ = data_.image;
+    session_ = std::make_unique<CloneSession>(*link_, readBack_, settings_, TransferPlan::ForRead(),
+                                              Callbacks());
+    progress_->setRange(0, session_->TotalBlocks());
+    progress_->setValue(0);
+    ShowPercentage();
+    return session_->Start();
 }
 
 CTransferDlg::~CTransferDlg() {
@@ -120,6 +142,12 @@ void CTransferDlg::ShowPercentage() {
 
 void CTransferDlg::OnSessionEnded(LinkOutcome outcome) {
     session_->Wait();
+    if (outcome == LinkOutcome::Succeeded && verify_ && verify_->isChecked() && !verifying_) {
+        if (StartVerify()) {
+            return;
+        }
+        outcome = LinkOutcome::Busy;  // never reported as verified when it was not
+    }
     outcome_ = outcome;
     succeeded_ = outcome == LinkOutcome::Succeeded;
     if (const char* text = OutcomeMessage(outcome)) {
@@ -127,6 +155,18 @@ void CTransferDlg::OnSessionEnded(LinkOutcome outcome) {
                            outcome == LinkOutcome::PortOpenFailed
                                ? PortFailureDetail(link_->OpenFailure())
                                : QString());
+    } else if (succeeded_ && verifying_) {
+        const std::vector<std::string> mismatches = WrittenRangeMismatches(data_.image, readBack_);
+        if (!mismatches.empty()) {
+            QStringList where;
+            for (const std::string& run : mismatches) {
+                where << QString::fromStdString(run);
+            }
+            succeeded_ = false;
+            ShowProgramMessage(this, QStringLiteral("The radio does not hold what was written.\n"
+                                                    "(at %1)")
+                                         .arg(where.join(QStringLiteral(", "))));
+        }
     }
     running_ = false;
     done(succeeded_ ? Accepted : Rejected);

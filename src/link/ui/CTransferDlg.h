@@ -9,6 +9,7 @@
 #include "link/SerialLink.h"
 #include "model/RadioData.h"
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -20,6 +21,10 @@ namespace ht57 {
 // session asks it to stop and the dialog stays until the worker has ended.
 // A failure is shown in a message box over the still-open dialog (with its
 // partial progress), and the dialog closes once the box is acknowledged.
+//
+// Write offers "Verify", off by default: after the Write the radio is read
+// back into a private copy and the written range compared; a difference is
+// shown with its addresses and counts as a failure.
 //
 // A successful Read has replaced data.image (band flag included) by the time
 // exec() returns; the caller rebuilds whatever depends on it. exec() returns
@@ -62,9 +67,17 @@ private:
     void OnProgress(int done);
     void OnSessionEnded(LinkOutcome outcome);
     void ShowPercentage();
+    CloneCallbacks Callbacks();
+    // After a good Write with Verify checked: starts the read-back.
+    bool StartVerify();
 
     std::unique_ptr<SerialLink> link_;
     std::unique_ptr<CloneSession> session_;
+    RadioData& data_;
+    PortSettings settings_;
+    Image readBack_{};
+    bool verifying_ = false;
+    QCheckBox* verify_ = nullptr;  // Write only
     QProgressBar* progress_ = nullptr;
     QLabel* percentage_ = nullptr;
     QPushButton* startButton_ = nullptr;

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "ImageBuilders.h"
+#include "TempFolder.h"
+#include "model/ConfigYaml.h"
+#include "model/DataFile.h"
+#include "model/SettingsFields.h"
+
+namespace ht57 {
+namespace {
+
+RadioData Factory() {
+    RadioData data;
+    const std::string file =
+        testing::ReadBytes(std::filesystem::path(HT57_BIN_DIR) / kDefaultDataFileName);
+    EXPECT_TRUE(ApplyDataFile({reinterpret_cast<const Byte*>(file.data()), file.size()}, data));
+    data.reference = data.image;
+    data.RecomputeLimits();
+    return data;
+}
+
+// A random image as the program holds it once opened: channels in use on
+// either band, every other byte random, then normalised.
+RadioData RandomData(std::mt19937& rng, const RadioData& factory) {
+    RadioData data = factory;
+    data.image = test::RandomImage(rng);
+    data.RecomputeLimits();
+    std::uniform_int_distribution<std::uint32_t> frequency(data.limits.lower, data.limits.upper);
+    for (int n = 1; n <= region::kChannelCount; n += 1 + static_cast<int>(rng() % 3)) {
+        WriteBcd32(&data.image[ChannelOffset(n)], frequency(rng));
+    }
+    data.Normalise();
+    return data;
+}
+
+TEST(ConfigYaml, DumpThenApplyKeepsEveryByte) {
+    const RadioData factory = Factory();
+    std::mt19937 rng(1957);
+    for (int round = 0; round <= 1000; ++round) {
+        const RadioData data = round == 0 ? factory : RandomData(rng, factory);
+        const std::string yaml = DumpConfigYaml(data);
+        RadioData again = data;
+        const Result applied = ApplyConfigYaml(yaml, again);
+        ASSERT_TRUE(applied) << "round " << round << ": " << applied.message << "\n" << yaml;
+        ASSERT_EQ(again.image, data.image) << "round " << round << "\n" << yaml;
+        ASSERT_EQ(again.header, data.header);
+    }
+}
+
+TEST(ConfigYaml, EveryRowOfTheSettingsTableHasItsKey) {
+    const std::string yaml = DumpConfigYaml(Factory());
+    for (const SettingsField& row : kSettingsFields) {
+        const std::string key = std::string(row.key) + ":";
+        EXPECT_TRUE(yaml.find("\n  " + key) != std::string::npos ||
+                    yaml.find("\n" + key) != std::string::npos)
+            << row.key;
+    }
+}
+
+TEST(ConfigYaml, EachKindOfFieldIsStoredThroughItsCodec) {
+    const struct {
+        const char* kind;
+        const char* yaml;
+        const char* dumped;  // a line the dump shows afterwards
+    } cases[] = {
+        {"list entry", "options: {squelch_level: \"7\"}", "squelch_level: \"7\""},
+        {"tone list entry", "options:\n  decode: D023I", "decode: \"D023I\""},
+        {"check box", "options: {beep: false}", "beep: false"},
+        {"pair of texts", "options: {work_mode: Frequency}", "work_mode: Frequency"},
+        {"edit text", "dtmf: {first_digit_delay: \"200\"}", "first_digit_delay: \"200\""},
+        {"FM preset", "fm_channels: {3: \"101.1\"}", "3: \"101.1\""},
+        {"new channel",
+         "channels:\n  90: {rx_frequency: \"145.50000\", tx_frequency: \"145.50000\", rx_tone: "
+         "Off, tx_tone: \"100.0\", busy_lock: Carrier, power: Low, bandwidth: Narrow, name: A1}",
+         "90: {rx_frequency: \"145.50000\", tx_frequency: \"145.50000\", rx_tone: \"Off\", "
+         "tx_tone: \"100.0\", busy_lock: \"Carrier\", power: \"Low\", bandwidth: \"Narrow\", "
+         "name: \"A1\"}"},
+        {"channel cleared", "channels: {1: ~}", "\n  1: ~\n"},
+    };
+    const RadioData factory = Factory();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        RadioData data = factory;
+        ASSERT_EQ(DumpConfigYaml(data).find(c.dumped), std::string::npos);
+        const Result applied = ApplyConfigYaml(c.yaml, data);
+        ASSERT_TRUE(applied) << applied.message;
+        EXPECT_NE(DumpConfigYaml(data).find(c.dumped), std::string::npos) << DumpConfigYaml(data);
+    }
+}
+
+TEST(ConfigYaml, AnythingWrongNamesItsLineAndChangesNothing) {
+    const struct {
+        const char* yaml;
+        const char* message;
+    } cases[] = {
+        {"radio_info: {}\nopshuns: {}", "line 2: top level: unknown key \"opshuns\""},
+        {"options:\n  squelsh_level: \"3\"", "line 2: options: unknown key \"squelsh_level\""},
+        {"options:\n  beep: true\n  squelch_level: 12",
+         "line 3: options.squelch_level: \"12\" is not one of"},
+        {"dtmf:\n\n  side_tone: maybe", "line 3: dtmf.side_tone: \"maybe\" is not true or false"},
+        {"dtmf: {digit_interval: \"10\"}", "line 1: dtmf.digit_interval: \"10\" is outside"},
+        {"fm_channels: {17: \"88.0\"}", "line 1: fm_channels: \"17\" is not a preset from 1 to 16"},
+        {"fm_channels:\n  2: [88]",
+         "line 2: fm_channels.2: this value is not empty or 87.0 to 108.0 MHz"},
+        {"channels:\n  1: {tx_frequency: \"440.00000\"}",
+         "line 2: channels.1.tx_frequency: \"440.00000\" is not a frequency in 136-174MHz"},
+        {"channels:\n  1: {name: \"abc\"}", "line 2: channels.1.name: \"abc\" is not up to 5"},
+        {"channels: {129: ~}", "line 1: channels: \"129\" is not a channel from 1 to 128"},
+        {"channels:\n  2: {rx_frequency: \"145.0\",\n  power: Medium}", "line 2: channels.2: "},
+        {"options: {squelch_level: \"3\"\n", "line 2: "},
+        {"channels: {3: ~}\nfm_channels: {1: \"200\"}",
+         "line 2: fm_channels.1: \"200\" is not empty"},
+    };
+    const RadioData factory = Factory();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.yaml);
+        RadioData data = factory;
+        const Result applied = ApplyConfigYaml(c.yaml, data);
+        EXPECT_FALSE(applied);
+        EXPECT_TRUE(applied.message.starts_with(c.message)) << applied.message;
+        EXPECT_EQ(data.image, factory.image);
+    }
+}
+
+}  // namespace
+}  // namespace ht57
