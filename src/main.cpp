@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/Application.h"
-#include "app/ProgramFolder.h"
+#include "app/FolderDiscovery.h"
 #include "frame/ProgramStartup.h"
 
 int main(int argc, char* argv[]) {

@@ -164,7 +164,7 @@ void ApplyWorkModeRule(OptionValues& values) {
     }
 }
 
-std::string CommitFrequencyEdit(std::string_view text) {
+std::string SnappedFrequencyText(std::string_view text) {
     return FormatFrequency(SnapFrequency(ParseFrequency(text)));
 }
 

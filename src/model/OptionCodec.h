@@ -66,6 +66,6 @@ void ApplyWorkModeRule(OptionValues& values);
 
 // A typed Rx or offset frequency, snapped to the channel raster and written
 // back as "%3.5f" MHz; no range check.
-std::string CommitFrequencyEdit(std::string_view text);
+std::string SnappedFrequencyText(std::string_view text);
 
 }  // namespace ht57

@@ -313,7 +313,7 @@ void COptionView::ApplyWorkModeEnabling() {
 }
 
 void COptionView::CommitFrequencyText(FormLineEdit* edit) {
-    edit->setText(Text(CommitFrequencyEdit(edit->text().toStdString())));
+    edit->setText(Text(SnappedFrequencyText(edit->text().toStdString())));
 }
 
 void COptionView::CommitFrequencyRange() {

@@ -409,7 +409,7 @@ TEST(OptionCodec, StoredFrequenciesLoadSnapped) {
     EXPECT_EQ(values.lowerLimit, "136");
 }
 
-TEST(CommitFrequencyEdit, SnapsToTheChannelRaster) {
+TEST(SnappedFrequencyText, SnapsToTheChannelRaster) {
     const struct {
         const char* text;
         const char* shown;
@@ -420,7 +420,7 @@ TEST(CommitFrequencyEdit, SnapsToTheChannelRaster) {
         {"500", "500.00000"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(CommitFrequencyEdit(c.text), c.shown) << c.text;
+        EXPECT_EQ(SnappedFrequencyText(c.text), c.shown) << c.text;
     }
 }
 
