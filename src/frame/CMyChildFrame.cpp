@@ -9,10 +9,9 @@
 
 namespace ht57 {
 
-CMyChildFrame::CMyChildFrame(ViewKind kind, std::unique_ptr<CBaseFormView> view,
-                             const QString& caption, const std::filesystem::path& iconFile,
-                             QWidget* parent)
-    : QMdiSubWindow(parent), kind_(kind), view_(view.release()) {
+CMyChildFrame::CMyChildFrame(std::unique_ptr<CBaseFormView> view, const QString& caption,
+                             const std::filesystem::path& iconFile, QWidget* parent)
+    : QMdiSubWindow(parent), view_(view.release()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view_);
     setWindowTitle(caption);
