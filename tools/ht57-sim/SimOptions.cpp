@@ -37,81 +37,57 @@ std::string SetBand(SimOptions& o, const std::string& value) {
     return {};
 }
 
-constexpr std::array<OptionRow, 16> kOptions{{
-    {.name = "--image",
-     .argument = "FILE",
-     .help = "memory from/to FILE (4096-byte image or 8192-byte\n"
-             ".dat); a missing FILE starts from a built-in VHF\n"
-             "image and is created on save",
-     .setText = [](SimOptions& o, const std::string& v) { return o.imagePath = v, std::string(); }},
-    {.name = "--band",
-     .argument = "vhf|uhf",
-     .help = "band reported in the identification (default: the\nimage's band flag)",
-     .setText = SetBand},
-    {.name = "--ack",
-     .argument = "0x06|0x16",
-     .help = "acknowledgement byte",
-     .max = 255,
-     .setNumber = [](SimOptions& o, long n) { o.faults.ack = static_cast<Byte>(n); }},
-    {.name = "--ignore-handshakes",
-     .argument = "N",
-     .help = "leave the first N handshakes unanswered",
-     .max = kIntMax,
-     .setNumber = [](SimOptions& o, long n) { o.faults.ignoreHandshakes = static_cast<int>(n); }},
-    {.name = "--ident-length",
-     .argument = "N",
-     .help = "send N identification bytes instead of 13",
-     .max = 64,
-     .setNumber = [](SimOptions& o,
-                     long n) { o.faults.identLength = static_cast<std::size_t>(n); }},
-    {.name = "--short-read-block",
-     .argument = "K",
-     .help = "answer read block K of a session one byte short",
-     .min = 1,
-     .max = kIntMax,
-     .setNumber = [](SimOptions& o, long n) { o.faults.shortReadBlock = static_cast<int>(n); }},
-    {.name = "--nak-write-block",
-     .argument = "K",
-     .help = "answer write block K of a session with 0x15",
-     .min = 1,
-     .max = kIntMax,
-     .setNumber = [](SimOptions& o, long n) { o.faults.nakWriteBlock = static_cast<int>(n); }},
-    {.name = "--silent-after-block",
-     .argument = "K",
-     .help = "answer nothing after K blocks of a session",
-     .max = kIntMax,
-     .setNumber = [](SimOptions& o, long n) { o.faults.silentAfterBlock = static_cast<int>(n); }},
-    {.name = "--calibration-open-reply",
-     .argument = "B",
-     .help = "second byte of the answer to the opening 'g'",
-     .max = 255,
-     .setNumber = [](SimOptions& o,
-                     long n) { o.faults.calibrationOpenReply = static_cast<Byte>(n); }},
-    {.name = "--nak-calibration",
-     .argument = "K",
-     .help = "answer calibration exchange K (after the opening\none) with 0x15",
-     .min = 1,
-     .max = kIntMax,
-     .setNumber = [](SimOptions& o, long n) { o.faults.nakCalibration = static_cast<int>(n); }},
-    {.name = "--baud",
-     .argument = "N",
-     .help = "pace the answers at N baud",
-     .max = 4'000'000,
-     .setNumber = [](SimOptions& o, long n) { o.baud = static_cast<int>(n); }},
-    {.name = "--link",
-     .argument = "PATH",
-     .help = "keep a symbolic link PATH to the device",
-     .setText = [](SimOptions& o, const std::string& v) { return o.linkPath = v, std::string(); }},
-    {.name = "--trace",
-     .argument = "FILE",
-     .help = "append every byte received to FILE",
-     .setText = [](SimOptions& o, const std::string& v) { return o.tracePath = v, std::string(); }},
-    {.name = "--version",
-     .help = "show the version",
-     .setSwitch = [](SimOptions& o) { o.version = true; }},
-    {.name = "--help", .help = "show this text", .setSwitch = [](SimOptions& o) { o.help = true; }},
-    {.name = "-h", .setSwitch = [](SimOptions& o) { o.help = true; }},
-}};
+constexpr OptionRow Switch(std::string_view name, std::string_view help, void (*set)(SimOptions&)) {
+    return {.name = name, .help = help, .setSwitch = set};
+}
+
+constexpr OptionRow Number(std::string_view name, std::string_view argument, std::string_view help,
+                           long min, long max, void (*set)(SimOptions&, long)) {
+    return {
+        .name = name, .argument = argument, .help = help, .min = min, .max = max, .setNumber = set};
+}
+
+constexpr OptionRow Text(std::string_view name, std::string_view argument, std::string_view help,
+                         std::string (*set)(SimOptions&, const std::string&)) {
+    return {.name = name, .argument = argument, .help = help, .setText = set};
+}
+
+// clang-format off
+constexpr std::array kOptions{
+    Text("--image", "FILE",
+         "memory from/to FILE (4096-byte image or 8192-byte\n.dat); a missing FILE starts from a "
+         "built-in VHF\nimage and is created on save",
+         [](SimOptions& o, const std::string& v) { o.imagePath = v; return std::string(); }),
+    Text("--band", "vhf|uhf",
+         "band reported in the identification (default: the\nimage's band flag)", SetBand),
+    Number("--ack", "0x06|0x16", "acknowledgement byte", 0, 255,
+           [](SimOptions& o, long n) { o.faults.ack = static_cast<Byte>(n); }),
+    Number("--ignore-handshakes", "N", "leave the first N handshakes unanswered", 0, kIntMax,
+           [](SimOptions& o, long n) { o.faults.ignoreHandshakes = static_cast<int>(n); }),
+    Number("--ident-length", "N", "send N identification bytes instead of 13", 0, 64,
+           [](SimOptions& o, long n) { o.faults.identLength = static_cast<std::size_t>(n); }),
+    Number("--short-read-block", "K", "answer read block K of a session one byte short", 1, kIntMax,
+           [](SimOptions& o, long n) { o.faults.shortReadBlock = static_cast<int>(n); }),
+    Number("--nak-write-block", "K", "answer write block K of a session with 0x15", 1, kIntMax,
+           [](SimOptions& o, long n) { o.faults.nakWriteBlock = static_cast<int>(n); }),
+    Number("--silent-after-block", "K", "answer nothing after K blocks of a session", 0, kIntMax,
+           [](SimOptions& o, long n) { o.faults.silentAfterBlock = static_cast<int>(n); }),
+    Number("--calibration-open-reply", "B", "second byte of the answer to the opening 'g'", 0, 255,
+           [](SimOptions& o, long n) { o.faults.calibrationOpenReply = static_cast<Byte>(n); }),
+    Number("--nak-calibration", "K",
+           "answer calibration exchange K (after the opening\none) with 0x15", 1, kIntMax,
+           [](SimOptions& o, long n) { o.faults.nakCalibration = static_cast<int>(n); }),
+    Number("--baud", "N", "pace the answers at N baud", 0, 4'000'000,
+           [](SimOptions& o, long n) { o.baud = static_cast<int>(n); }),
+    Text("--link", "PATH", "keep a symbolic link PATH to the device",
+         [](SimOptions& o, const std::string& v) { o.linkPath = v; return std::string(); }),
+    Text("--trace", "FILE", "append every byte received to FILE",
+         [](SimOptions& o, const std::string& v) { o.tracePath = v; return std::string(); }),
+    Switch("--version", "show the version", [](SimOptions& o) { o.version = true; }),
+    Switch("--help", "show this text", [](SimOptions& o) { o.help = true; }),
+    Switch("-h", "", [](SimOptions& o) { o.help = true; }),  // no help line of its own
+};
+// clang-format on
 
 // Accepts decimal, 0x-hex and 0-octal, the whole text and nothing else.
 std::optional<long> ParseNumber(const std::string& text, long min, long max) {
