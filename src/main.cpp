@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "app/Application.h"
-#include "app/ProgramFolder.h"
+#include "app/FolderDiscovery.h"
 #include "frame/MainWindowPlacement.h"
 #include "frame/ProgramStartup.h"
 

@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <vector>
 
 #include "app/CAboutDlg.h"
 #include "app/PathText.h"
@@ -144,25 +145,10 @@ void CMainFrame::CreateActions() {
     bind(command::kOpenBackupFolder, QStringLiteral("Open Backup Folder"),
          [this] { RunRegistered(command::kOpenBackupFolder); });
 
-    // Labels as the menu resource has them; start-up renames two and removes
-    // "Embed Info".
-    const std::array<std::pair<int, const char*>, 5> editLabels{{
-        {command::kRadioInfo, "Radio Info"},
-        {command::kOptionFeatures, "General"},
-        {command::kRadioFrequency, "Radio"},
-        {command::kChannelInfo, "Channel Info"},
-        {command::kDtmf, "DTMF"},
-    }};
-    for (const auto& [id, label] : editLabels) {
-        const ViewKind kind = [id = id] {
-            for (const ViewKindInfo& info : kViewKindTable) {
-                if (info.commandId == id) {
-                    return info.kind;
-                }
-            }
-            return ViewKind::RadioInfo;
-        }();
-        bind(id, QString::fromLatin1(label), [this, kind] { OpenView(kind); });
+    // Start-up later renames two of these and removes "Embed Info".
+    for (const ViewKindInfo& info : kViewKindTable) {
+        bind(info.commandId, QString::fromLatin1(info.menuText),
+             [this, kind = info.kind] { OpenView(kind); });
     }
     AddAction(command::kEmbedInfo, QStringLiteral("Embed Info"));
 
@@ -252,7 +238,7 @@ void CMainFrame::CreateActions() {
 
 void CMainFrame::CreateMenus() {
     QMenuBar* bar = menuBar();
-    const auto addMenu = [this, bar](const QString& title, std::initializer_list<int> ids) {
+    const auto addMenu = [this, bar](const QString& title, const std::vector<int>& ids) {
         QMenu* menu = bar->addMenu(title);
         for (int id : ids) {
             if (id == 0) {
@@ -267,9 +253,12 @@ void CMainFrame::CreateMenus() {
             {command::kNew, command::kOpen, command::kSave, command::kSaveAs, 0,
              command::kImportChannels, command::kExportChannels, command::kOpenBackupFolder, 0,
              command::kPrint, command::kPrintPreview, command::kPrintSetup, 0, command::kExit});
-    addMenu(QStringLiteral("&Edit"),
-            {command::kUndo, command::kRedo, 0, command::kRadioInfo, command::kOptionFeatures,
-             command::kRadioFrequency, command::kChannelInfo, command::kDtmf, command::kEmbedInfo});
+    std::vector<int> editIds{command::kUndo, command::kRedo, 0};
+    for (const ViewKindInfo& info : kViewKindTable) {
+        editIds.push_back(info.commandId);
+    }
+    editIds.push_back(command::kEmbedInfo);
+    addMenu(QStringLiteral("&Edit"), editIds);
     addMenu(QStringLiteral("&Program"),
             {command::kRead, command::kWrite, 0, command::kHighPower, command::kLowPower});
     addMenu(QStringLiteral("&Setting"), {command::kPort});
@@ -373,7 +362,7 @@ void CMainFrame::OpenView(ViewKind kind) {
         return;
     }
     const ViewKindInfo& info = InfoFor(kind);
-    auto* child = new CMyChildFrame(kind, std::move(view), QString::fromLatin1(info.caption),
+    auto* child = new CMyChildFrame(std::move(view), QString::fromLatin1(info.caption),
                                     app_.ResourceFolder() / "logo.ico");
     slots_[static_cast<std::size_t>(kind)] = child;
     connect(child, &CMyChildFrame::Closed, this, &CMainFrame::ForgetChild);

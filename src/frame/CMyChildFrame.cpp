@@ -29,10 +29,9 @@ public:
 
 }  // namespace
 
-CMyChildFrame::CMyChildFrame(ViewKind kind, std::unique_ptr<CBaseFormView> view,
-                             const QString& caption, const std::filesystem::path& iconFile,
-                             QWidget* parent)
-    : QMdiSubWindow(parent), kind_(kind), view_(view.release()) {
+CMyChildFrame::CMyChildFrame(std::unique_ptr<CBaseFormView> view, const QString& caption,
+                             const std::filesystem::path& iconFile, QWidget* parent)
+    : QMdiSubWindow(parent), view_(view.release()) {
     setAttribute(Qt::WA_DeleteOnClose);
     // A form larger than the space it gets (large fonts, a small screen, a
     // tiled window) scrolls instead of being cut off.

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/ViewKind.h"
 #include "views/CBaseFormView.h"
 
 namespace ht57 {
@@ -16,11 +15,10 @@ class CMyChildFrame : public QMdiSubWindow {
     Q_OBJECT
 
 public:
-    CMyChildFrame(ViewKind kind, std::unique_ptr<CBaseFormView> view, const QString& caption,
+    CMyChildFrame(std::unique_ptr<CBaseFormView> view, const QString& caption,
                   const std::filesystem::path& iconFile, QWidget* parent = nullptr);
     ~CMyChildFrame() override;
 
-    ViewKind Kind() const { return kind_; }
     CBaseFormView* View() const { return view_; }
 
     // The view's initial update, then the frame fitted around the form.
@@ -56,7 +54,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    ViewKind kind_;
     CBaseFormView* view_ = nullptr;
     bool closed_ = false;
 };

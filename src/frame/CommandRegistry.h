@@ -7,9 +7,10 @@ namespace ht57 {
 
 class CMainFrame;
 
-// Handlers for the menu commands whose dialogs live elsewhere (Print, Print
-// Preview, Print Setup, High Power, Low Power), keyed by command id. A command
-// without a handler does nothing when chosen.
+// Handlers for the menu commands whose work lives outside the main frame
+// (Print, Print Preview, Print Setup, High Power, Low Power, Import Channels,
+// Export Channels, Open Backup Folder), keyed by command id. A command without
+// a handler does nothing when chosen.
 class CommandRegistry {
 public:
     using Handler = std::function<void(CMainFrame& frame)>;
@@ -30,8 +31,8 @@ private:
     std::map<int, Handler> handlers_;
 };
 
-// Registers every pluggable command this build has; each adds its own line in
-// StandardCommands.cpp.
+// Registers every pluggable command this build has; each group of commands
+// adds its own line in StandardCommands.cpp.
 void RegisterStandardCommands(CommandRegistry& registry);
 
 }  // namespace ht57

@@ -13,17 +13,32 @@ struct ViewKindInfo {
     int treeCode;          // navigation tree item code
     const char* treeText;  // navigation tree item text
     const char* caption;   // child frame caption
+    const char* menuText;  // Edit menu entry, as the menu resource has it
 };
 
-// In the order of the navigation tree.
-inline constexpr std::array<ViewKindInfo, 5> kViewKindTable{{
-    {ViewKind::RadioInfo, command::kRadioInfo, 48, "Radio Info", "Radio Info"},
-    {ViewKind::OptionFeatures, command::kOptionFeatures, 1, "Option Features", "Option Features"},
-    {ViewKind::RadioFrequency, command::kRadioFrequency, 49, "Radio Frequency", "Radio Frequency"},
+// In the order of the navigation tree and the Edit menu; row n describes the
+// view kind whose value is n.
+inline constexpr std::array<ViewKindInfo, kAllViewKinds.size()> kViewKindTable{{
+    {ViewKind::RadioInfo, command::kRadioInfo, 48, "Radio Info", "Radio Info", "Radio Info"},
+    {ViewKind::OptionFeatures, command::kOptionFeatures, 1, "Option Features", "Option Features",
+     "General"},
+    {ViewKind::RadioFrequency, command::kRadioFrequency, 49, "Radio Frequency", "Radio Frequency",
+     "Radio"},
     {ViewKind::ChannelInfo, command::kChannelInfo, 0x20000, "Channel Infomation",
-     "Channel Infomation"},
-    {ViewKind::Dtmf, command::kDtmf, 17, "DTMF Setting", "DTMF Setting"},
+     "Channel Infomation", "Channel Info"},
+    {ViewKind::Dtmf, command::kDtmf, 17, "DTMF Setting", "DTMF Setting", "DTMF"},
 }};
+
+constexpr bool ViewKindTableInOrder() {
+    for (std::size_t i = 0; i < kViewKindTable.size(); ++i) {
+        if (kViewKindTable[i].kind != kAllViewKinds[i] ||
+            static_cast<std::size_t>(kAllViewKinds[i]) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(ViewKindTableInOrder(), "InfoFor indexes the table by view kind");
 
 inline const ViewKindInfo& InfoFor(ViewKind kind) {
     return kViewKindTable[static_cast<std::size_t>(kind)];

@@ -11,6 +11,7 @@
 #include "model/FileAccess.h"
 #include "model/Frequency.h"
 #include "model/Numbers.h"
+#include "model/TextRules.h"
 #include "model/Tones.h"
 
 namespace ht57 {
@@ -53,30 +54,12 @@ constexpr std::array<std::string_view, kColumnCount> kColumnNames{
     "rtonefreq", "ctonefreq", "dtcscode",  "dtcspolarity", "rxdtcscode", "crossmode",
     "mode",      "power",     "skip",      "comment",      "busylock"};
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-char Upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return text::Trim(text, text::kFieldBlanks);
 }
 
 std::string LowerTrimmed(std::string_view text) {
-    std::string lower;
-    for (const char c : Trim(text)) {
-        lower += Lower(c);
-    }
-    return lower;
+    return text::ToLower(Trim(text));
 }
 
 // A value as the report shows it: in quotes, control characters escaped so
@@ -113,10 +96,6 @@ std::string LimitsText(const FrequencyLimits& limits) {
     return whole(limits.lower) + "-" + whole(limits.upper) + " MHz";
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // Digits with at most one point and at least one digit; no sign, no exponent.
 bool IsPlainDecimal(std::string_view text) {
     bool point = false;
@@ -124,7 +103,7 @@ bool IsPlainDecimal(std::string_view text) {
     for (const char c : text) {
         if (c == '.' && !point) {
             point = true;
-        } else if (IsDigit(c)) {
+        } else if (text::IsDigit(c)) {
             digit = true;
         } else {
             return false;
@@ -171,7 +150,7 @@ std::optional<int> CtcssTone(std::string_view text) {
 // A DCS code of up to three digits with polarity 'N' (normal) or 'R' (inverted).
 std::optional<int> DcsTone(std::string_view code, char polarity) {
     code = Trim(code);
-    if (code.empty() || code.size() > 3 || !std::all_of(code.begin(), code.end(), IsDigit)) {
+    if (code.empty() || code.size() > 3 || !std::all_of(code.begin(), code.end(), text::IsDigit)) {
         return std::nullopt;
     }
     const std::string text =
@@ -233,7 +212,7 @@ void PlanLocation(const RowFields& fields, int line, int shift, std::map<int, in
         plan.skip.push_back("no Location");
         return;
     }
-    if (!std::all_of(text.begin(), text.end(), IsDigit)) {
+    if (!std::all_of(text.begin(), text.end(), text::IsDigit)) {
         plan.skip.push_back("Location " + Quoted(text) + " is not a channel number");
         return;
     }
@@ -327,7 +306,7 @@ void PlanTones(const RowFields& fields, RowPlan& plan) {
     const std::string mode = LowerTrimmed(fields[kTone]);
     const std::string_view modeText = Trim(fields[kTone]);
     std::string polarity = LowerTrimmed(fields[kDtcsPolarity]);
-    std::transform(polarity.begin(), polarity.end(), polarity.begin(), Upper);
+    std::transform(polarity.begin(), polarity.end(), polarity.begin(), text::Upper);
     if (polarity.empty()) {
         polarity = "NN";
     }
@@ -496,7 +475,7 @@ void PlanName(const RowFields& fields, RowPlan& plan) {
     const std::string_view text = fields[kName];
     std::string name;
     for (const char c : text) {
-        const char upper = Upper(c);
+        const char upper = text::Upper(c);
         if (kNameAlphabet.find(upper) != std::string_view::npos) {
             name += upper;
         }

@@ -47,14 +47,6 @@ ChannelTexts DecodeChannelAt(const Image& image, int channel, const FrequencyLim
     return DecodeChannel(ReadChannel(image, channel), limits);
 }
 
-ChannelTable DecodeChannelTable(const Image& image, const FrequencyLimits& limits) {
-    ChannelTable table;
-    for (int n = 1; n <= region::kChannelCount; ++n) {
-        table[static_cast<std::size_t>(n - 1)] = DecodeChannelAt(image, n, limits);
-    }
-    return table;
-}
-
 void EncodeChannelAt(const ChannelTexts& row, Image& image, int channel) {
     if (row.rxFrequency.empty()) {
         WriteChannelDefaults(image, channel, std::nullopt);
@@ -63,12 +55,6 @@ void EncodeChannelAt(const ChannelTexts& row, Image& image, int channel) {
     ChannelRecord record = ReadChannel(image, channel);
     EncodeChannel(record, row);
     WriteChannel(image, channel, record);
-}
-
-void EncodeChannelTable(const ChannelTable& table, Image& image) {
-    for (int n = 1; n <= region::kChannelCount; ++n) {
-        EncodeChannelAt(table[static_cast<std::size_t>(n - 1)], image, n);
-    }
 }
 
 }  // namespace ht57

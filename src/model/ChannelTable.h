@@ -26,18 +26,13 @@ inline constexpr int kChannelColumnCount = 8;
 // The column's title in the grid's header row ("Rx Freq", "Busy Lock"...).
 std::string_view ColumnTitle(ChannelColumn column);
 
-// Row n - 1 holds channel n.
-using ChannelTable = std::array<ChannelTexts, region::kChannelCount>;
-
 std::string& ColumnText(ChannelTexts& row, ChannelColumn column);
 const std::string& ColumnText(const ChannelTexts& row, ChannelColumn column);
 
 ChannelTexts DecodeChannelAt(const Image& image, int channel, const FrequencyLimits& limits);
-ChannelTable DecodeChannelTable(const Image& image, const FrequencyLimits& limits);
 
 // A row without a receive frequency stores the cleared-channel record; any
 // other row re-encodes the channel's record from its texts.
 void EncodeChannelAt(const ChannelTexts& row, Image& image, int channel);
-void EncodeChannelTable(const ChannelTable& table, Image& image);
 
 }  // namespace ht57

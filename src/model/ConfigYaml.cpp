@@ -504,11 +504,22 @@ Result ApplySections(const YAML::Node& root, RadioData& work) {
     stored.lowerLimit = now.lowerLimit;
     stored.upperLimit = now.upperLimit;
     if (stored != now) {
-        if (stored.rxFrequency != now.rxFrequency) {
-            stored.rxFrequency = CommitFrequencyEdit(stored.rxFrequency);
-        }
-        if (stored.offsetFrequency != now.offsetFrequency) {
-            stored.offsetFrequency = CommitFrequencyEdit(stored.offsetFrequency);
+        // Snapped as the form snaps a typed value; more than the field can
+        // hold is refused, never stored cut.
+        const std::pair<std::string OptionValues::*, const SettingsField*> kFrequencies[] = {
+            {&OptionValues::rxFrequency, &field::kRxFrequency},
+            {&OptionValues::offsetFrequency, &field::kOffsetFrequency}};
+        for (const auto& [text, settingsField] : kFrequencies) {
+            if (stored.*text == now.*text) {
+                continue;
+            }
+            const auto snapped = SnappedFrequencyText(stored.*text);
+            if (!snapped) {
+                const std::string key(settingsField->key);
+                return LineFailure(optionsNode[key], "options." + key,
+                                   "\"" + stored.*text + "\" is more than the field can hold");
+            }
+            stored.*text = *snapped;
         }
         ApplyWorkModeRule(stored);
         EncodeOptions(stored, work.image);

@@ -9,7 +9,7 @@
 
 namespace ht57 {
 
-inline constexpr int kFmPresetCount = 16;
+inline constexpr int kFmPresetCount = static_cast<int>(region::kFmSize);
 inline constexpr int kFmEditLength = 5;
 
 // Preset texts in MHz ("88.5"), empty for an empty or invalid preset.

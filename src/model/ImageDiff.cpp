@@ -11,8 +11,6 @@
 namespace ht57 {
 namespace {
 
-constexpr std::string_view kNone = kNoEntryText;
-
 struct Span {
     std::size_t offset;
     std::size_t length;
@@ -40,7 +38,7 @@ std::string Show(const Image& image, const Setting& setting) {
     if (setting.field->kind == FieldKind::DtmfCode) {
         return "\"" + text + "\"";
     }
-    return text.empty() ? std::string(kNone) : text;
+    return text.empty() ? std::string(kNoEntryText) : text;
 }
 
 const std::vector<Setting>& Settings() {

@@ -12,10 +12,6 @@ namespace ht57 {
 CIniFile::CIniFile(std::filesystem::path programFolder)
     : programFolder_(std::move(programFolder)) {}
 
-void CIniFile::SetProgramFolder(std::filesystem::path programFolder) {
-    programFolder_ = std::move(programFolder);
-}
-
 void CIniFile::SetFileName(std::string_view name) {
     path_ = programFolder_ / name;
 }

@@ -22,7 +22,6 @@ public:
     CIniFile() = default;
     explicit CIniFile(std::filesystem::path programFolder);
 
-    void SetProgramFolder(std::filesystem::path programFolder);
     // Path = program folder + name.
     void SetFileName(std::string_view name);
     const std::filesystem::path& Path() const { return path_; }

@@ -4,20 +4,17 @@
 #include <cstdio>
 #include <limits>
 
+#include "model/TextRules.h"
+
 namespace ht57 {
 namespace {
 
 constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+using text::IsDigit;
 
 std::string_view SkipBlanks(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' ||
-                               text[i] == '\r' || text[i] == '\v' || text[i] == '\f')) {
-        ++i;
-    }
-    return text.substr(i);
+    return text::TrimStart(text, text::kWhiteSpace);
 }
 
 // The longest prefix of the form digits [ "." digits ], with at least one digit.

@@ -164,7 +164,7 @@ void ApplyWorkModeRule(OptionValues& values) {
     }
 }
 
-std::optional<std::string> CommitFrequencyEdit(std::string_view text) {
+std::optional<std::string> SnappedFrequencyText(std::string_view text) {
     constexpr std::uint32_t kLargestStored = 99'999'999;
     const std::uint32_t snapped = SnapFrequency(ParseFrequency(text));
     if (snapped > kLargestStored) {

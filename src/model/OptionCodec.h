@@ -68,7 +68,7 @@ void ApplyWorkModeRule(OptionValues& values);
 // A typed Rx or offset frequency, snapped to the channel raster and written
 // back as "%3.5f" MHz; no band check. Nothing when the eight-digit field
 // cannot hold it (999.99999 MHz at most): the edit is refused.
-std::optional<std::string> CommitFrequencyEdit(std::string_view text);
+std::optional<std::string> SnappedFrequencyText(std::string_view text);
 
 // The DTMF Code edit's rule: a key the code can store, upper-cased, or
 // nullopt when it is refused.

@@ -2,33 +2,13 @@
 
 #include <vector>
 
+#include "model/TextRules.h"
+
 namespace ht57 {
 namespace {
 
-constexpr std::string_view kBlanks = " \t\r\v\f";
-
 std::string_view Trim(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Lower(a[i]) != Lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    return text::Trim(text, text::kLineBlanks);
 }
 
 // Offsets of one line: content excludes its line break.
@@ -103,7 +83,7 @@ Location Locate(std::string_view text, const std::vector<Line>& lines, std::stri
         const ParsedLine parsed = ParseLine(text.substr(line.begin, line.contentEnd - line.begin));
         switch (parsed.kind) {
             case LineKind::Section:
-                inMatchingSection = EqualsNoCase(parsed.name, section);
+                inMatchingSection = text::EqualsNoCase(parsed.name, section);
                 inFirstMatchingSection = inMatchingSection && !location.sectionLine;
                 if (inFirstMatchingSection) {
                     location.sectionLine = i;
@@ -111,7 +91,7 @@ Location Locate(std::string_view text, const std::vector<Line>& lines, std::stri
                 }
                 break;
             case LineKind::Entry:
-                if (inMatchingSection && EqualsNoCase(parsed.name, key)) {
+                if (inMatchingSection && text::EqualsNoCase(parsed.name, key)) {
                     location.keyLine = i;
                     return location;
                 }

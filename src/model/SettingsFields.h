@@ -18,7 +18,7 @@ enum class FieldKind {
     List,          // a position in `entries`; a position past the end selects nothing
     Flag,          // one bit, set means on
     InvertedFlag,  // one bit, clear means on
-    Number,        // the whole byte, valid from `low` to `high`
+    Number,        // the whole byte, valid from 0 to `high`
     BandEdge,      // MHz x 10 as 4-digit packed BCD, low digit pair first
     Frequency,     // 10 Hz units as 8-digit packed BCD, low digit pair first
     Tone,          // a tone code byte and a bank bit (`bankAddress`, `bankMask`)
@@ -329,8 +329,8 @@ inline constexpr std::array kSettingsFields{
 
 // The row with this key, or nullptr.
 constexpr const SettingsField* FindSettingsField(std::string_view key) {
-    const auto* it = std::find_if(kSettingsFields.begin(), kSettingsFields.end(),
-                                  [key](const SettingsField& f) { return f.key == key; });
+    const auto it = std::find_if(kSettingsFields.begin(), kSettingsFields.end(),
+                                 [key](const SettingsField& f) { return f.key == key; });
     return it == kSettingsFields.end() ? nullptr : &*it;
 }
 

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "model/Numbers.h"
+#include "model/TextRules.h"
 
 namespace ht57 {
 namespace {
@@ -16,14 +17,15 @@ constexpr std::array<const char*, 50> kCtcss{
     "203.5", "206.5", "210.7", "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1"};
 
 constexpr std::array<const char*, kDcsCodeCount> kDcs{
-    "023", "025", "026", "031", "032", "036", "043", "047", "050", "051", "053", "054", "065", "071",
-    "072", "073", "074", "114", "115", "116", "122", "125", "131", "132", "134", "143", "145", "152",
-    "155", "156", "162", "165", "172", "174", "205", "212", "223", "225", "226", "243", "244", "245",
-    "246", "251", "252", "255", "261", "263", "265", "266", "271", "274", "306", "311", "315", "325",
-    "331", "332", "343", "346", "351", "356", "364", "365", "371", "411", "412", "413", "423", "431",
-    "432", "445", "446", "452", "454", "455", "462", "464", "465", "466", "503", "506", "516", "523",
-    "526", "532", "546", "565", "606", "612", "624", "627", "631", "632", "645", "654", "662", "664",
-    "703", "712", "723", "731", "732", "734", "743", "754"};
+    "023", "025", "026", "031", "032", "036", "043", "047", "050", "051", "053", "054",
+    "065", "071", "072", "073", "074", "114", "115", "116", "122", "125", "131", "132",
+    "134", "143", "145", "152", "155", "156", "162", "165", "172", "174", "205", "212",
+    "223", "225", "226", "243", "244", "245", "246", "251", "252", "255", "261", "263",
+    "265", "266", "271", "274", "306", "311", "315", "325", "331", "332", "343", "346",
+    "351", "356", "364", "365", "371", "411", "412", "413", "423", "431", "432", "445",
+    "446", "452", "454", "455", "462", "464", "465", "466", "503", "506", "516", "523",
+    "526", "532", "546", "565", "606", "612", "624", "627", "631", "632", "645", "654",
+    "662", "664", "703", "712", "723", "731", "732", "734", "743", "754"};
 
 std::array<std::string, kToneCount> BuildToneList() {
     std::array<std::string, kToneCount> list;
@@ -37,8 +39,6 @@ std::array<std::string, kToneCount> BuildToneList() {
     }
     return list;
 }
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 // The part of sscanf(text, "<prefix>%d...") that decides its result: -1 when
 // the text ends before the number, 0 when a literal or the number does not
@@ -55,7 +55,7 @@ int ScanPrefixedNumber(std::string_view text, std::string_view prefix, int& numb
         }
         ++pos;
     }
-    while (pos < text.size() && IsBlank(text[pos])) {
+    while (pos < text.size() && text::IsIn(text::kWhiteSpace, text[pos])) {
         ++pos;
     }
     if (pos == text.size()) {
@@ -106,11 +106,7 @@ void NormaliseToneText(std::string& text) {
     if (text.empty()) {
         return;
     }
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
+    text::ToUpperInPlace(text);
     constexpr std::uint64_t kLowestTenths = 600;
     constexpr std::uint64_t kHighestTenths = 2800;
     if (text.find('.') != std::string::npos) {

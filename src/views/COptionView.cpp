@@ -320,7 +320,7 @@ void COptionView::ApplyWorkModeEnabling() {
 }
 
 void COptionView::CommitFrequencyText(FormLineEdit* edit) {
-    if (const auto shown = CommitFrequencyEdit(edit->text().toStdString())) {
+    if (const auto shown = SnappedFrequencyText(edit->text().toStdString())) {
         edit->setText(Text(*shown));
         return;
     }

@@ -45,7 +45,6 @@ public:
     void SetCurrentCell(int row, int col);
     void SetRow(int row) { SetCurrentCell(row, Col()); }
     void SetCol(int col) { SetCurrentCell(Row(), col); }
-    void SetText(const QString& text) { SetTextMatrix(Row(), Col(), text); }
 
     // Row and column under the mouse at the last button press; 0 on the
     // fixed row or column and -1 outside any cell.

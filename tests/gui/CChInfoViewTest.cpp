@@ -503,8 +503,7 @@ void CChInfoViewTest::ClosingWithEditorOpenKeepsTheEdit() {
     data.limits = kVhf;
     RecordingFrame services(data);
     QMdiArea area;
-    auto* child = new ht57::CMyChildFrame(ViewKind::ChannelInfo,
-                                          std::make_unique<CChInfoView>(data, services),
+    auto* child = new ht57::CMyChildFrame(std::make_unique<CChInfoView>(data, services),
                                           "Channel Infomation", {}, &area);
     area.addSubWindow(child);
     child->InitialUpdate();

@@ -33,10 +33,14 @@ TEST(NormaliseSettings, InvalidValuesTakeReferenceBytes) {
         Byte before;
         Byte after;
     } cases[] = {
-        {"squelch 12", 0xFC2, 12, 3},     {"squelch 9 kept", 0xFC2, 9, 9},
-        {"VOX 10", 0xFC3, 10, 4},         {"VOX 0 kept", 0xFC3, 0, 0},
-        {"TOT 8", 0xFC4, 8, 5},           {"TOT 7 kept", 0xFC4, 7, 7},
-        {"step 9", 0xFC9, 9, 2},          {"step 5 kept", 0xFC9, 5, 5},
+        {"squelch 12", 0xFC2, 12, 3},
+        {"squelch 9 kept", 0xFC2, 9, 9},
+        {"VOX 10", 0xFC3, 10, 4},
+        {"VOX 0 kept", 0xFC3, 0, 0},
+        {"TOT 8", 0xFC4, 8, 5},
+        {"TOT 7 kept", 0xFC4, 7, 7},
+        {"step 9", 0xFC9, 9, 2},
+        {"step 5 kept", 0xFC9, 5, 5},
         {"PF3 5 keeps other bits", 0xFCE, 0xF5, 0xF3},
         {"PF3 4 kept", 0xFCE, 0xF4, 0xF4},
         {"scan mode 3", 0xFC6, 0x3A, 0x1A},

@@ -409,7 +409,7 @@ TEST(OptionCodec, StoredFrequenciesLoadSnapped) {
     EXPECT_EQ(values.lowerLimit, "136");
 }
 
-TEST(CommitFrequencyEdit, SnapsToTheChannelRaster) {
+TEST(SnappedFrequencyText, SnapsToTheChannelRaster) {
     const struct {
         const char* text;
         const char* shown;
@@ -421,7 +421,7 @@ TEST(CommitFrequencyEdit, SnapsToTheChannelRaster) {
         {"1000", nullptr},         {"99999", nullptr},
     };
     for (const auto& c : cases) {
-        const std::optional<std::string> shown = CommitFrequencyEdit(c.text);
+        const std::optional<std::string> shown = SnappedFrequencyText(c.text);
         EXPECT_EQ(shown.has_value(), c.shown != nullptr) << c.text;
         if (shown && c.shown) {
             EXPECT_EQ(*shown, c.shown) << c.text;

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <thread>
@@ -484,6 +485,15 @@ TEST_F(SimulatorTest, CommandLineErrors) {
     }
     const std::string help = SimulatorExecutable().string() + " --help > /dev/null";
     EXPECT_EQ(std::system(help.c_str()), 0);
+
+    const std::string versionCommand = SimulatorExecutable().string() + " --version";
+    FILE* pipe = popen(versionCommand.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char line[64] = {};
+    const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
+    EXPECT_EQ(pclose(pipe), 0);
+    EXPECT_TRUE(read);
+    EXPECT_STREQ(line, "ht57-sim " HT57_VERSION "\n");
 }
 
 TEST_F(SimulatorTest, StableLinkFollowsTheDeviceAndIsRemovedOnExit) {

@@ -55,9 +55,6 @@ public:
     // When Expire has something to do, if anything.
     std::optional<Clock::time_point> Deadline() const;
 
-    bool InSession() const { return session_.active; }
-    int HandshakesSeen() const { return handshakes_; }
-
     // The 13-byte identification reply (before any length fault).
     std::array<Byte, 13> Identification() const;
 

@@ -16,12 +16,14 @@ struct SimOptions {
     std::string linkPath;
     std::string tracePath;
     bool help = false;
+    bool version = false;
 };
 
 // Parses the command line (without the program name). On a usage error
 // returns nothing and describes it in `error`.
 std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, std::string& error);
 
-const char* SimUsage();
+// The help text, one line per option.
+std::string SimUsage();
 
 }  // namespace ht57::sim

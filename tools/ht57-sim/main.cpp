@@ -235,7 +235,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options->help) {
-        std::fputs(SimUsage(), stdout);
+        std::fputs(SimUsage().c_str(), stdout);
+        return 0;
+    }
+    if (options->version) {
+        std::puts("ht57-sim " HT57_VERSION);
         return 0;
     }
     return Run(*options);

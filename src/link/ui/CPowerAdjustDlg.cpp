@@ -197,7 +197,6 @@ bool CPowerAdjustDlg::OnInitDialog() {
     LinkOutcome outcome = LinkOutcome::NotConnected;
     linkThread_->Run([this, &outcome] { outcome = session_->Open(); });
     QApplication::restoreOverrideCursor();
-    openingOutcome_ = outcome;
     if (outcome != LinkOutcome::Succeeded) {
         ShowMessage(outcome);
         return false;

@@ -54,8 +54,6 @@ public:
 
     // True while the session with the radio is open.
     bool Linked() const;
-    // How the last opening ended; nullopt before exec().
-    std::optional<LinkOutcome> OpeningOutcome() const { return openingOutcome_; }
 
     QScrollBar* Bar(int row) const;
     QLabel* ValueText(int row) const;
@@ -81,7 +79,6 @@ private:
     std::array<QLabel*, calibration::kRowCount> values_{};
     QPushButton* cancelButton_ = nullptr;
 
-    std::optional<LinkOutcome> openingOutcome_;
     // Kept on this thread; the session's own flag belongs to the link thread.
     bool linked_ = false;
     // A release that came while an exchange was on the line; sent after it.

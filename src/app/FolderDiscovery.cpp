@@ -1,4 +1,4 @@
-#include "app/ProgramFolder.h"
+#include "app/FolderDiscovery.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
