@@ -23,8 +23,9 @@ using ht57::ViewKind;
 // Reloads the channel view after its store, as the main frame does.
 class BenchFrame : public ht57::FrameServices {
 public:
-    explicit BenchFrame(RadioData& data) : data_(data) {}
+    explicit BenchFrame(RadioData& data) : data_(data), history_(data) {}
     RadioData& Data() override { return data_; }
+    ht57::EditHistory& History() override { return history_; }
     void RefreshView(ViewKind kind) override {
         if (kind == ViewKind::ChannelInfo && view != nullptr) {
             view->LoadFromImage();
@@ -38,6 +39,7 @@ public:
 
 private:
     RadioData& data_;
+    ht57::EditHistory history_;
 };
 
 struct Figures {
