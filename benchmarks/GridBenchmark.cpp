@@ -25,6 +25,7 @@ class BenchFrame : public ht57::FrameServices {
 public:
     explicit BenchFrame(RadioData& data) : data_(data), history_(data) {}
     RadioData& Data() override { return data_; }
+    ht57::EditHistory& History() override { return history_; }
     void RefreshView(ViewKind kind) override {
         if (kind == ViewKind::ChannelInfo && view != nullptr) {
             view->LoadFromImage();

@@ -48,6 +48,10 @@ bool EditHistory::Apply(const QString& name, const std::function<void(RadioData&
 }
 
 bool EditHistory::Record(const QString& name, const DataSnapshot& before) {
+    // Views reloading after an undo must not push steps into the middle of it.
+    if (restoring_) {
+        return false;
+    }
     DataSnapshot after = Take(data_);
     if (after == before) {
         return false;
@@ -63,7 +67,9 @@ void EditHistory::Reset() {
 
 void EditHistory::Restore(const DataSnapshot& snapshot) {
     RestoreSnapshot(data_, snapshot);
+    const bool wasRestoring = std::exchange(restoring_, true);
     emit DataRestored();
+    restoring_ = wasRestoring;
 }
 
 }  // namespace ht57

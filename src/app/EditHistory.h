@@ -48,6 +48,7 @@ private:
 
     RadioData& data_;
     QUndoStack stack_;
+    bool restoring_ = false;
 };
 
 }  // namespace ht57

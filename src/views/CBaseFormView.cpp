@@ -32,6 +32,8 @@ void CBaseFormView::StoreAsStep(const QString& name) {
     if (fieldStepsPaused_) {
         return;
     }
+    // An open editor's commit is a step of its own, before the store.
+    FinishEditing();
     const DataSnapshot before = EditHistory::Take(data_);
     SaveToImage();
     frame_.History().Record(name, before);

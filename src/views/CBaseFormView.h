@@ -45,6 +45,8 @@ public:
 
 protected:
     virtual void FillFixedLists() {}
+    // Commits whatever in-place editor is still open.
+    virtual void FinishEditing() {}
 
     // Makes every committed field edit its own undo step: leaving a form edit,
     // picking a list entry, clicking a check box or option button stores the

@@ -351,7 +351,10 @@ void CChInfoView::CommitName() {
 }
 
 void CChInfoView::StoreEditedRow(const DataSnapshot& before) {
-    EncodeChannelAt(RowTexts(editRow_), ImageBytes(), editRow_);
+    // An empty row was written by the commit itself (or is untouched).
+    if (const ChannelTexts row = RowTexts(editRow_); !row.rxFrequency.empty()) {
+        EncodeChannelAt(row, ImageBytes(), editRow_);
+    }
     Frame().History().Record(QStringLiteral("Edit channel %1 %2")
                                  .arg(editRow_)
                                  .arg(ToQString(std::string(ColumnTitle(ColumnOf(editCol_))))),

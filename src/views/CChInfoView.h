@@ -45,6 +45,7 @@ protected:
     void FillFixedLists() override;
     // Each committed cell is its own step (StoreEditedRow).
     void ConnectFieldSteps() override {}
+    void FinishEditing() override { CommitOpenEditors(); }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

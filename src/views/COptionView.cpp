@@ -355,23 +355,22 @@ void COptionView::CommitFrequencyRange() {
     // The erased channels and the new limits are one step.
     const QString name = lost > 0 ? QStringLiteral("Narrow frequency range")
                                   : QStringLiteral("Change frequency range");
-    Frame().History().Apply(name, [this, &edits](RadioData& data) {
+    const QString chosen = c_.priorityChannel->currentText();
+    Frame().History().Apply(name, [this, &edits, &chosen](RadioData& data) {
         const FrequencyRangeEdits shown = ht57::CommitFrequencyRange(edits, data);
         c_.lowerLimit->setText(Text(shown.lowerLimit));
         c_.upperLimit->setText(Text(shown.upperLimit));
         c_.rxFrequency->setText(Text(shown.rxFrequency));
+        // Channels outside the new limits are gone: the Priority Channel list
+        // must not go on offering them. The chosen channel stays chosen if it
+        // survived.
+        RebuildPriorityChannels(DecodeOptions(data.image, data.limits).priorityChannels, 0);
+        if (const int index = c_.priorityChannel->findText(chosen); index >= 0) {
+            c_.priorityChannel->setCurrentIndex(index);
+        }
         SaveToImage();
     });
     Frame().ShowFrequencyLimits();
-
-    // Channels outside the new limits are gone: the Priority Channel list must
-    // not go on offering them. The chosen channel stays chosen if it survived.
-    const QString chosen = c_.priorityChannel->currentText();
-    const OptionValues now = DecodeOptions(ImageBytes(), Data().limits);
-    RebuildPriorityChannels(now.priorityChannels, 0);
-    if (const int index = c_.priorityChannel->findText(chosen); index >= 0) {
-        c_.priorityChannel->setCurrentIndex(index);
-    }
 
     if (Frame().IsViewOpen(ViewKind::ChannelInfo)) {
         Frame().RefreshView(ViewKind::ChannelInfo);

@@ -166,7 +166,7 @@ void CChInfoViewTest::NewChannelIsWrittenAtOnce() {
     form.Type("145.6");
     form.Key(Qt::Key_Return);
 
-    const ChannelRecord expected{0x00, 0x00, 0x56, 0x14, 0x00, 0x00, 0x56, 0x14,
+    const ChannelRecord expected{0x00, 0x00, 0x56, 0x14, 0x00, 0x00, 0x00, 0x00,
                                  0x00, 0x00, 0x0F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
     QCOMPARE(form.Record(3), expected);
     QCOMPARE(form.Row(3), InUse("145.60000", "145.60000"));
@@ -379,9 +379,9 @@ void CChInfoViewTest::EnterOnGridBeginsEdit() {
     form.Key(Qt::Key_Return);
     QCOMPARE(form.Cell(2, 2), QString("145.60000"));
     QCOMPARE(form.Grid().Col(), 3);
-    // The receive frequency and the image are untouched until the store.
+    // Only the transmit frequency changed; it is stored at once as a +0.6 MHz shift.
     QCOMPARE(form.Cell(2, 1), QString("145.00000"));
-    QCOMPARE(ht57::ReadBcd32(&form.Record(2)[4]), 14'500'000u);
+    QCOMPARE(ht57::ReadBcd32(&form.Record(2)[4]), 60'000u);
 }
 
 void CChInfoViewTest::ToneChooserFindsByPrefixAndSurvivesItsPopup() {

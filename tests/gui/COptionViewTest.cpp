@@ -544,11 +544,13 @@ void COptionViewTest::RangeCommitDropsErasedPriorityChannels() {
     QCOMPARE(form.c().priorityChannel->currentText(), QString("20"));
 
     // An erased choice gives way to the first channel left.
+    QVERIFY(form.Show());  // active again after the question
     form.c().priorityChannel->setCurrentIndex(0);
     form.Type(form.c().lowerLimit, "420");
     form.Leave();
     QCOMPARE(Items(form.c().priorityChannel), QStringList{"20"});
     QCOMPARE(form.c().priorityChannel->currentText(), QString("20"));
+    QVERIFY(form.Show());
     form.Type(form.c().lowerLimit, "440");
     form.Leave();
     QCOMPARE(form.c().priorityChannel->count(), 0);

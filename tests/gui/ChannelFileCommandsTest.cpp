@@ -201,8 +201,12 @@ void ChannelFileCommandsTest::ReadKeepsABackupOfWhatItRead() {
     program.app.Port().name = sim.PortName();
     const auto backups = program.folder / "Data" / "Backups";
 
-    auto read = [&program] {
+    // After a Read the document is modified: the next one asks about saving it.
+    auto read = [&program](bool modified) {
         ModalAnswerer answers;
+        if (modified) {
+            answers.Then(Press(QMessageBox::Discard));
+        }
         answers.Then([](QWidget* dialog) {
             QMetaObject::invokeMethod(dialog,
                                       qobject_cast<CTransferDlg*>(dialog) ? "accept" : "reject",
@@ -211,8 +215,10 @@ void ChannelFileCommandsTest::ReadKeepsABackupOfWhatItRead() {
         program.frame->Action(command::kRead)->trigger();
         return answers.AllAnswered() && answers.Unexpected() == 0;
     };
-    QVERIFY(read());
+    QVERIFY(read(false));
     QVERIFY(program.app.Data().image[0xFC2] != 0x33);
+    QVERIFY(program.frame->isWindowModified());
+    QCOMPARE(program.frame->History().Stack().undoText(), QStringLiteral("Read from radio"));
 
     std::vector<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::directory_iterator(backups)) {
@@ -229,7 +235,7 @@ void ChannelFileCommandsTest::ReadKeepsABackupOfWhatItRead() {
     // A backup that cannot be written is told without holding up the Read.
     std::filesystem::remove_all(backups);
     WriteFileText(backups, "in the way");
-    QVERIFY(read());
+    QVERIFY(read(true));
     QWidget* told = program.frame->findChild<QWidget*>(QStringLiteral("BackupFailed"));
     QVERIFY(told != nullptr && told->isVisible());
     QVERIFY(program.app.Data().limits == LimitsForBand(1));

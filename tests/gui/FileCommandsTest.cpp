@@ -320,13 +320,25 @@ void FileCommandsTest::SaveReportsTheSystemError() {
     answers.Then(ChooseFile(file));
     program.frame->Files().SaveAs();
     QVERIFY(std::filesystem::exists(file));
+    const QString path = QString::fromStdString(file.string());
+
+    // A write-protected file is refused and left as it was.
+    SeenMessage seen;
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    const Bytes saved = ReadFileBytes(file);
+    program.app.Data().image[kProbeOffsetA] ^= 0xFF;
+    answers.Then(Press(QMessageBox::Ok, &seen));
+    program.frame->Files().Save();
+    QCOMPARE(seen.text, QStringLiteral("Permission denied"));
+    QCOMPARE(seen.detail, QStringLiteral("Cannot write %1").arg(path));
+    QCOMPARE(ReadFileBytes(file), saved);
 
     std::filesystem::remove_all(folder);
-    SeenMessage seen;
     answers.Then(Press(QMessageBox::Ok, &seen));
     program.frame->Files().Save();
     QCOMPARE(seen.title, QStringLiteral("Program"));
     QCOMPARE(seen.text, QStringLiteral("No such file or directory"));
+    QVERIFY(seen.detail.contains(path));
     QVERIFY(!std::filesystem::exists(folder));
 }
 

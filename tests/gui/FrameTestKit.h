@@ -138,6 +138,7 @@ private:
 struct SeenMessage {
     QString title;
     QString text;
+    QString detail;  // the line below the text
 };
 
 // Presses `button` on a message box and records what it said.
@@ -154,7 +155,7 @@ inline ModalAnswerer::Handler Press(QMessageBox::StandardButton button,
             return;
         }
         if (seen != nullptr) {
-            *seen = {box->windowTitle(), box->text()};
+            *seen = {box->windowTitle(), box->text(), box->informativeText()};
         }
         QAbstractButton* pressed = box->button(button);
         if (pressed != nullptr) {

@@ -63,7 +63,7 @@ void StartupTest::TakesValuesFromProgramIni_data() {
                                     << "DRN552"
                                     << " Programming Software"
                                     << ""
-                                    << "" << 9600 << ".dat";
+                                    << "" << 9600 << "HT-57.dat";
     QTest::newRow("full set") << "[Setup]\nCOM=COM3\nModel=RX9\nBaudRate=19200abc\n"
                                  "[About]\nCopyRight=Acme 2024\n"
                               << "RX9 Progamming Software"
@@ -76,7 +76,7 @@ void StartupTest::TakesValuesFromProgramIni_data() {
                                          << "DRN552"
                                          << " Programming Software"
                                          << ""
-                                         << "" << 0 << ".dat";
+                                         << "" << 0 << "HT-57.dat";
 }
 
 void StartupTest::TakesValuesFromProgramIni() {
@@ -234,8 +234,9 @@ void StartupTest::MenusToolbarAndPanesAreInPlace() {
     auto frame = Start(app);
     QVERIFY(frame);
 
-    QCOMPARE(MenuLabels(*frame, "&Edit"), (QStringList{"Radio Info", "Option Features",
-                                                       "Radio Frequency", "Channel Info", "DTMF"}));
+    QCOMPARE(MenuLabels(*frame, "&Edit"),
+             (QStringList{"&Undo", "&Redo", "Radio Info", "Option Features", "Radio Frequency",
+                          "Channel Info", "DTMF"}));
     QVERIFY(frame->Action(command::kEmbedInfo) == nullptr);
     QCOMPARE(MenuLabels(*frame, "&File"),
              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...",
