@@ -35,7 +35,6 @@ public:
     bool IsViewOpen(ViewKind kind) const override {
         return kind == ViewKind::ChannelInfo && view != nullptr;
     }
-    ht57::EditHistory& History() override { return history_; }
     CChInfoView* view = nullptr;
 
 private:

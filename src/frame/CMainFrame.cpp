@@ -408,7 +408,11 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
     if (now != nullptr && !now->IsClosed()) {
         now->Refresh();
         // F6 and the Window commands switch views too; the tree shows which.
-        tree_->SelectCode(InfoFor(now->Kind()).treeCode);
+        for (ViewKind kind : kAllViewKinds) {
+            if (ViewSlot(kind) == now) {
+                tree_->SelectCode(InfoFor(kind).treeCode);
+            }
+        }
     }
 }
 

@@ -199,7 +199,7 @@ struct RowPlan {
 // A Location of digits only, as a number; nothing for anything else.
 std::optional<std::int32_t> LocationNumber(std::string_view text) {
     text = Trim(text);
-    if (text.empty() || !std::all_of(text.begin(), text.end(), IsDigit)) {
+    if (text.empty() || !std::all_of(text.begin(), text.end(), text::IsDigit)) {
         return std::nullopt;
     }
     return LeadingIntegerOrZero(text);

@@ -450,7 +450,7 @@ Result ApplySections(const YAML::Node& root, RadioData& work) {
         return read;
     }
     if (newInfo != info) {
-        if (newInfo.band != info.band && BandChangeNeeded(newInfo.band, work.limits)) {
+        if (newInfo.band != info.band && BandChangeNeeded(newInfo.band, work.image)) {
             ApplyBandChange(newInfo.band, work);
         }
         EncodeRadioInfo(newInfo, work.image);
