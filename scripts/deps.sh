@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth openbox xdotool x11-utils
   poppler-utils
 )
 

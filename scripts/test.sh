@@ -14,6 +14,7 @@ echo "== Plain build =="
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+bash scripts/desktop-test.sh build
 
 echo "== Sanitized build (ASan + UBSan) =="
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHT57_SANITIZE=ON -DHT57_BENCHMARKS=OFF
