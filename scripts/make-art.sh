@@ -7,6 +7,10 @@
 #   tree.png        navigation tree images, a strip of 16x16 cells with an
 #                   alpha channel: 0 = item, 16 = expanded, 17 = collapsed;
 #                   the cells in between are left empty.
+#   toolbar.png     toolbar buttons, a strip of 16x16 cells with an alpha
+#                   channel: New, Open, Save, Read, Write, About. Drawn in
+#                   mid tones with dark outlines so they read on light and
+#                   dark palettes alike.
 set -euo pipefail
 cd "$(dirname "$0")/../res"
 work=$(mktemp -d)
@@ -99,4 +103,31 @@ for i in $(seq 0 17); do
 done
 convert -background none "${cells[@]}" +append "${png_opts[@]}" PNG32:tree.png
 
-ls -l logo.ico Background.bmp tree.png ht57.png icons
+# --- toolbar.png: the toolbar's buttons -----------------------------------
+tool() {  # output, drawing arguments
+    local out=$1
+    shift
+    convert -size 16x16 xc:none "$@" "${png_opts[@]}" "$out"
+}
+page=(-fill '#f4f6f8' -stroke '#4b5563' -draw 'polygon 3,1 10,1 13,4 13,14 3,14'
+      -fill '#cfd6de' -draw 'polygon 10,1 10,4 13,4')
+tool "$work/tool-0.png" "${page[@]}" -fill '#f2b01e' -stroke '#8a5a00' -draw 'circle 11,11 11,8'
+tool "$work/tool-1.png" \
+    -fill '#e0a526' -stroke '#7a5200' -draw 'polygon 1,3 6,3 7,5 14,5 14,13 1,13' \
+    -fill '#f6c651' -stroke '#7a5200' -draw 'polygon 4,7 15,7 12,13 1,13'
+tool "$work/tool-2.png" \
+    -fill '#3f6fb5' -stroke '#1d3557' -draw 'roundrectangle 1,1 14,14 1,1' \
+    -fill '#f4f6f8' -stroke none -draw 'rectangle 4,2 11,6' \
+    -fill '#1d3557' -draw 'rectangle 5,10 10,13'
+arrow() {  # output, colour, outline, polygon
+    tool "$1" -fill '#9aa7b4' -stroke '#374151' -draw 'roundrectangle 2,10 13,14 1,1' \
+        -fill "$2" -stroke "$3" -draw "polygon $4"
+}
+arrow "$work/tool-3.png" '#2e9e5b' '#14532d' '5,1 10,1 10,5 13,5 7,10 2,5 5,5'
+arrow "$work/tool-4.png" '#d9534f' '#7f1d1d' '7,0 13,5 10,5 10,9 5,9 5,5 2,5'
+tool "$work/tool-5.png" \
+    -fill '#3f6fb5' -stroke '#1d3557' -draw 'circle 7.5,7.5 7.5,0.5' \
+    -fill white -stroke none -draw 'rectangle 7,6 8,12' -draw 'rectangle 7,3 8,4'
+convert -background none "$work"/tool-{0,1,2,3,4,5}.png +append "${png_opts[@]}" PNG32:toolbar.png
+
+ls -l toolbar.png logo.ico Background.bmp tree.png ht57.png icons

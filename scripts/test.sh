@@ -45,6 +45,7 @@ echo "== Plain build (warnings as errors) =="
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHT57_WERROR=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+bash scripts/desktop-test.sh build
 
 echo "== Debian package =="
 (cd build && cpack -G DEB)

@@ -4,10 +4,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "frame/CommandIds.h"
 #include "frame/NavigationTree.h"
 #include "frame/ReadBackup.h"
+#include "frame/ReadPicture.h"
 #include "frame/ViewKindTable.h"
 #include "link/ui/CPortDlg.h"
 #include "link/ui/CTransferDlg.h"
@@ -118,8 +120,6 @@ void CMainFrame::CreateActions() {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    QStyle* style = QApplication::style();
-
     bind(command::kNew, QStringLiteral("&New\tCtrl+N"), [this] {
         files_.New();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -221,12 +221,12 @@ void CMainFrame::CreateActions() {
     addAction(next);
     addAction(previous);
 
-    actions_[command::kNew]->setIcon(style->standardIcon(QStyle::SP_FileIcon));
-    actions_[command::kOpen]->setIcon(style->standardIcon(QStyle::SP_DirOpenIcon));
-    actions_[command::kSave]->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
-    actions_[command::kRead]->setIcon(style->standardIcon(QStyle::SP_ArrowDown));
-    actions_[command::kWrite]->setIcon(style->standardIcon(QStyle::SP_ArrowUp));
-    actions_[command::kAbout]->setIcon(style->standardIcon(QStyle::SP_MessageBoxInformation));
+    const QPixmap strip = ReadPicture(QStringLiteral(":/frame/toolbar.png"), "png");
+    const std::array<int, 6> buttons{command::kNew,  command::kOpen,  command::kSave,
+                                     command::kRead, command::kWrite, command::kAbout};
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        actions_[buttons[i]]->setIcon(QIcon(strip.copy(static_cast<int>(i) * 16, 0, 16, 16)));
+    }
     // Tool tips are the short names the toolbar shows.
     actions_[command::kNew]->setToolTip(QStringLiteral("New"));
     actions_[command::kOpen]->setToolTip(QStringLiteral("Open"));

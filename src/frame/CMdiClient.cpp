@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/PathText.h"
+#include "frame/ReadPicture.h"
 
 namespace ht57 {
 
@@ -15,8 +16,9 @@ CMdiClient::CMdiClient(QWidget* parent) : QMdiArea(parent) {
 }
 
 bool CMdiClient::SetBitmap(const std::filesystem::path& file) {
-    QPixmap loaded;
-    if (loaded.load(PathToQString(file))) {
+    // The file is a bitmap whatever its name says.
+    const QPixmap loaded = ReadPicture(PathToQString(file), "bmp");
+    if (!loaded.isNull()) {
         bitmap_ = loaded;
         // A texture brush repeats the bitmap from the area's origin.
         setBackground(QBrush(bitmap_));

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QStyle>
 
+#include "frame/ReadPicture.h"
 #include "frame/ViewKindTable.h"
 
 // The tree images are compiled into the frame library; a static library
@@ -23,7 +24,7 @@ constexpr int kCellSize = 16;
 
 NavigationTree::NavigationTree(QWidget* parent) : QTreeWidget(parent) {
     InitFrameResources();
-    strip_.load(QStringLiteral(":/frame/tree.png"));
+    strip_ = ReadPicture(QStringLiteral(":/frame/tree.png"), "png");
     setColumnCount(1);
     header()->hide();
     setRootIsDecorated(true);

@@ -31,7 +31,8 @@ QToolButton* MakeArrow(Qt::ArrowType arrow, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setArrowType(arrow);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    // Not Expanding: a taller window must not stretch the arrows apart.
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     button->setFixedWidth(16);
     return button;
 }
