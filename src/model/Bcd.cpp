@@ -26,11 +26,17 @@ std::uint32_t DecodePairs(std::uint32_t field, int pairs) {
 
 }  // namespace
 
-std::uint32_t EncodeBcd32(std::uint32_t value) { return EncodePairs(value, 4); }
-std::uint32_t DecodeBcd32(std::uint32_t field) { return DecodePairs(field, 4); }
+std::uint32_t EncodeBcd32(std::uint32_t value) {
+    return EncodePairs(value, 4);
+}
+std::uint32_t DecodeBcd32(std::uint32_t field) {
+    return DecodePairs(field, 4);
+}
 std::uint16_t EncodeBcd16(std::uint32_t value) {
     return static_cast<std::uint16_t>(EncodePairs(value, 2));
 }
-std::uint32_t DecodeBcd16(std::uint16_t field) { return DecodePairs(field, 2); }
+std::uint32_t DecodeBcd16(std::uint16_t field) {
+    return DecodePairs(field, 2);
+}
 
 }  // namespace ht57

@@ -35,9 +35,17 @@ inline void StoreLe16(Byte* p, std::uint16_t v) {
     p[1] = static_cast<Byte>(v >> 8);
 }
 
-inline std::uint32_t ReadBcd32(const Byte* p) { return DecodeBcd32(LoadLe32(p)); }
-inline void WriteBcd32(Byte* p, std::uint32_t value) { StoreLe32(p, EncodeBcd32(value)); }
-inline std::uint32_t ReadBcd16(const Byte* p) { return DecodeBcd16(LoadLe16(p)); }
-inline void WriteBcd16(Byte* p, std::uint32_t value) { StoreLe16(p, EncodeBcd16(value)); }
+inline std::uint32_t ReadBcd32(const Byte* p) {
+    return DecodeBcd32(LoadLe32(p));
+}
+inline void WriteBcd32(Byte* p, std::uint32_t value) {
+    StoreLe32(p, EncodeBcd32(value));
+}
+inline std::uint32_t ReadBcd16(const Byte* p) {
+    return DecodeBcd16(LoadLe16(p));
+}
+inline void WriteBcd16(Byte* p, std::uint32_t value) {
+    StoreLe16(p, EncodeBcd16(value));
+}
 
 }  // namespace ht57

@@ -13,7 +13,9 @@ std::uint32_t ParseFrequency(std::string_view text) {
     return static_cast<std::uint32_t>(value > kMax ? kMax : value);
 }
 
-std::string FormatFrequency(std::uint32_t value) { return FormatScaled(value, 5); }
+std::string FormatFrequency(std::uint32_t value) {
+    return FormatScaled(value, 5);
+}
 
 std::uint32_t SnapFrequency(std::uint32_t value) {
     constexpr std::uint32_t k5kHz = 500;
@@ -34,8 +36,9 @@ std::uint32_t SnapFrequency(std::uint32_t value) {
     if (up) {
         // Near the top of the 32-bit range there is no raster point above.
         const std::uint64_t raised = static_cast<std::uint64_t>(value) + distances[best];
-        return raised > std::numeric_limits<std::uint32_t>::max() ? value - (best == 1 ? r5 : r6)
-                                                                   : static_cast<std::uint32_t>(raised);
+        return raised > std::numeric_limits<std::uint32_t>::max()
+                   ? value - (best == 1 ? r5 : r6)
+                   : static_cast<std::uint32_t>(raised);
     }
     return value - distances[best];
 }

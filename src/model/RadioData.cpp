@@ -10,6 +10,8 @@ RadioData::RadioData() {
     header.fill(0);
 }
 
-void RadioData::Normalise() { NormaliseImage(image, reference, limits); }
+void RadioData::Normalise() {
+    NormaliseImage(image, reference, limits);
+}
 
 }  // namespace ht57

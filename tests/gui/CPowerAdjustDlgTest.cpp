@@ -24,9 +24,9 @@ using ht57::CPowerAdjustDlg;
 using ht57::Image;
 using ht57::PortSettings;
 using ht57::RadioData;
+using ht57::test::CountOf;
 using ht57::test::SimulatorProcess;
 using ht57::test::SimulatorSetup;
-using ht57::test::CountOf;
 using Bytes = std::vector<Byte>;
 using Block = std::array<Byte, 16>;
 
@@ -57,7 +57,6 @@ Block BlockAt(const Image& image) {
     std::copy_n(image.begin() + kCalibration, block.size(), block.begin());
     return block;
 }
-
 
 // The session as the radio received it: the handshakes, then the opening
 // calibration frame followed by 0x06, then one frame per adjustment, then

@@ -116,8 +116,9 @@ void ViewLayoutTest::ArrangementsKeepEveryWindowInsideAndTheTreeFollows() {
         program.frame->Action(command::kNextPane)->trigger();
         auto* active = qobject_cast<CMyChildFrame*>(program.frame->MdiClient()->activeSubWindow());
         QVERIFY(active != nullptr);
-        const auto kind = std::find_if(kAllViewKinds.begin(), kAllViewKinds.end(),
-                                       [&](ViewKind k) { return program.frame->ViewSlot(k) == active; });
+        const auto kind = std::find_if(kAllViewKinds.begin(), kAllViewKinds.end(), [&](ViewKind k) {
+            return program.frame->ViewSlot(k) == active;
+        });
         QVERIFY(kind != kAllViewKinds.end());
         QCOMPARE(NavigationTree::ItemCode(program.frame->Tree()->currentItem()),
                  std::optional<int>(InfoFor(*kind).treeCode));

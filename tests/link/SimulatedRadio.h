@@ -41,7 +41,6 @@ inline Bytes HandshakeBytes() {
     return Bytes(wire::kHandshake.begin(), wire::kHandshake.end());
 }
 
-
 inline bool EndsWith(const Bytes& bytes, const Bytes& tail) {
     return bytes.size() >= tail.size() && std::equal(tail.rbegin(), tail.rend(), bytes.rbegin());
 }

@@ -648,7 +648,8 @@ TEST(ChannelCsvSamples, RealFilesImportWithAReportAPersonCanActOn) {
          kVhfLimits,
          20,
          9,
-         {"line 2, channel 1: imported: name \"HILL01\" stored as \"HILL0\"",
+         {"line 2, channel 1: imported: Comment \"Hilltop Repeater (north ridge)\" dropped; name "
+          "\"HILL01\" stored as \"HILL0\"",
           "line 10: skipped: no Location",
           "line 12, channel 101: skipped: receive frequency 432.35 MHz is outside 136-174 MHz",
           "line 16: skipped: Location 210 is outside 1-128; Duplex \"off\" (transmit disabled)",

@@ -64,7 +64,7 @@ TEST(IsChannelInUse, LimitsAreInclusive) {
         std::uint32_t rx;
         bool inUse;
     } cases[] = {
-        {13'600'000, true}, {17'400'000, true}, {13'599'000, false},
+        {13'600'000, true},  {17'400'000, true}, {13'599'000, false},
         {17'400'001, false}, {14'652'000, true},
     };
     for (const auto& c : cases) {
@@ -90,28 +90,37 @@ TEST(DecodeChannel, TextsOfEveryField) {
         ChannelRecord record;
         ChannelTexts texts;
     } cases[] = {
-        {"snapped receive frequency", MakeRecord(14'652'130, 0, 0x0F),
+        {"snapped receive frequency",
+         MakeRecord(14'652'130, 0, 0x0F),
          {"146.52000", "146.52000", "Off", "Off", "Off", "High", "Wide", ""}},
-        {"5 kHz point unchanged", MakeRecord(14'652'500, 0, 0x0F),
+        {"5 kHz point unchanged",
+         MakeRecord(14'652'500, 0, 0x0F),
          {"146.52500", "146.52500", "Off", "Off", "Off", "High", "Wide", ""}},
-        {"6.25 kHz point unchanged", MakeRecord(14'651'875, 0, 0x0F),
+        {"6.25 kHz point unchanged",
+         MakeRecord(14'651'875, 0, 0x0F),
          {"146.51875", "146.51875", "Off", "Off", "Off", "High", "Wide", ""}},
-        {"plus shift", MakeRecord(14'500'000, 60'000, 0x4F),
+        {"plus shift",
+         MakeRecord(14'500'000, 60'000, 0x4F),
          {"145.00000", "145.60000", "Off", "Off", "Off", "High", "Wide", ""}},
-        {"minus shift", MakeRecord(14'560'000, 60'000, 0x8F),
+        {"minus shift",
+         MakeRecord(14'560'000, 60'000, 0x8F),
          {"145.60000", "145.00000", "Off", "Off", "Off", "High", "Wide", ""}},
-        {"direction 3 takes the offset field as transmit", MakeRecord(14'500'000, 15'000'000, 0xCF),
+        {"direction 3 takes the offset field as transmit",
+         MakeRecord(14'500'000, 15'000'000, 0xCF),
          {"145.00000", "150.00000", "Off", "Off", "Off", "High", "Wide", ""}},
-        {"minus beyond zero floors at 0", MakeRecord(14'500'000, 99'999'999, 0x8F),
+        {"minus beyond zero floors at 0",
+         MakeRecord(14'500'000, 99'999'999, 0x8F),
          {"145.00000", "0.00000", "Off", "Off", "Off", "High", "Wide", ""}},
-        {"tones, carrier, low, narrow", MakeRecord(14'500'000, 0, 0x18, 51, 50),
+        {"tones, carrier, low, narrow",
+         MakeRecord(14'500'000, 0, 0x18, 51, 50),
          {"145.00000", "145.00000", "D023I", "254.1", "Carrier", "Low", "Narrow", ""}},
-        {"busy lock code 0 and 1", MakeRecord(14'500'000, 0, 0x00 | 0x04, 200, 200),
+        {"busy lock code 0 and 1",
+         MakeRecord(14'500'000, 0, 0x00 | 0x04, 200, 200),
          {"145.00000", "145.00000", "D251I", "D251I", "QT/DQT", "Low", "Narrow", ""}},
-        {"busy lock code 0", MakeRecord(14'500'000, 0, 0x30, 200, 200),
+        {"busy lock code 0",
+         MakeRecord(14'500'000, 0, 0x30, 200, 200),
          {"145.00000", "145.00000", "Off", "Off", "Off", "Low", "Narrow", ""}},
-        {"unused channel", MakeRecord(13'599'000, 0, 0x0F),
-         {"", "", "", "", "", "", "", ""}},
+        {"unused channel", MakeRecord(13'599'000, 0, 0x0F), {"", "", "", "", "", "", "", ""}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DecodeChannel(c.record, kVhf), c.texts) << c.what;
@@ -123,10 +132,8 @@ TEST(DecodeChannel, NameStopsAtFirstByteOutsideTheAlphabet) {
         std::array<Byte, 5> bytes;
         const char* name;
     } cases[] = {
-        {{12, 13, 14, 0xFF, 0xFF}, "ABC"},
-        {{0xFF, 12, 13, 14, 15}, ""},
-        {{0, 10, 11, 38, 40}, "0- _*"},
-        {{12, 42, 13, 14, 15}, "A"},
+        {{12, 13, 14, 0xFF, 0xFF}, "ABC"}, {{0xFF, 12, 13, 14, 15}, ""},
+        {{0, 10, 11, 38, 40}, "0- _*"},    {{12, 42, 13, 14, 15}, "A"},
         {{37, 39, 1, 2, 3}, "Z+123"},
     };
     for (const auto& c : cases) {
@@ -172,15 +179,34 @@ TEST(EncodeChannel, TonesBusyLockPowerBandwidthName) {
         Byte flags;
         std::array<Byte, 5> name;
     } cases[] = {
-        {"inverted and normal DCS", {"145", "145", "D023I", "D023N", "Off", "High", "Wide", "AB"},
-         0x0F, 51, 51, 0x1F, {12, 13, 0xFF, 0xFF, 0xFF}},
-        {"CTCSS and Off", {"145", "145", "254.1", "Off", "Carrier", "Low", "Narrow", ""},
-         0x3F, 50, 0, 0x08, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
-        {"unknown texts keep power and bandwidth, busy lock Off",
-         {"145", "145", "88.50", "xyz", "?", "Medium", "", "a#b"}, 0x06, 0, 0, 0x0E,
+        {"inverted and normal DCS",
+         {"145", "145", "D023I", "D023N", "Off", "High", "Wide", "AB"},
+         0x0F,
+         51,
+         51,
+         0x1F,
+         {12, 13, 0xFF, 0xFF, 0xFF}},
+        {"CTCSS and Off",
+         {"145", "145", "254.1", "Off", "Carrier", "Low", "Narrow", ""},
+         0x3F,
+         50,
+         0,
+         0x08,
          {0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
-        {"QT/DQT and a long name", {"145", "145", "Off", "D754I", "QT/DQT", "High", "Wide", "ABCDEFG"},
-         0x00, 0, 156, 0x27, {12, 13, 14, 15, 16}},
+        {"unknown texts keep power and bandwidth, busy lock Off",
+         {"145", "145", "88.50", "xyz", "?", "Medium", "", "a#b"},
+         0x06,
+         0,
+         0,
+         0x0E,
+         {0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {"QT/DQT and a long name",
+         {"145", "145", "Off", "D754I", "QT/DQT", "High", "Wide", "ABCDEFG"},
+         0x00,
+         0,
+         156,
+         0x27,
+         {12, 13, 14, 15, 16}},
     };
     for (const auto& c : cases) {
         ChannelRecord record = MakeRecord(0, 0, c.oldFlags, 7, 7);

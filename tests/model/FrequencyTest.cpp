@@ -55,8 +55,8 @@ TEST(FormatFrequency, FiveDecimals) {
         std::uint32_t value;
         const char* expected;
     } cases[] = {
-        {14'652'000, "146.52000"}, {13'601'500, "136.01500"}, {0, "0.00000"},
-        {1, "0.00001"},            {4'294'967'295u, "42949.67295"},
+        {14'652'000, "146.52000"},       {13'601'500, "136.01500"}, {0, "0.00000"}, {1, "0.00001"},
+        {4'294'967'295u, "42949.67295"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatFrequency(c.value), c.expected) << c.value;
@@ -89,10 +89,8 @@ TEST(Bcd, PackedLeastSignificantPairFirst) {
         std::uint32_t value;
         std::array<Byte, 4> bytes;
     } cases[] = {
-        {14'652'000, {0x00, 0x20, 0x65, 0x14}},
-        {43'850'000, {0x00, 0x00, 0x85, 0x43}},
-        {500'000, {0x00, 0x00, 0x50, 0x00}},
-        {0, {0, 0, 0, 0}},
+        {14'652'000, {0x00, 0x20, 0x65, 0x14}}, {43'850'000, {0x00, 0x00, 0x85, 0x43}},
+        {500'000, {0x00, 0x00, 0x50, 0x00}},    {0, {0, 0, 0, 0}},
         {99'999'999, {0x99, 0x99, 0x99, 0x99}},
     };
     for (const auto& c : cases) {

@@ -30,7 +30,7 @@ TEST(ToneCode, BankBitMarksInvertedDcs) {
         std::uint8_t code;
         bool bank;
     } cases[] = {
-        {0, 0, false}, {1, 1, false}, {50, 50, false}, {51, 51, false},
+        {0, 0, false},     {1, 1, false},   {50, 50, false},  {51, 51, false},
         {156, 156, false}, {157, 51, true}, {262, 156, true},
     };
     for (const auto& c : cases) {
@@ -74,11 +74,11 @@ TEST(NormaliseToneText, ScanPatternsInOrder) {
         {"n754", "D754N"},
         {"D023I", "D023I"},
         {"23", "D023N"},
-        {"885", "Off"},   // read by "%dN": above 777
+        {"885", "Off"},    // read by "%dN": above 777
         {"777", "D777N"},  // no such code; FindTone later stores Off
         {"0", "Off"},
         {"d0", "Off"},
-        {"d", "Off"},     // text ends before the number
+        {"d", "Off"},  // text ends before the number
         {"dx", "Off"},
         {"88.5", "88.5"},
         {"88.50", "88.50"},

@@ -5,8 +5,8 @@
 #include <atomic>
 #include <cstdio>
 
-#include "CliPorts.h"
 #include "CliOutput.h"
+#include "CliPorts.h"
 #include "DiffText.h"
 #include "ProgressBar.h"
 #include "link/CloneSession.h"

@@ -355,8 +355,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                                       [](const std::string& f) { return f.empty(); });
     if (options.files.size() != command->operands.size() || anyEmpty) {
         if (command->operands.empty()) {
-            error = name + (command->output == Output::None ? " takes no file"
-                                                            : " takes no file but -o");
+            error = name +
+                    (command->output == Output::None ? " takes no file" : " takes no file but -o");
         } else {
             error = name + " needs exactly";
             for (const char* operand : command->operands) {
