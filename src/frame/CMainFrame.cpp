@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <vector>
 
@@ -164,8 +165,12 @@ void CMainFrame::CreateActions() {
     });
     undo->setShortcut(QKeySequence::Undo);
     redo->setShortcut(QKeySequence::Redo);
-    undo->setIcon(style->standardIcon(QStyle::SP_ArrowBack));
-    redo->setIcon(style->standardIcon(QStyle::SP_ArrowForward));
+    // The desktop theme's own pictures where it has them.
+    QStyle* style = QApplication::style();
+    undo->setIcon(
+        QIcon::fromTheme(QStringLiteral("edit-undo"), style->standardIcon(QStyle::SP_ArrowBack)));
+    redo->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"),
+                                   style->standardIcon(QStyle::SP_ArrowForward)));
     undo->setToolTip(QStringLiteral("Undo"));
     redo->setToolTip(QStringLiteral("Redo"));
     undo->setEnabled(false);

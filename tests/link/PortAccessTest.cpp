@@ -53,7 +53,7 @@ TEST(PortAccess, EveryFailureSaysWhatToDo) {
 }
 
 TEST(PortAccess, LockFilesAreNamedAsQtNamesThem) {
-    EXPECT_EQ(PortLockFileName("/dev/ttyUSB0"), "LCK..ttyUSB0");
+    EXPECT_EQ(PortLockFileName("/dev/fake-adapter0"), "LCK..fake-adapter0");
     EXPECT_EQ(PortLockFileName("/dev/pts/3"), "LCK..pts_3");
     EXPECT_EQ(PortLockFileName("/fake/x/radio"), "LCK.._fake_x_radio");
 }
