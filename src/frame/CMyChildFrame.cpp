@@ -73,7 +73,7 @@ void CMyChildFrame::FitInto(const QSize& area) {
 
 void CMyChildFrame::Refresh() {
     if (view_ != nullptr) {
-        view_->LoadFromImage();
+        view_->LoadSettled();
     }
 }
 

@@ -17,6 +17,19 @@ namespace {
 
 using namespace field;
 
+// Eight BCD digits of 10 Hz: 999.99999 MHz at most.
+constexpr std::uint32_t kLargestStoredFrequency = 99'999'999;
+
+// A frequency more than the field can hold keeps the stored bytes: stored,
+// it would lose its leading digit (an erased field shows 1666.66500 MHz and
+// would come back as 666.66650).
+void WriteFrequencyField(Image& image, const SettingsField& field, std::string_view text) {
+    const std::uint32_t frequency = ParseFrequency(text);
+    if (frequency <= kLargestStoredFrequency) {
+        WriteBcd32(&image[field.address], frequency);
+    }
+}
+
 void EncodeDtmfCode(std::string_view code, Image& image) {
     for (std::size_t i = 0; i < kDtmfCode.length; ++i) {
         Byte digit = 0xFF;
@@ -148,14 +161,14 @@ void EncodeOptions(const OptionValues& values, Image& image) {
     image[kPriorityChannel.address] = StoredPriorityChannel(v);
     SetFieldOn(image, kPriorityScan, v.priorityScan);
 
-    WriteBcd32(&image[kRxFrequency.address], ParseFrequency(v.rxFrequency));
+    WriteFrequencyField(image, kRxFrequency, v.rxFrequency);
     EncodeToneField(v.decodeTone, image, kDecode);
     EncodeToneField(v.encodeTone, image, kEncode);
     StoreListPosition(image, kPower, v.power);
     StoreListPosition(image, kBandwidth, v.bandwidth);
     StoreListPosition(image, kDuplex, v.duplex);
     StoreListPosition(image, kStep, v.step);
-    WriteBcd32(&image[kOffsetFrequency.address], ParseFrequency(v.offsetFrequency));
+    WriteFrequencyField(image, kOffsetFrequency, v.offsetFrequency);
 }
 
 void ApplyWorkModeRule(OptionValues& values) {
@@ -165,9 +178,8 @@ void ApplyWorkModeRule(OptionValues& values) {
 }
 
 std::optional<std::string> SnappedFrequencyText(std::string_view text) {
-    constexpr std::uint32_t kLargestStored = 99'999'999;
     const std::uint32_t snapped = SnapFrequency(ParseFrequency(text));
-    if (snapped > kLargestStored) {
+    if (snapped > kLargestStoredFrequency) {
         return std::nullopt;
     }
     return FormatFrequency(snapped);

@@ -24,8 +24,18 @@ CBaseFormView::~CBaseFormView() {
 
 void CBaseFormView::InitialUpdate() {
     FillFixedLists();
-    LoadFromImage();
+    LoadSettled();
     ConnectFieldSteps();
+}
+
+void CBaseFormView::LoadSettled() {
+    LoadFromImage();
+    if (settling_) {
+        return;
+    }
+    settling_ = true;
+    SaveToImage();
+    settling_ = false;
 }
 
 void CBaseFormView::StoreAsStep(const QString& name) {

@@ -40,6 +40,13 @@ public:
     // image, then the field connections that store each edit. Called once.
     void InitialUpdate();
 
+    // LoadFromImage, then the view's own store at once, before anything is
+    // edited. A view stores some untouched values in a form of its own (an
+    // empty channel as the cleared record); settled here, that is no edit of
+    // the person's, so no undo step and no modified document, and the next
+    // store changes only what was edited.
+    void LoadSettled();
+
     // SaveToImage as one named undo step; no step when nothing changed.
     void StoreAsStep(const QString& name);
 
@@ -69,6 +76,8 @@ private:
     FrameServices& frame_;
     // Tearing the children down moves the focus; by then the view cannot store.
     QList<QMetaObject::Connection> fieldSteps_;
+    // A store that reloads the view (the channel grid) comes back here.
+    bool settling_ = false;
 };
 
 }  // namespace ht57

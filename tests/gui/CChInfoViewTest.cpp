@@ -267,15 +267,14 @@ void CChInfoViewTest::CellsAreNamedStepsEmptyTxIsSimplexEscapeCancels() {
 void CChInfoViewTest::EmptyRowStartsAtReceiveFrequency() {
     ChannelForm form;
     QVERIFY(form.Open());
-    ChannelRecord erased;
-    erased.fill(0xFF);
+    const ChannelRecord empty = form.Record(7);
     for (int col : {2, 3, 6, 8}) {
         form.Click(7, col);
         QCOMPARE(form.OpenEditor(), form.FrequencyEditor());
         QCOMPARE(form.Grid().Col(), 1);
         form.FocusGrid();
         QCOMPARE(form.Row(7), QStringList(8, QString()));
-        QCOMPARE(form.Record(7), erased);
+        QCOMPARE(form.Record(7), empty);
     }
 }
 

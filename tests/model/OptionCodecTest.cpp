@@ -106,6 +106,17 @@ TEST(OptionCodec, CanonicalImageDecodesAndEncodesUnchanged) {
     EXPECT_EQ(image, canonical);
 }
 
+TEST(OptionCodec, FrequencyBeyondTheFieldKeepsTheStoredBytes) {
+    // An erased field reads as 1666.66500 MHz, more than eight digits hold.
+    const Image erased = ErasedImage();
+    Image image = erased;
+    EncodeOptions(DecodeOptions(erased, kVhfLimits), image);
+    for (const SettingsField* field : {&field::kRxFrequency, &field::kOffsetFrequency}) {
+        EXPECT_EQ(ReadBcd32(&image[field->address]), ReadBcd32(&erased[field->address]))
+            << field->key;
+    }
+}
+
 TEST(OptionCodec, EncodeWritesEveryOwnedFieldFromScratch) {
     Image image = ErasedImage();
     // Carried bits as in the canonical image, owned bits erased.
