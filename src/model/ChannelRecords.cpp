@@ -6,21 +6,11 @@
 #include <vector>
 
 #include "model/ChannelRecord.h"
+#include "model/ChannelTable.h"
 #include "model/CsvText.h"
 
 namespace ht57 {
 namespace {
-
-constexpr std::array<std::pair<const char*, std::string ChannelTexts::*>, 8> kFields{{
-    {"rx_frequency", &ChannelTexts::rxFrequency},
-    {"tx_frequency", &ChannelTexts::txFrequency},
-    {"rx_tone", &ChannelTexts::rxTone},
-    {"tx_tone", &ChannelTexts::txTone},
-    {"busy_lock", &ChannelTexts::busyLock},
-    {"power", &ChannelTexts::power},
-    {"bandwidth", &ChannelTexts::bandwidth},
-    {"name", &ChannelTexts::name},
-}};
 
 template <typename Visit>
 void ForEachChannelInUse(const Image& image, const FrequencyLimits& limits, Visit visit) {
@@ -53,13 +43,13 @@ std::string JsonString(std::string_view text) {
 
 std::string ChannelRecordsCsv(const Image& image, const FrequencyLimits& limits) {
     std::vector<std::string> header{"channel"};
-    for (const auto& [name, member] : kFields) {
+    for (const auto& [name, member] : kChannelFieldKeys) {
         header.emplace_back(name);
     }
     std::string text = CsvLine(header);
     ForEachChannelInUse(image, limits, [&](int channel, const ChannelTexts& texts) {
         std::vector<std::string> row{std::to_string(channel)};
-        for (const auto& [name, member] : kFields) {
+        for (const auto& [name, member] : kChannelFieldKeys) {
             row.push_back(texts.*member);
         }
         text += CsvLine(row);
@@ -73,7 +63,7 @@ std::string ChannelRecordsJson(const Image& image, const FrequencyLimits& limits
     ForEachChannelInUse(image, limits, [&](int channel, const ChannelTexts& texts) {
         text += separator;
         text += "  {\"channel\": " + std::to_string(channel);
-        for (const auto& [name, member] : kFields) {
+        for (const auto& [name, member] : kChannelFieldKeys) {
             text += ", " + JsonString(name) + ": " + JsonString(texts.*member);
         }
         text += "}";

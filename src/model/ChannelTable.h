@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "model/ChannelRecord.h"
 #include "model/Image.h"
@@ -22,6 +23,21 @@ enum class ChannelColumn {
 };
 
 inline constexpr int kChannelColumnCount = 8;
+
+// Each channel field's key where scripts name it (YAML, CSV and JSON
+// listings), in the grid's column order.
+inline constexpr std::array<std::pair<const char*, std::string ChannelTexts::*>,
+                            kChannelColumnCount>
+    kChannelFieldKeys{{
+        {"rx_frequency", &ChannelTexts::rxFrequency},
+        {"tx_frequency", &ChannelTexts::txFrequency},
+        {"rx_tone", &ChannelTexts::rxTone},
+        {"tx_tone", &ChannelTexts::txTone},
+        {"busy_lock", &ChannelTexts::busyLock},
+        {"power", &ChannelTexts::power},
+        {"bandwidth", &ChannelTexts::bandwidth},
+        {"name", &ChannelTexts::name},
+    }};
 
 // The column's title in the grid's header row ("Rx Freq", "Busy Lock"...).
 std::string_view ColumnTitle(ChannelColumn column);

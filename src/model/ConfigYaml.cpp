@@ -153,18 +153,6 @@ const std::vector<Field<DtmfValues>>& DtmfFields() {
     return fields;
 }
 
-// The channel grid's columns.
-constexpr std::array<std::pair<const char*, std::string ChannelTexts::*>, 8> kChannelKeys{{
-    {"rx_frequency", &ChannelTexts::rxFrequency},
-    {"tx_frequency", &ChannelTexts::txFrequency},
-    {"rx_tone", &ChannelTexts::rxTone},
-    {"tx_tone", &ChannelTexts::txTone},
-    {"busy_lock", &ChannelTexts::busyLock},
-    {"power", &ChannelTexts::power},
-    {"bandwidth", &ChannelTexts::bandwidth},
-    {"name", &ChannelTexts::name},
-}};
-
 constexpr std::string_view kFmSection = field::kFmChannels.key;
 constexpr std::array<std::string_view, 5> kSections{"radio_info", "options", "dtmf", kFmSection,
                                                     "channels"};
@@ -369,9 +357,9 @@ Result ApplyChannels(const YAML::Node& section, RadioData& work) {
         ChannelTexts texts = current;
         for (auto field = node.begin(); field != node.end(); ++field) {
             const std::string key = field->first.Scalar();
-            const auto column = std::find_if(kChannelKeys.begin(), kChannelKeys.end(),
+            const auto column = std::find_if(kChannelFieldKeys.begin(), kChannelFieldKeys.end(),
                                              [&](const auto& entry) { return key == entry.first; });
-            if (column == kChannelKeys.end()) {
+            if (column == kChannelFieldKeys.end()) {
                 return LineFailure(field->first, path, "unknown key \"" + key + "\"");
             }
             if (!field->second.IsScalar()) {
@@ -556,7 +544,7 @@ std::string DumpConfigYaml(const RadioData& data) {
             continue;
         }
         out << YAML::Flow << YAML::BeginMap;
-        for (const auto& [key, member] : kChannelKeys) {
+        for (const auto& [key, member] : kChannelFieldKeys) {
             out << YAML::Key << key << YAML::Value << YAML::DoubleQuoted << texts.*member;
         }
         out << YAML::EndMap;
