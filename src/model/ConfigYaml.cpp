@@ -343,7 +343,7 @@ Result ApplyChannels(const YAML::Node& section, RadioData& work) {
                                "\"" + it->first.Scalar() + "\" is not a channel from 1 to 128");
         }
         const std::string path = "channels." + std::to_string(*channel);
-        const YAML::Node& node = it->second;
+        const YAML::Node node = it->second;
         const ChannelTexts current = DecodeChannelAt(work.image, *channel, work.limits);
         if (node.IsNull()) {
             if (!current.rxFrequency.empty()) {
@@ -405,7 +405,7 @@ Result ApplyFm(const YAML::Node& section, Image& image) {
                                "\"" + it->first.Scalar() + "\" is not a preset from 1 to 16");
         }
         const std::string path = std::string(kFmSection) + "." + std::to_string(*preset);
-        const YAML::Node& node = it->second;
+        const YAML::Node node = it->second;
         const std::string text = node.IsScalar() ? node.Scalar() : std::string();
         const bool inRange =
             text.empty() || text == current[static_cast<std::size_t>(*preset - 1)] ||
