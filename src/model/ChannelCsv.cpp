@@ -216,17 +216,18 @@ void PlanLocation(const RowFields& fields, int line, int shift, std::map<int, in
         plan.skip.push_back("Location " + Quoted(text) + " is not a channel number");
         return;
     }
-    const std::int32_t location = LeadingIntegerOrZero(text) + shift;
+    // Read saturated; widened so a huge Location plus the shift cannot overflow.
+    const std::int64_t location = std::int64_t{LeadingIntegerOrZero(text)} + shift;
     if (location < 1 || location > region::kChannelCount) {
         plan.skip.push_back("Location " + std::string(text) + " is outside " +
                             std::to_string(1 - shift) + "-" +
                             std::to_string(region::kChannelCount - shift));
         return;
     }
-    plan.location = location;
-    const auto [first, inserted] = firstLineOf.emplace(location, line);
+    plan.location = static_cast<int>(location);
+    const auto [first, inserted] = firstLineOf.emplace(plan.location, line);
     if (!inserted) {
-        plan.skip.push_back("Location " + std::to_string(location) + " already came on line " +
+        plan.skip.push_back("Location " + std::to_string(plan.location) + " already came on line " +
                             std::to_string(first->second));
     }
 }
