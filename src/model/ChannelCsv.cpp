@@ -96,22 +96,6 @@ std::string LimitsText(const FrequencyLimits& limits) {
     return whole(limits.lower) + "-" + whole(limits.upper) + " MHz";
 }
 
-// Digits with at most one point and at least one digit; no sign, no exponent.
-bool IsPlainDecimal(std::string_view text) {
-    bool point = false;
-    bool digit = false;
-    for (const char c : text) {
-        if (c == '.' && !point) {
-            point = true;
-        } else if (text::IsDigit(c)) {
-            digit = true;
-        } else {
-            return false;
-        }
-    }
-    return digit;
-}
-
 // True when a non-zero digit stands more than `decimals` places after the point.
 bool HasDigitsBeyond(std::string_view text, std::size_t decimals) {
     const std::size_t point = text.find('.');
@@ -130,7 +114,7 @@ struct Megahertz {
 
 std::optional<Megahertz> ParseMegahertz(std::string_view text) {
     text = Trim(text);
-    if (!IsPlainDecimal(text)) {
+    if (!text::IsPlainDecimal(text)) {
         return std::nullopt;
     }
     return Megahertz{ParseFrequency(text), HasDigitsBeyond(text, 5)};
@@ -139,7 +123,7 @@ std::optional<Megahertz> ParseMegahertz(std::string_view text) {
 // "88.5", "100" or "100.0": the CTCSS tone's index in the tone list.
 std::optional<int> CtcssTone(std::string_view text) {
     text = Trim(text);
-    if (!IsPlainDecimal(text) || HasDigitsBeyond(text, 1)) {
+    if (!text::IsPlainDecimal(text) || HasDigitsBeyond(text, 1)) {
         return std::nullopt;
     }
     const std::uint64_t tenths = ScaleDecimal(text, 1);
@@ -422,7 +406,7 @@ void PlanPower(const RowFields& fields, RowPlan& plan) {
     if (number.ends_with('w')) {
         number = std::string(Trim(std::string_view(number).substr(0, number.size() - 1)));
     }
-    if (IsPlainDecimal(number)) {
+    if (text::IsPlainDecimal(number)) {
         plan.high = ScaleDecimal(number, 1) >= kHighPowerTenthsOfWatt;
         // Our own export's figures stand for the levels themselves.
         if (text != (plan.high ? kHighPowerText : kLowPowerText)) {

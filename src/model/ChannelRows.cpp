@@ -7,6 +7,7 @@
 
 #include "model/ChannelEdit.h"
 #include "model/Frequency.h"
+#include "model/TextRules.h"
 
 namespace ht57 {
 namespace {
@@ -40,21 +41,6 @@ std::array<bool, kCount + 2> Marks(const std::vector<int>& channels) {
 
 std::string MHzText(std::uint32_t value) {
     return FormatFrequency(value) + " MHz";
-}
-
-bool IsPlainDecimal(std::string_view text) {
-    bool point = false;
-    bool digit = false;
-    for (const char c : text) {
-        if (c == '.' && !point) {
-            point = true;
-        } else if (c >= '0' && c <= '9') {
-            digit = true;
-        } else {
-            return false;
-        }
-    }
-    return digit;
 }
 
 std::string UpperText(std::string_view text) {
@@ -236,7 +222,7 @@ Result SetRepeaterShift(Image& image, const FrequencyLimits& limits,
                         const std::vector<int>& channels, std::string_view offsetMHz, bool plus,
                         int& changed) {
     changed = 0;
-    if (!IsPlainDecimal(offsetMHz)) {
+    if (!text::IsPlainDecimal(offsetMHz)) {
         return Result::Failure("The offset \"" + std::string(offsetMHz) +
                                "\" is not a frequency in MHz.");
     }

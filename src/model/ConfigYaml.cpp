@@ -16,6 +16,7 @@
 #include "model/OptionCodec.h"
 #include "model/OptionLists.h"
 #include "model/RadioInfo.h"
+#include "model/TextRules.h"
 #include "model/Tones.h"
 
 namespace ht57 {
@@ -41,19 +42,7 @@ struct Field {
 };
 
 bool IsDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-bool IsPlainDecimal(std::string_view text) {
-    const std::size_t point = text.find('.');
-    if (point == std::string_view::npos) {
-        return IsDigits(text);
-    }
-    const std::string_view whole = text.substr(0, point);
-    const std::string_view part = text.substr(point + 1);
-    return (whole.empty() || IsDigits(whole)) && (part.empty() || IsDigits(part)) &&
-           !(whole.empty() && part.empty());
+    return !text.empty() && std::all_of(text.begin(), text.end(), text::IsDigit);
 }
 
 // Why an edit's text cannot be stored in the field, nullptr when it can.
@@ -62,7 +51,7 @@ const char* TextProblem(const SettingsField& row, std::string_view text) {
         case FieldKind::BandEdge:
             return IsDigits(text) && text.size() <= kLimitEditLength ? nullptr : "is not whole MHz";
         case FieldKind::Frequency:
-            return IsPlainDecimal(text) && text.size() <= kRxFrequencyEditLength
+            return text::IsPlainDecimal(text) && text.size() <= kRxFrequencyEditLength
                        ? nullptr
                        : "is not a frequency in MHz";
         case FieldKind::DtmfCode: {
@@ -284,7 +273,7 @@ std::optional<int> NumberKey(const YAML::Node& key, int low, int high) {
 }
 
 bool InLimits(std::string_view text, const FrequencyLimits& limits) {
-    if (!IsPlainDecimal(text)) {
+    if (!text::IsPlainDecimal(text)) {
         return false;
     }
     const std::uint32_t value = ParseFrequency(text);
@@ -409,7 +398,7 @@ Result ApplyFm(const YAML::Node& section, Image& image) {
         const std::string text = node.IsScalar() ? node.Scalar() : std::string();
         const bool inRange =
             text.empty() || text == current[static_cast<std::size_t>(*preset - 1)] ||
-            (IsPlainDecimal(text) && text.size() <= kFmEditLength && InPresetRange(text));
+            (text::IsPlainDecimal(text) && text.size() <= kFmEditLength && InPresetRange(text));
         if (!node.IsScalar() || !inRange) {
             return LineFailure(node, path, Shown(node) + " is not empty or 87.0 to 108.0 MHz");
         }

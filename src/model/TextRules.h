@@ -18,6 +18,22 @@ constexpr bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Digits with at most one point and at least one digit; no sign, no exponent.
+constexpr bool IsPlainDecimal(std::string_view text) {
+    bool point = false;
+    bool digit = false;
+    for (const char c : text) {
+        if (c == '.' && !point) {
+            point = true;
+        } else if (IsDigit(c)) {
+            digit = true;
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
 constexpr bool IsIn(std::string_view set, char c) {
     return set.find(c) != std::string_view::npos;
 }
