@@ -37,8 +37,11 @@ export QT_QPA_PLATFORM=xcb
 
 openbox --sm-disable >/dev/null 2>&1 &
 openbox_pid=$!
-for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+# The window manager announces itself before it publishes the work area; wait
+# for both.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" &&
+        xprop -root _NET_WORKAREA 2>/dev/null | grep -q " = " && break
     sleep 0.1
 done
 
