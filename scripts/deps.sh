@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth openbox xdotool x11-utils imagemagick strace
-  poppler-utils
+  poppler-utils qt6-translations-l10n fonts-wqy-microhei
   help2man lintian
 )
 
