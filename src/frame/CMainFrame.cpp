@@ -9,7 +9,6 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 #include <vector>
 
@@ -165,12 +164,6 @@ void CMainFrame::CreateActions() {
     });
     undo->setShortcut(QKeySequence::Undo);
     redo->setShortcut(QKeySequence::Redo);
-    // The desktop theme's own pictures where it has them.
-    QStyle* style = QApplication::style();
-    undo->setIcon(
-        QIcon::fromTheme(QStringLiteral("edit-undo"), style->standardIcon(QStyle::SP_ArrowBack)));
-    redo->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"),
-                                   style->standardIcon(QStyle::SP_ArrowForward)));
     undo->setToolTip(QStringLiteral("Undo"));
     redo->setToolTip(QStringLiteral("Redo"));
     undo->setEnabled(false);
@@ -227,8 +220,11 @@ void CMainFrame::CreateActions() {
     addAction(previous);
 
     const QPixmap strip = ReadPicture(QStringLiteral(":/frame/toolbar.png"), "png");
-    const std::array<int, 6> buttons{command::kNew,  command::kOpen,  command::kSave,
-                                     command::kRead, command::kWrite, command::kAbout};
+    // Our own strip rather than the desktop theme's pictures: looking those up
+    // walks the icon theme folders and costs more than building the window.
+    const std::array<int, 8> buttons{command::kNew,  command::kOpen,  command::kSave,
+                                     command::kRead, command::kWrite, command::kAbout,
+                                     command::kUndo, command::kRedo};
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         actions_[buttons[i]]->setIcon(QIcon(strip.copy(static_cast<int>(i) * 16, 0, 16, 16)));
     }
