@@ -8,7 +8,7 @@
 #                   alpha channel: 0 = item, 16 = expanded, 17 = collapsed;
 #                   the cells in between are left empty.
 #   toolbar.png     toolbar buttons, a strip of 16x16 cells with an alpha
-#                   channel: New, Open, Save, Read, Write, About. Drawn in
+#                   channel: New, Open, Save, Read, Write, About, Undo, Redo. Drawn in
 #                   mid tones with dark outlines so they read on light and
 #                   dark palettes alike.
 set -euo pipefail
@@ -128,6 +128,14 @@ arrow "$work/tool-4.png" '#d9534f' '#7f1d1d' '7,0 13,5 10,5 10,9 5,9 5,5 2,5'
 tool "$work/tool-5.png" \
     -fill '#3f6fb5' -stroke '#1d3557' -draw 'circle 7.5,7.5 7.5,0.5' \
     -fill white -stroke none -draw 'rectangle 7,6 8,12' -draw 'rectangle 7,3 8,4'
-convert -background none "$work"/tool-{0,1,2,3,4,5}.png +append "${png_opts[@]}" PNG32:toolbar.png
+# Undo: a hooked arrow, drawn large and scaled down so its curve stays smooth;
+# Redo is its mirror image.
+convert -size 128x128 xc:none -fill '#4a88d4' -stroke '#1d3f6e' -strokewidth 7 \
+    -draw 'polygon 62,31 75,33 86,38 97,45 104,56 109,67 111,80 109,93 104,104 97,115 86,122 75,127 69,106 76,103 81,99 85,94 88,87 89,80 88,73 85,66 81,61 76,57 69,54 62,53' \
+    -draw 'polygon 10,42 60,6 60,78' \
+    -stroke none -draw 'rectangle 52,31 66,53' \
+    -filter Lanczos -resize 16x16 "${png_opts[@]}" "$work/tool-6.png"
+convert "$work/tool-6.png" -flop "${png_opts[@]}" "$work/tool-7.png"
+convert -background none "$work"/tool-{0,1,2,3,4,5,6,7}.png +append "${png_opts[@]}" PNG32:toolbar.png
 
 ls -l toolbar.png logo.ico Background.bmp tree.png ht57.png icons
