@@ -34,6 +34,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QApplication qt(argc, argv);
+    ht57::TranslateModelTexts();
     // Docks and task bars match the window to the installed desktop entry
     // and its icon through this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ht57.Programmer"));

@@ -1,9 +1,11 @@
 #include "app/Application.h"
 
+#include <QCoreApplication>
 #include <system_error>
 
 #include "model/Backup.h"
 #include "model/DataFile.h"
+#include "model/UserText.h"
 
 namespace ht57 {
 
@@ -20,6 +22,12 @@ ProgramFolders Portable(const std::filesystem::path& programFolder) {
 }
 
 }  // namespace
+
+void TranslateModelTexts() {
+    SetTextTranslator([](const char* source) {
+        return QCoreApplication::translate("Model", source).toStdString();
+    });
+}
 
 Application::Application(std::filesystem::path programFolder)
     : Application(Portable(programFolder)) {}

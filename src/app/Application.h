@@ -12,6 +12,11 @@
 
 namespace ht57 {
 
+// Makes the model's and the link engine's texts follow the translation the
+// program has loaded (context "Model"). Called once, right after the
+// QApplication is made and before any worker thread starts.
+void TranslateModelTexts();
+
 // Caption of the program's own message boxes.
 inline constexpr const char* kProgramTitle = "Program";
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/UserText.h"
+
 namespace ht57 {
 
 // How a session with the radio ended.
@@ -13,13 +15,14 @@ enum class LinkOutcome {
 };
 
 // The message box text for an outcome, or nullptr when the outcome shows none.
-// "Fail to open port " ends in a blank and never carries the port name.
+// "Fail to open port " ends in a blank and never carries the port name. The
+// text is English; the window showing it translates it in context "Model".
 inline const char* OutcomeMessage(LinkOutcome outcome) {
     switch (outcome) {
         case LinkOutcome::PortOpenFailed:
-            return "Fail to open port ";
+            return Msg("Model", "Fail to open port ");
         case LinkOutcome::CommunicationError:
-            return "Communication error";
+            return Msg("Model", "Communication error");
         default:
             return nullptr;
     }

@@ -20,6 +20,8 @@
 #include <cstring>
 #endif
 
+#include "model/UserText.h"
+
 namespace ht57 {
 
 namespace fs = std::filesystem;
@@ -182,8 +184,8 @@ std::string DescribeProcess(long pid) {
     std::ifstream commFile("/proc/" + std::to_string(pid) + "/comm");
     std::string comm;
     std::getline(commFile, comm);
-    const std::string process = "process " + std::to_string(pid);
-    return comm.empty() ? process : comm + ", " + process;
+    const std::string process = Fill(Msg("Model", "process %1"), pid);
+    return comm.empty() ? process : Fill(Msg("Model", "%1, %2"), comm, process);
 }
 
 }  // namespace
@@ -277,31 +279,46 @@ std::string DescribePortFailure(const PortFailure& failure) {
         case PortProblem::None:
             return {};
         case PortProblem::NotSet:
-            return "No serial port is set.";
+            return Fill(Msg("Model", "No serial port is set."));
         case PortProblem::Missing:
-            return "There is no serial port " + device +
-                   ". Check that the programming cable is plugged in, or choose the port it "
-                   "appears as.";
+            return Fill(Msg("Model",
+                            "There is no serial port %1. Check that the programming cable is "
+                            "plugged in, or choose the port it appears as."),
+                        device);
         case PortProblem::NoPermission:
             if (failure.groupMayUse && !failure.group.empty() && failure.group != "root") {
-                return "You may not use " + device + ": it belongs to the group \"" +
-                       failure.group + "\", and you are not a member. Add yourself with\n" +
-                       "    sudo usermod -aG " + failure.group + " $USER\n" +
-                       "then log out and in again: the new group counts from the next login.";
+                return Fill(Msg("Model",
+                                "You may not use %1: it belongs to the group \"%2\", and you are "
+                                "not a member. Add yourself with\n    sudo usermod -aG %2 $USER\n"
+                                "then log out and in again: the new group counts from the next "
+                                "login."),
+                            device, failure.group);
             }
-            return "You may not use " + device +
-                   ": only its owner may. Install the program's udev rule or ask the "
-                   "administrator for access.";
+            return Fill(Msg("Model",
+                            "You may not use %1: only its owner may. Install the program's udev "
+                            "rule or ask the administrator for access."),
+                        device);
         case PortProblem::Busy:
             if (failure.holder == kConsole) {
-                return device + " is the system console, not a radio port. Choose another port.";
+                return Fill(Msg("Model",
+                                "%1 is the system console, not a radio port. Choose another port."),
+                            device);
             }
-            return device + " is in use by another program" +
-                   (failure.holder.empty() ? "" : " (" + failure.holder + ")") +
-                   ". Close that program and try again.";
+            if (failure.holder.empty()) {
+                return Fill(
+                    Msg("Model",
+                        "%1 is in use by another program. Close that program and try again."),
+                    device);
+            }
+            return Fill(Msg("Model",
+                            "%1 is in use by another program (%2). Close that program and try "
+                            "again."),
+                        device, failure.holder);
         case PortProblem::Failed:
-            return "Cannot open " + device + (failure.reason.empty() ? "" : ": " + failure.reason) +
-                   ".";
+            if (failure.reason.empty()) {
+                return Fill(Msg("Model", "Cannot open %1."), device);
+            }
+            return Fill(Msg("Model", "Cannot open %1: %2."), device, failure.reason);
     }
     return {};
 }

@@ -9,6 +9,7 @@
 
 #include "link/PortAccess.h"
 #include "link/PortNames.h"
+#include "model/UserText.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -60,10 +61,10 @@ std::string Details(const SerialDevice& device, const PortStatus& status) {
         }
     };
     line("", device.description);
-    line("Manufacturer: ", device.manufacturer);
-    line("Serial number: ", device.serialNumber);
-    line("USB id: ", device.UsbId());
-    line("Stable name: ", device.stableName);
+    line(Fill(Msg("Model", "Manufacturer: ")), device.manufacturer);
+    line(Fill(Msg("Model", "Serial number: ")), device.serialNumber);
+    line(Fill(Msg("Model", "USB id: ")), device.UsbId());
+    line(Fill(Msg("Model", "Stable name: ")), device.stableName);
     line("", status.available ? std::string() : status.why);
     return text;
 }
@@ -73,7 +74,9 @@ PortEntry EntryFor(const SerialDevice& device, PortStatus status) {
     entry.name = device.stableName.empty() ? device.path : device.stableName;
     entry.label = device.path;
     if (!status.available && !status.note.empty()) {
-        entry.label += " (" + status.note + ")";
+        // The note stays an English key (the command-line tool reads it);
+        // the label shows it in the user's language.
+        entry.label = Fill(Msg("Model", "%1 (%2)"), entry.label, Fill(status.note.c_str()));
     }
     entry.available = status.available;
     entry.details = Details(device, status);
@@ -196,9 +199,9 @@ PortStatus ProbePortWithLockFolders(const std::string& name,
         case PortProblem::None:
             return true;
         case PortProblem::Busy:
-            return {false, "busy", DescribePortFailure(failure)};
+            return {false, Msg("Model", "busy"), DescribePortFailure(failure)};
         case PortProblem::NoPermission:
-            return {false, "no access", DescribePortFailure(failure)};
+            return {false, Msg("Model", "no access"), DescribePortFailure(failure)};
         default:
             return {false, "", DescribePortFailure(failure)};
     }

@@ -8,6 +8,7 @@
 
 #include "model/Config.h"
 #include "model/FileAccess.h"
+#include "model/UserText.h"
 
 #if __has_include(<unistd.h>)
 #include <unistd.h>
@@ -34,7 +35,8 @@ std::string TwoDigits(int value) {
 }
 
 Result Failure(int code, const std::filesystem::path& file) {
-    return Result::Failure(SystemErrorText(code), "writing the backup " + file.string());
+    return Result::Failure(SystemErrorText(code),
+                           Fill(Msg("Model", "writing the backup %1"), file.string()));
 }
 
 // Writes the whole file and makes it reach the disk; false with `error` set

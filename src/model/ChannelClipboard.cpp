@@ -8,6 +8,7 @@
 #include "model/ChannelEdit.h"
 #include "model/ChannelRows.h"
 #include "model/Frequency.h"
+#include "model/UserText.h"
 
 namespace ht57 {
 namespace {
@@ -144,7 +145,8 @@ public:
         }
         if (texts.rxFrequency.empty()) {
             if (rx == values.end()) {
-                Issue("the channel is empty: it starts with an Rx Freq; nothing stored");
+                Issue(Fill(Msg("Model",
+                               "the channel is empty: it starts with an Rx Freq; nothing stored")));
             }
             return false;
         }
@@ -154,8 +156,9 @@ public:
         const std::uint32_t wantedTx = ParseFrequency(texts.txFrequency);
         EncodeChannel(record, texts);
         if (RecordTxFrequency(record) != wantedTx) {
-            Issue("Tx Freq " + texts.txFrequency + " cannot be stored with Rx Freq " +
-                  texts.rxFrequency + ": stored as " + FormatFrequency(RecordTxFrequency(record)));
+            Issue(Fill(Msg("Model", "Tx Freq %1 cannot be stored with Rx Freq %2: stored as %3"),
+                       texts.txFrequency, texts.rxFrequency,
+                       FormatFrequency(RecordTxFrequency(record))));
         }
         WriteChannel(image, channel_, record);
         return true;
@@ -163,12 +166,7 @@ public:
 
 private:
     void Issue(const std::string& text) {
-        issues_.push_back("channel " + std::to_string(channel_) + ": " + text);
-    }
-
-    void Refuse(ChannelColumn column, std::string_view text, const std::string& why) {
-        Issue(std::string(ColumnTitle(column)) + " \"" + std::string(text) + "\" " + why +
-              "; not stored");
+        issues_.push_back(Fill(Msg("Model", "channel %1: %2"), channel_, text));
     }
 
     std::optional<std::uint32_t> Frequency(ChannelColumn column, std::string_view text) {
@@ -177,19 +175,20 @@ private:
             !value.empty() && value.find_first_not_of("0123456789.") == std::string_view::npos;
         const std::uint32_t f = number ? ParseFrequency(value) : 0;
         if (f == 0) {
-            Refuse(column, text, "is not a frequency in MHz");
+            Issue(Fill(Msg("Model", "%1 \"%2\" is not a frequency in MHz; not stored"),
+                       ColumnTitle(column), text));
             return std::nullopt;
         }
         if (f < limits_.lower || f > limits_.upper) {
-            Refuse(column, text,
-                   "is outside the band " + FormatFrequency(limits_.lower) + " to " +
-                       FormatFrequency(limits_.upper) + " MHz");
+            Issue(Fill(Msg("Model", "%1 \"%2\" is outside the band %3 to %4 MHz; not stored"),
+                       ColumnTitle(column), text, FormatFrequency(limits_.lower),
+                       FormatFrequency(limits_.upper)));
             return std::nullopt;
         }
         const std::uint32_t snapped = SnapFrequency(f);
         if (snapped != f || FinerThan10Hz(value)) {
-            Issue(std::string(ColumnTitle(column)) + " \"" + std::string(value) +
-                  "\" is off the channel raster: stored as " + FormatFrequency(snapped));
+            Issue(Fill(Msg("Model", "%1 \"%2\" is off the channel raster: stored as %3"),
+                       ColumnTitle(column), value, FormatFrequency(snapped)));
         }
         return snapped;
     }
@@ -217,7 +216,8 @@ private:
         if (const auto choice = ChoiceText(column, Trim(text))) {
             ColumnText(texts, column) = *choice;
         } else {
-            Refuse(column, text, "is not a value of the column");
+            Issue(Fill(Msg("Model", "%1 \"%2\" is not a value of the column; not stored"),
+                       ColumnTitle(column), text));
         }
     }
 
@@ -231,7 +231,7 @@ private:
         const bool dropped = name.size() != text.size();
         name.resize(std::min(name.size(), record::kNameLength));
         if (dropped || name.size() != text.size()) {
-            Issue("Name \"" + std::string(text) + "\" stored as \"" + name + "\"");
+            Issue(Fill(Msg("Model", "Name \"%1\" stored as \"%2\""), text, name));
         }
         texts.name = std::move(name);
     }
@@ -256,13 +256,17 @@ Result PasteCsv(std::string_view text, const FrequencyLimits& limits, Image& ima
     report.rows = imported.rows;
     report.stored = imported.imported;
     for (const ImportIssue& issue : imported.issues) {
-        std::string line = issue.location > 0 ? "channel " + std::to_string(issue.location)
-                                              : "line " + std::to_string(issue.line);
-        line += issue.skipped ? ": not stored: " : ": ";
+        std::string reasons;
         for (std::size_t i = 0; i < issue.reasons.size(); ++i) {
-            line += (i > 0 ? "; " : "") + issue.reasons[i];
+            reasons += (i > 0 ? Fill(Msg("Model", "; ")) : "") + issue.reasons[i];
         }
-        report.issues.push_back(std::move(line));
+        const char* form = issue.location > 0
+                               ? (issue.skipped ? Msg("Model", "channel %1: not stored: %2")
+                                                : Msg("Model", "channel %1: %2"))
+                               : (issue.skipped ? Msg("Model", "line %1: not stored: %2")
+                                                : Msg("Model", "line %1: %2"));
+        report.issues.push_back(
+            Fill(form, issue.location > 0 ? issue.location : issue.line, reasons));
     }
     return Result::Success();
 }
@@ -301,7 +305,8 @@ Result PasteChannelText(std::string_view text, int channel, ChannelColumn column
         lines.empty() ? std::nullopt : HeaderPlacement(lines.front());
     const std::size_t firstData = header ? 1 : 0;
     if (lines.size() <= firstData) {
-        return Result::Failure("The clipboard holds no channel values to paste.");
+        return Result::Failure(
+            Fill(Msg("Model", "The clipboard holds no channel values to paste.")));
     }
     Image work = image;
     for (std::size_t i = firstData; i < lines.size(); ++i) {
@@ -309,8 +314,8 @@ Result PasteChannelText(std::string_view text, int channel, ChannelColumn column
         ++report.rows;
         const int target = channel + static_cast<int>(i - firstData);
         if (target > region::kChannelCount) {
-            report.issues.push_back("line " + std::to_string(i + 1) + ": there is no channel " +
-                                    std::to_string(target) + "; not stored");
+            report.issues.push_back(
+                Fill(Msg("Model", "line %1: there is no channel %2; not stored"), i + 1, target));
             continue;
         }
         const Placement placement = header ? *header : PositionalPlacement(column, fields.size());

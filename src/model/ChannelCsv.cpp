@@ -13,6 +13,7 @@
 #include "model/Numbers.h"
 #include "model/TextRules.h"
 #include "model/Tones.h"
+#include "model/UserText.h"
 
 namespace ht57 {
 namespace {
@@ -193,26 +194,26 @@ void PlanLocation(const RowFields& fields, int line, int shift, std::map<int, in
                   RowPlan& plan) {
     const std::string_view text = Trim(fields[kLocation]);
     if (text.empty()) {
-        plan.skip.push_back("no Location");
+        plan.skip.push_back(Fill(Msg("Model", "no Location")));
         return;
     }
     if (!std::all_of(text.begin(), text.end(), text::IsDigit)) {
-        plan.skip.push_back("Location " + Quoted(text) + " is not a channel number");
+        plan.skip.push_back(
+            Fill(Msg("Model", "Location %1 is not a channel number"), Quoted(text)));
         return;
     }
     // Read saturated; widened so a huge Location plus the shift cannot overflow.
     const std::int64_t location = std::int64_t{LeadingIntegerOrZero(text)} + shift;
     if (location < 1 || location > region::kChannelCount) {
-        plan.skip.push_back("Location " + std::string(text) + " is outside " +
-                            std::to_string(1 - shift) + "-" +
-                            std::to_string(region::kChannelCount - shift));
+        plan.skip.push_back(Fill(Msg("Model", "Location %1 is outside %2-%3"), text, 1 - shift,
+                                 region::kChannelCount - shift));
         return;
     }
     plan.location = static_cast<int>(location);
     const auto [first, inserted] = firstLineOf.emplace(plan.location, line);
     if (!inserted) {
-        plan.skip.push_back("Location " + std::to_string(plan.location) + " already came on line " +
-                            std::to_string(first->second));
+        plan.skip.push_back(Fill(Msg("Model", "Location %1 already came on line %2"), plan.location,
+                                 first->second));
     }
 }
 
@@ -220,23 +221,25 @@ void PlanFrequencies(const RowFields& fields, const FrequencyLimits& limits, Row
     const std::string_view rxText = Trim(fields[kFrequency]);
     const auto rx = ParseMegahertz(rxText);
     if (rxText.empty()) {
-        plan.skip.push_back("no Frequency");
+        plan.skip.push_back(Fill(Msg("Model", "no Frequency")));
         return;
     }
     if (!rx) {
-        plan.skip.push_back("Frequency " + Quoted(rxText) + " is not a number in MHz");
+        plan.skip.push_back(
+            Fill(Msg("Model", "Frequency %1 is not a number in MHz"), Quoted(rxText)));
         return;
     }
     if (rx->value < limits.lower || rx->value > limits.upper) {
         // Never clamped: a 222 MHz channel is not a 174 MHz one.
-        plan.skip.push_back("receive frequency " + std::string(rxText) + " MHz is outside " +
-                            LimitsText(limits));
+        plan.skip.push_back(Fill(Msg("Model", "receive frequency %1 MHz is outside %2"), rxText,
+                                 LimitsText(limits)));
         return;
     }
     plan.rx = SnapFrequency(rx->value);
     if (plan.rx != rx->value || rx->finer) {
-        plan.notes.push_back("receive frequency " + std::string(rxText) +
-                             " MHz is off the channel raster: stored as " + MHz(plan.rx));
+        plan.notes.push_back(
+            Fill(Msg("Model", "receive frequency %1 MHz is off the channel raster: stored as %2"),
+                 rxText, MHz(plan.rx)));
     }
 
     const std::string duplex = LowerTrimmed(fields[kDuplex]);
@@ -248,17 +251,19 @@ void PlanFrequencies(const RowFields& fields, const FrequencyLimits& limits, Row
         return;
     }
     if (duplex == "off") {
-        plan.skip.push_back(
-            "Duplex \"off\" (transmit disabled) cannot be stored: every channel of this radio "
-            "transmits");
+        plan.skip.push_back(Fill(Msg("Model",
+                                     "Duplex \"off\" (transmit disabled) cannot be stored: every "
+                                     "channel of this radio transmits")));
         return;
     }
     if (duplex != "+" && duplex != "-" && duplex != "split") {
-        plan.skip.push_back("Duplex " + Quoted(Trim(fields[kDuplex])) + " is not known");
+        plan.skip.push_back(
+            Fill(Msg("Model", "Duplex %1 is not known"), Quoted(Trim(fields[kDuplex]))));
         return;
     }
     if (!offset || (duplex == "split" && offsetText.empty())) {
-        plan.skip.push_back("Offset " + Quoted(offsetText) + " is not a frequency in MHz");
+        plan.skip.push_back(
+            Fill(Msg("Model", "Offset %1 is not a frequency in MHz"), Quoted(offsetText)));
         return;
     }
     if (duplex == "split") {
@@ -267,18 +272,19 @@ void PlanFrequencies(const RowFields& fields, const FrequencyLimits& limits, Row
         tx += duplex == "+" ? std::int64_t{offset->value} : -std::int64_t{offset->value};
     }
     if (tx < 0) {
-        plan.skip.push_back("transmit frequency would be below 0 MHz");
+        plan.skip.push_back(Fill(Msg("Model", "transmit frequency would be below 0 MHz")));
         return;
     }
     if (tx - std::int64_t{plan.rx} > kLargestOffset ||
         std::int64_t{plan.rx} - tx > kLargestOffset) {
-        plan.skip.push_back("transmit frequency lies too far from the receive frequency to store");
+        plan.skip.push_back(Fill(
+            Msg("Model", "transmit frequency lies too far from the receive frequency to store")));
         return;
     }
     if (tx < limits.lower || tx > limits.upper) {
         // A cross-band pair the radio would transmit out of its band on.
-        plan.skip.push_back("transmit frequency " + MHz(static_cast<std::uint32_t>(tx)) +
-                            " is outside " + LimitsText(limits));
+        plan.skip.push_back(Fill(Msg("Model", "transmit frequency %1 is outside %2"),
+                                 MHz(static_cast<std::uint32_t>(tx)), LimitsText(limits)));
         return;
     }
     // Kept as given: the record holds the offset, and StorePlan checks what
@@ -309,8 +315,8 @@ void PlanTones(const RowFields& fields, RowPlan& plan) {
         // Tone squelch uses cToneFreq both ways.
         plan.txTone = plan.rxTone = CtcssTone(fields[kCToneFreq]).value_or(-1);
         if (plan.txTone < 0) {
-            plan.skip.push_back("tone " + Quoted(Trim(fields[kCToneFreq])) +
-                                " is not in the radio's tone list");
+            plan.skip.push_back(Fill(Msg("Model", "tone %1 is not in the radio's tone list"),
+                                     Quoted(Trim(fields[kCToneFreq]))));
         }
         return;
     } else if (mode == "dtcs") {
@@ -329,7 +335,7 @@ void PlanTones(const RowFields& fields, RowPlan& plan) {
             return side.empty() || side == "tone" || side == "dtcs";
         };
         if (!known(txSide) || !known(rxSide) || (txSide.empty() && rxSide.empty())) {
-            plan.skip.push_back("CrossMode " + Quoted(cross) + " is not known");
+            plan.skip.push_back(Fill(Msg("Model", "CrossMode %1 is not known"), Quoted(cross)));
             return;
         }
         txCtcss = txSide == "tone";
@@ -340,34 +346,35 @@ void PlanTones(const RowFields& fields, RowPlan& plan) {
             rxDcsColumn = kRxDtcsCode;
         }
     } else if (mode == "tsql-r" || mode == "dtcs-r") {
-        plan.skip.push_back("tone mode " + Quoted(modeText) +
-                            " (reverse squelch) has no equivalent on this radio");
+        plan.skip.push_back(
+            Fill(Msg("Model", "tone mode %1 (reverse squelch) has no equivalent on this radio"),
+                 Quoted(modeText)));
         return;
     } else {
-        plan.skip.push_back("tone mode " + Quoted(modeText) + " is not known");
+        plan.skip.push_back(Fill(Msg("Model", "tone mode %1 is not known"), Quoted(modeText)));
         return;
     }
 
     if ((txDcs || rxDcs) &&
         (polarity.size() != 2 || polarity.find_first_not_of("NR") != std::string::npos)) {
-        plan.skip.push_back("DtcsPolarity " + Quoted(Trim(fields[kDtcsPolarity])) +
-                            " is not two letters N or R");
+        plan.skip.push_back(Fill(Msg("Model", "DtcsPolarity %1 is not two letters N or R"),
+                                 Quoted(Trim(fields[kDtcsPolarity]))));
         return;
     }
     auto ctcss = [&](Column column, int& tone) {
         if (const auto index = CtcssTone(fields[column])) {
             tone = *index;
         } else {
-            plan.skip.push_back("tone " + Quoted(Trim(fields[column])) +
-                                " is not in the radio's tone list");
+            plan.skip.push_back(Fill(Msg("Model", "tone %1 is not in the radio's tone list"),
+                                     Quoted(Trim(fields[column]))));
         }
     };
     auto dcs = [&](Column column, char letter, int& tone) {
         if (const auto index = DcsTone(fields[column], letter)) {
             tone = *index;
         } else {
-            plan.skip.push_back("DCS code " + Quoted(Trim(fields[column])) +
-                                " is not in the radio's tone list");
+            plan.skip.push_back(Fill(Msg("Model", "DCS code %1 is not in the radio's tone list"),
+                                     Quoted(Trim(fields[column]))));
         }
     };
     if (txCtcss) {
@@ -389,8 +396,9 @@ void PlanMode(const RowFields& fields, RowPlan& plan) {
     } else if (mode == "nfm") {
         plan.wide = false;
     } else {
-        plan.skip.push_back("Mode " + Quoted(Trim(fields[kMode])) +
-                            " cannot be stored: the radio has FM (Wide) and NFM (Narrow) only");
+        plan.skip.push_back(Fill(
+            Msg("Model", "Mode %1 cannot be stored: the radio has FM (Wide) and NFM (Narrow) only"),
+            Quoted(Trim(fields[kMode]))));
     }
 }
 
@@ -410,8 +418,8 @@ void PlanPower(const RowFields& fields, RowPlan& plan) {
         plan.high = ScaleDecimal(number, 1) >= kHighPowerTenthsOfWatt;
         // Our own export's figures stand for the levels themselves.
         if (text != (plan.high ? kHighPowerText : kLowPowerText)) {
-            plan.notes.push_back("power " + Quoted(text) + " stored as " +
-                                 kPowerTexts[plan.high ? 1 : 0]);
+            plan.notes.push_back(Fill(Msg("Model", "power %1 stored as %2"), Quoted(text),
+                                      kPowerTexts[plan.high ? 1 : 0]));
         }
         return;
     }
@@ -421,11 +429,12 @@ void PlanPower(const RowFields& fields, RowPlan& plan) {
         plan.high = false;
     } else if (power == "mid" || power == "medium" || power == "med" || power == "m") {
         plan.high = false;
-        plan.notes.push_back("power " + Quoted(text) +
-                             " stored as Low (the radio has High and Low)");
+        plan.notes.push_back(Fill(
+            Msg("Model", "power %1 stored as Low (the radio has High and Low)"), Quoted(text)));
     } else {
         plan.high = false;
-        plan.notes.push_back("power " + Quoted(text) + " is not understood: stored as Low");
+        plan.notes.push_back(
+            Fill(Msg("Model", "power %1 is not understood: stored as Low"), Quoted(text)));
     }
 }
 
@@ -440,8 +449,8 @@ void PlanBusyLock(const RowFields& fields, RowPlan& plan) {
             return;
         }
     }
-    plan.notes.push_back("BusyLock " + Quoted(Trim(fields[kBusyLock])) +
-                         " is not known: stored as Off");
+    plan.notes.push_back(Fill(Msg("Model", "BusyLock %1 is not known: stored as Off"),
+                              Quoted(Trim(fields[kBusyLock]))));
 }
 
 // Columns other programs fill that a channel here has no place for.
@@ -449,7 +458,7 @@ void PlanDroppedValues(const RowFields& fields, RowPlan& plan) {
     for (const auto& [column, label] : {std::pair{kSkip, "Skip"}, std::pair{kComment, "Comment"}}) {
         const std::string_view value = Trim(fields[column]);
         if (!value.empty()) {
-            plan.notes.push_back(std::string(label) + " " + Quoted(value) + " dropped");
+            plan.notes.push_back(Fill(Msg("Model", "%1 %2 dropped"), label, Quoted(value)));
         }
     }
 }
@@ -470,7 +479,8 @@ void PlanName(const RowFields& fields, RowPlan& plan) {
         name.resize(record::kNameLength);
     }
     if (dropped || name.size() != text.size()) {
-        plan.notes.push_back("name " + Quoted(text) + " stored as " + Quoted(name));
+        plan.notes.push_back(
+            Fill(Msg("Model", "name %1 stored as %2"), Quoted(text), Quoted(name)));
     }
     plan.name = std::move(name);
 }
@@ -486,7 +496,8 @@ bool StorePlan(RowPlan& plan, const FrequencyLimits& limits, Image& image) {
     const bool wasInUse = IsChannelInUse(record, limits);
     if (wasInUse) {
         if (const std::string_view old = BusyLockText(record); old != plan.busyLock) {
-            plan.notes.push_back("busy lock " + std::string(old) + " replaced by " + plan.busyLock);
+            plan.notes.push_back(
+                Fill(Msg("Model", "busy lock %1 replaced by %2"), old, plan.busyLock));
         }
     } else {
         Image scratch = image;
@@ -509,14 +520,16 @@ bool StorePlan(RowPlan& plan, const FrequencyLimits& limits, Image& image) {
     // store would.
     const std::uint32_t readBack = RecordTxFrequency(record);
     if (readBack < limits.lower || readBack > limits.upper) {
-        plan.skip.push_back("transmit frequency " + MHz(plan.tx) + " would be stored as " +
-                            MHz(readBack) + ", outside " + LimitsText(limits));
+        plan.skip.push_back(
+            Fill(Msg("Model", "transmit frequency %1 would be stored as %2, outside %3"),
+                 MHz(plan.tx), MHz(readBack), LimitsText(limits)));
         return false;
     }
     if (readBack != plan.tx || plan.txFiner) {
-        plan.notes.push_back("transmit frequency " + MHz(plan.tx) +
-                             " cannot be stored exactly with receive frequency " + MHz(plan.rx) +
-                             ": stored as " + MHz(readBack));
+        plan.notes.push_back(Fill(Msg("Model",
+                                      "transmit frequency %1 cannot be stored exactly with receive "
+                                      "frequency %2: stored as %3"),
+                                  MHz(plan.tx), MHz(plan.rx), MHz(readBack)));
         texts.txFrequency = FormatFrequency(readBack);
         EncodeChannel(record, texts);
     }
@@ -537,18 +550,19 @@ Result HeaderPositions(const CsvRow& header, bool needsLocation, ColumnPositions
                 continue;
             }
             if (positions[c]) {
-                return Result::Failure("The column " + Quoted(Trim(header.fields[i])) +
-                                           " appears twice, so the file is not read.",
-                                       "line " + std::to_string(header.line));
+                return Result::Failure(
+                    Fill(Msg("Model", "The column %1 appears twice, so the file is not read."),
+                         Quoted(Trim(header.fields[i]))),
+                    Fill(Msg("Model", "line %1"), header.line));
             }
             positions[c] = i;
         }
     }
     if ((needsLocation && !positions[kLocation]) || !positions[kFrequency]) {
-        return Result::Failure(
-            "The file is not a channel list: its first line names no Location and Frequency "
-            "columns.",
-            "first line " + std::to_string(header.line));
+        return Result::Failure(Fill(Msg("Model",
+                                        "The file is not a channel list: its first line names no "
+                                        "Location and Frequency columns.")),
+                               Fill(Msg("Model", "first line %1"), header.line));
     }
     return Result::Success();
 }
@@ -657,11 +671,12 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
                         const FrequencyLimits& limits, Image& image, ChannelImportReport& report) {
     report = {};
     if (csv.starts_with("\xFF\xFE") || csv.starts_with("\xFE\xFF")) {
-        return Result::Failure("The file is in UTF-16. Save it as UTF-8 and import it again.");
+        return Result::Failure(
+            Fill(Msg("Model", "The file is in UTF-16. Save it as UTF-8 and import it again.")));
     }
     const std::vector<CsvRow> rows = ParseCsv(csv);
     if (rows.empty()) {
-        return Result::Failure("The file holds no channel list.");
+        return Result::Failure(Fill(Msg("Model", "The file holds no channel list.")));
     }
     const ImportPlacement& placement = options.placement;
     ColumnPositions positions;
@@ -672,10 +687,12 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
     // rows it hides would be lost without a word, so nothing is imported.
     for (const CsvRow& row : rows) {
         if (row.unterminatedQuote) {
-            return Result::Failure("A quoted field that starts in the record on line " +
-                                       std::to_string(row.line) +
-                                       " is never closed, so the rest of the file cannot be read.",
-                                   "line " + std::to_string(row.line));
+            return Result::Failure(Fill(Msg("Model",
+                                            "A quoted field that starts in the record on line %1 "
+                                            "is never closed, so the rest of the file cannot be "
+                                            "read."),
+                                        row.line),
+                                   Fill(Msg("Model", "line %1"), row.line));
         }
     }
     std::vector<const CsvRow*> dataRows;
@@ -685,8 +702,8 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
         }
     }
     if (dataRows.empty()) {
-        return Result::Failure("The file holds no channel rows.",
-                               "only the header on line " + std::to_string(rows.front().line));
+        return Result::Failure(Fill(Msg("Model", "The file holds no channel rows.")),
+                               Fill(Msg("Model", "only the header on line %1"), rows.front().line));
     }
 
     // Some radios number their memories from 0: such a file lands one up.
@@ -701,8 +718,9 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
         }
         if (lowest == 0) {
             shift = 1;
-            report.notes.push_back(
-                "the file numbers its channels from 0: every row was placed one channel higher");
+            report.notes.push_back(Fill(Msg(
+                "Model",
+                "the file numbers its channels from 0: every row was placed one channel higher")));
         }
     }
 
@@ -737,9 +755,10 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
         if (plan.skip.empty() && placement.inOrder) {
             plan.location = takeChannel();
             if (plan.location == 0) {
-                plan.skip.push_back(placement.fillFree ? "no free channel is left"
-                                                       : "no channel is left after " +
-                                                             std::to_string(region::kChannelCount));
+                plan.skip.push_back(
+                    placement.fillFree
+                        ? Fill(Msg("Model", "no free channel is left"))
+                        : Fill(Msg("Model", "no channel is left after %1"), region::kChannelCount));
             }
         }
         if (plan.skip.empty()) {
@@ -787,8 +806,8 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
                 texts.name = name.substr(0, record::kNameLength - number.size()) + number;
                 EncodeChannel(record, texts);
                 WriteChannel(work, group[i]->location, record);
-                report.issues[group[i]->issue].reasons.push_back("name made distinct as " +
-                                                                 Quoted(texts.name));
+                report.issues[group[i]->issue].reasons.push_back(
+                    Fill(Msg("Model", "name made distinct as %1"), Quoted(texts.name)));
             }
         }
     }
@@ -796,7 +815,8 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
     if (options.scope == ImportScope::ReplaceAll && report.imported == 0) {
         // A file for the other band, say: clearing every channel for it would
         // leave nothing, so nothing is changed.
-        return Result::Failure("No row of the file could be stored, so no channel was cleared.");
+        return Result::Failure(
+            Fill(Msg("Model", "No row of the file could be stored, so no channel was cleared.")));
     }
     if (options.scope == ImportScope::ReplaceAll) {
         for (int n = 1; n <= region::kChannelCount; ++n) {
@@ -816,35 +836,42 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
 std::vector<std::string> ImportReportLines(const ChannelImportReport& report) {
     std::vector<std::string> lines;
     for (const ImportIssue& issue : report.issues) {
-        std::string line = "line " + std::to_string(issue.line);
-        if (issue.location > 0) {
-            line += ", channel " + std::to_string(issue.location);
-        }
-        line += issue.skipped ? ": skipped: " : ": imported: ";
+        std::string reasons;
         for (std::size_t i = 0; i < issue.reasons.size(); ++i) {
-            line += (i > 0 ? "; " : "") + issue.reasons[i];
+            reasons += (i > 0 ? Fill(Msg("Model", "; ")) : "") + issue.reasons[i];
         }
-        lines.push_back(std::move(line));
+        if (issue.location > 0) {
+            lines.push_back(issue.skipped ? Fill(Msg("Model", "line %1, channel %2: skipped: %3"),
+                                                 issue.line, issue.location, reasons)
+                                          : Fill(Msg("Model", "line %1, channel %2: imported: %3"),
+                                                 issue.line, issue.location, reasons));
+        } else {
+            lines.push_back(issue.skipped
+                                ? Fill(Msg("Model", "line %1: skipped: %2"), issue.line, reasons)
+                                : Fill(Msg("Model", "line %1: imported: %2"), issue.line, reasons));
+        }
     }
     lines.insert(lines.end(), report.notes.begin(), report.notes.end());
-    std::string summary = std::to_string(report.rows) + (report.rows == 1 ? " row: " : " rows: ") +
-                          std::to_string(report.imported) + " imported, " +
-                          std::to_string(report.skipped) + " skipped";
+    const char* summary = report.rows == 1 ? Msg("Model", "%1 row: %2 imported, %3 skipped")
+                                           : Msg("Model", "%1 rows: %2 imported, %3 skipped");
     if (report.cleared > 0) {
-        summary += ", " + std::to_string(report.cleared) + " other channels cleared";
+        summary = report.rows == 1
+                      ? Msg("Model", "%1 row: %2 imported, %3 skipped, %4 other channels cleared")
+                      : Msg("Model", "%1 rows: %2 imported, %3 skipped, %4 other channels cleared");
     }
-    lines.push_back(std::move(summary));
+    lines.push_back(Fill(summary, report.rows, report.imported, report.skipped, report.cleared));
     return lines;
 }
 
 Result ReadChannelCsvFile(const std::filesystem::path& file, std::string& text) {
     const FileStart start = ReadFileStart(file, kChannelCsvSizeLimit + 1);
     if (!start.opened || start.error != 0) {
-        return Result::Failure(SystemErrorText(start.error), "reading " + file.string());
+        return Result::Failure(SystemErrorText(start.error),
+                               Fill(Msg("Model", "reading %1"), file.string()));
     }
     if (start.bytes.size() > kChannelCsvSizeLimit) {
-        return Result::Failure("The file is too large for a channel list.",
-                               "reading " + file.string());
+        return Result::Failure(Fill(Msg("Model", "The file is too large for a channel list.")),
+                               Fill(Msg("Model", "reading %1"), file.string()));
     }
     text.assign(start.bytes.begin(), start.bytes.end());
     return Result::Success();

@@ -8,6 +8,7 @@
 #include "model/ChannelEdit.h"
 #include "model/Frequency.h"
 #include "model/TextRules.h"
+#include "model/UserText.h"
 
 namespace ht57 {
 namespace {
@@ -69,12 +70,13 @@ std::vector<int> ValidChannels(const std::vector<int>& channels) {
 
 Result InsertEmptyChannel(Image& image, const FrequencyLimits& limits, int channel) {
     if (channel < 1 || channel > kCount) {
-        return Result::Failure("There is no channel " + std::to_string(channel) + ".");
+        return Result::Failure(Fill(Msg("Model", "There is no channel %1."), channel));
     }
     if (IsChannelInUse(ReadChannel(image, kCount), limits)) {
-        return Result::Failure("Channel " + std::to_string(kCount) +
-                                   " is in use and would be lost. Delete or clear it first.",
-                               "inserting a channel at " + std::to_string(channel));
+        return Result::Failure(
+            Fill(Msg("Model", "Channel %1 is in use and would be lost. Delete or clear it first."),
+                 kCount),
+            Fill(Msg("Model", "inserting a channel at %1"), channel));
     }
     for (int n = kCount; n > channel; --n) {
         WriteChannel(image, n, ReadChannel(image, n - 1));
@@ -202,7 +204,7 @@ Result FillChannels(Image& image, const FrequencyLimits& limits, const std::vect
     changed = 0;
     const std::optional<std::string> value = ChoiceText(column, text);
     if (!value) {
-        return Result::Failure("\"" + std::string(text) + "\" is not a value of this column.");
+        return Result::Failure(Fill(Msg("Model", "\"%1\" is not a value of this column."), text));
     }
     for (const int n : ValidChannels(channels)) {
         ChannelRecord record = ReadChannel(image, n);
@@ -223,8 +225,8 @@ Result SetRepeaterShift(Image& image, const FrequencyLimits& limits,
                         int& changed) {
     changed = 0;
     if (!text::IsPlainDecimal(offsetMHz)) {
-        return Result::Failure("The offset \"" + std::string(offsetMHz) +
-                               "\" is not a frequency in MHz.");
+        return Result::Failure(
+            Fill(Msg("Model", "The offset \"%1\" is not a frequency in MHz."), offsetMHz));
     }
     const std::int64_t offset = ParseFrequency(offsetMHz);
     Image work = image;
@@ -236,20 +238,21 @@ Result SetRepeaterShift(Image& image, const FrequencyLimits& limits,
         }
         const std::int64_t rx = ParseFrequency(texts.rxFrequency);
         const std::int64_t tx = plus ? rx + offset : rx - offset;
-        const std::string where = "channel " + std::to_string(n);
+        const std::string where = Fill(Msg("Model", "channel %1"), n);
         if (tx < limits.lower || tx > limits.upper) {
-            return Result::Failure("The transmit frequency of channel " + std::to_string(n) +
-                                       " would lie outside the band (" + MHzText(limits.lower) +
-                                       " to " + MHzText(limits.upper) + "). Nothing was changed.",
+            return Result::Failure(Fill(Msg("Model",
+                                            "The transmit frequency of channel %1 would lie "
+                                            "outside the band (%2 to %3). Nothing was changed."),
+                                        n, MHzText(limits.lower), MHzText(limits.upper)),
                                    where);
         }
         texts.txFrequency = FormatFrequency(static_cast<std::uint32_t>(tx));
         EncodeChannel(record, texts);
         if (RecordTxFrequency(record) != tx) {
-            return Result::Failure("The offset is off the channel raster; channel " +
-                                       std::to_string(n) + " would transmit on " +
-                                       MHzText(RecordTxFrequency(record)) +
-                                       ". Nothing was changed.",
+            return Result::Failure(Fill(Msg("Model",
+                                            "The offset is off the channel raster; channel %1 "
+                                            "would transmit on %2. Nothing was changed."),
+                                        n, MHzText(RecordTxFrequency(record))),
                                    where);
         }
         WriteChannel(work, n, record);

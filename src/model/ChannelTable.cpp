@@ -1,5 +1,7 @@
 #include "model/ChannelTable.h"
 
+#include "model/UserText.h"
+
 namespace ht57 {
 namespace {
 
@@ -26,8 +28,12 @@ auto& TextOf(Row& row, ChannelColumn column) {
     return row.name;
 }
 
+// English, as the clipboard's header line names the columns; the grid shows
+// them translated in context "Model".
 constexpr std::array<std::string_view, kChannelColumnCount> kTitles{
-    "Rx Freq", "Tx Freq", "Rx Tone", "Tx Tone", "Busy Lock", "Power", "Bandwidth", "Name"};
+    Msg("Model", "Rx Freq"),   Msg("Model", "Tx Freq"),   Msg("Model", "Rx Tone"),
+    Msg("Model", "Tx Tone"),   Msg("Model", "Busy Lock"), Msg("Model", "Power"),
+    Msg("Model", "Bandwidth"), Msg("Model", "Name")};
 
 }  // namespace
 

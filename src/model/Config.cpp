@@ -3,6 +3,7 @@
 #include "model/DataFile.h"
 #include "model/Numbers.h"
 #include "model/ProfileText.h"
+#include "model/UserText.h"
 
 namespace ht57 {
 namespace {
@@ -40,8 +41,9 @@ StartupConfig ReadStartupConfig(std::string_view iniContents,
                              ".dat";
     config.baudRate = LeadingIntegerOrZero(Setup(iniContents, "BaudRate", kDefaultBaudRate));
 
-    config.mainCaption = Setup(iniContents, "Model", kCaptionModel) + std::string(kCaptionSuffix);
-    config.statusModelText = config.modelName + std::string(kStatusModelSuffix);
+    config.mainCaption =
+        Fill(Msg("Model", "%1 Progamming Software"), Setup(iniContents, "Model", kCaptionModel));
+    config.statusModelText = Fill(Msg("Model", "%1 Programming Software"), config.modelName);
     config.treeRootText = Setup(iniContents, "Model", kTreeRootModel);
 
     config.copyrightPane = About(iniContents, "CopyRight");

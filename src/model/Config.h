@@ -10,10 +10,8 @@ namespace ht57 {
 inline constexpr std::string_view kIniFileName = "Program.ini";
 inline constexpr std::string_view kDataFolderName = "Data";
 inline constexpr std::string_view kDefaultBaudRate = "9600";
-// The main window's first caption and the status bar's model pane.
+// The model the main window's first caption names when Program.ini names none.
 inline constexpr std::string_view kCaptionModel = "HT-57";
-inline constexpr std::string_view kCaptionSuffix = " Progamming Software";
-inline constexpr std::string_view kStatusModelSuffix = " Programming Software";
 inline constexpr std::string_view kTreeRootModel = "DRN552";
 
 // The four lines of the About box, from section About.

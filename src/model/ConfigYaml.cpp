@@ -18,6 +18,7 @@
 #include "model/RadioInfo.h"
 #include "model/TextRules.h"
 #include "model/Tones.h"
+#include "model/UserText.h"
 
 namespace ht57 {
 namespace {
@@ -45,33 +46,36 @@ bool IsDigits(std::string_view text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), text::IsDigit);
 }
 
-// Why an edit's text cannot be stored in the field, nullptr when it can.
+// Why an edit's text cannot be stored in the field, as a template for the
+// shown value; nullptr when it can.
 const char* TextProblem(const SettingsField& row, std::string_view text) {
     switch (row.kind) {
         case FieldKind::BandEdge:
-            return IsDigits(text) && text.size() <= kLimitEditLength ? nullptr : "is not whole MHz";
+            return IsDigits(text) && text.size() <= kLimitEditLength
+                       ? nullptr
+                       : Msg("Model", "%1 is not whole MHz");
         case FieldKind::Frequency:
             return text::IsPlainDecimal(text) && text.size() <= kRxFrequencyEditLength
                        ? nullptr
-                       : "is not a frequency in MHz";
+                       : Msg("Model", "%1 is not a frequency in MHz");
         case FieldKind::DtmfCode: {
             const bool ok =
                 text.size() <= kDtmfCodeLength && std::all_of(text.begin(), text.end(), [](char c) {
                     return kDtmfAlphabet.substr(0, 16).find(c) != std::string_view::npos;
                 });
-            return ok ? nullptr : "is not up to 8 of 0-9 and A-F";
+            return ok ? nullptr : Msg("Model", "%1 is not up to 8 of 0-9 and A-F");
         }
         case FieldKind::Timing: {
             if (!IsDigits(text) || text.size() > kTimingEditLength) {
-                return "is not a time in milliseconds";
+                return Msg("Model", "%1 is not a time in milliseconds");
             }
             const int ms = std::stoi(std::string(text));
             return ms >= row.low * row.scale && ms <= row.high * row.scale
                        ? nullptr
-                       : "is outside the range the radio can hold";
+                       : Msg("Model", "%1 is outside the range the radio can hold");
         }
         default:
-            return "cannot be given as text";
+            return Msg("Model", "%1 cannot be given as text");
     }
 }
 
@@ -174,12 +178,11 @@ void EmitFields(YAML::Emitter& out, const std::vector<Field<Values>>& fields,
 
 // A failure naming the line of `node` and the key path.
 Result LineFailure(const YAML::Node& node, const std::string& path, const std::string& why) {
-    return Result::Failure("line " + std::to_string(node.Mark().line + 1) + ": " + path + ": " +
-                           why);
+    return Result::Failure(Fill(Msg("Model", "line %1: %2: %3"), node.Mark().line + 1, path, why));
 }
 
 std::string Shown(const YAML::Node& node) {
-    return node.IsScalar() ? "\"" + node.Scalar() + "\"" : std::string("this value");
+    return node.IsScalar() ? "\"" + node.Scalar() + "\"" : Fill(Msg("Model", "this value"));
 }
 
 template <typename Values>
@@ -199,15 +202,15 @@ Result ReadField(const Field<Values>& field, const YAML::Node& node, const std::
             for (std::size_t i = 0; i < choices.size() && i < 12; ++i) {
                 list += (i ? ", " : "") + std::string(choices[i]);
             }
-            return LineFailure(
-                node, path,
-                Shown(node) + " is not one of " + list + (choices.size() > 12 ? ", ..." : ""));
+            return LineFailure(node, path,
+                               Fill(Msg("Model", "%1 is not one of %2"), Shown(node),
+                                    list + (choices.size() > 12 ? ", ..." : "")));
         }
         values.*field.position = static_cast<int>(found - choices.begin());
         return Result::Success();
     }
     if (!node.IsScalar()) {
-        return LineFailure(node, path, "needs a single value");
+        return LineFailure(node, path, Fill(Msg("Model", "needs a single value")));
     }
     if (field.flag && field.row.kind == FieldKind::List) {
         for (bool value : {true, false}) {
@@ -217,13 +220,14 @@ Result ReadField(const Field<Values>& field, const YAML::Node& node, const std::
             }
         }
         return LineFailure(node, path,
-                           Shown(node) + " is not " + std::string(field.row.entries[0]) + " or " +
-                               std::string(field.row.entries[1]));
+                           Fill(Msg("Model", "%1 is not %2 or %3"), Shown(node),
+                                field.row.entries[0], field.row.entries[1]));
     }
     if (field.flag) {
         bool value = false;
         if (!YAML::convert<bool>::decode(node, value) || node.Tag() == "!") {
-            return LineFailure(node, path, Shown(node) + " is not true or false");
+            return LineFailure(node, path,
+                               Fill(Msg("Model", "%1 is not true or false"), Shown(node)));
         }
         values.*field.flag = value;
         return Result::Success();
@@ -232,7 +236,7 @@ Result ReadField(const Field<Values>& field, const YAML::Node& node, const std::
     // nothing.
     const bool unchanged = node.Scalar() == values.*field.text;
     if (const char* why = unchanged ? nullptr : TextProblem(field.row, node.Scalar())) {
-        return LineFailure(node, path, Shown(node) + " " + why);
+        return LineFailure(node, path, Fill(why, Shown(node)));
     }
     values.*field.text = node.Scalar();
     return Result::Success();
@@ -246,14 +250,14 @@ Result ReadSection(const YAML::Node& section, const char* name,
         return Result::Success();
     }
     if (!section.IsMap()) {
-        return LineFailure(section, name, "needs keys and values");
+        return LineFailure(section, name, Fill(Msg("Model", "needs keys and values")));
     }
     for (auto it = section.begin(); it != section.end(); ++it) {
         const std::string key = it->first.Scalar();
         const auto field = std::find_if(fields.begin(), fields.end(),
                                         [&](const Field<Values>& f) { return key == f.row.key; });
         if (field == fields.end()) {
-            return LineFailure(it->first, name, "unknown key \"" + key + "\"");
+            return LineFailure(it->first, name, Fill(Msg("Model", "unknown key \"%1\""), key));
         }
         if (Result read = ReadField(*field, it->second, std::string(name) + "." + key, values);
             !read) {
@@ -288,23 +292,27 @@ Result CheckChannel(const YAML::Node& node, const std::string& path, const Chann
     };
     const std::string limitsText = FrequencyLimitsText(limits);
     if (!InLimits(texts.rxFrequency, limits)) {
-        return LineFailure(node, path + ".rx_frequency",
-                           "\"" + texts.rxFrequency + "\" is not a frequency in " + limitsText);
+        return LineFailure(
+            node, path + ".rx_frequency",
+            Fill(Msg("Model", "\"%1\" is not a frequency in %2"), texts.rxFrequency, limitsText));
     }
     if (!InLimits(texts.txFrequency, limits)) {
-        return LineFailure(node, path + ".tx_frequency",
-                           "\"" + texts.txFrequency + "\" is not a frequency in " + limitsText);
+        return LineFailure(
+            node, path + ".tx_frequency",
+            Fill(Msg("Model", "\"%1\" is not a frequency in %2"), texts.txFrequency, limitsText));
     }
     for (const auto& [key, tone] :
          {std::pair{".rx_tone", &texts.rxTone}, std::pair{".tx_tone", &texts.txTone}}) {
         if (!inList(*tone, ToneList())) {
-            return LineFailure(node, path + key, "\"" + *tone + "\" is not in the tone list");
+            return LineFailure(node, path + key,
+                               Fill(Msg("Model", "\"%1\" is not in the tone list"), *tone));
         }
     }
     if (!inList(texts.busyLock, kBusyLockTexts) || !inList(texts.power, kPowerTexts) ||
         !inList(texts.bandwidth, kBandwidthTexts)) {
-        return LineFailure(node, path,
-                           "busy_lock, power or bandwidth is not one of the grid's entries");
+        return LineFailure(
+            node, path,
+            Fill(Msg("Model", "busy_lock, power or bandwidth is not one of the grid's entries")));
     }
     const bool nameOk = texts.name.size() <= record::kNameLength &&
                         std::all_of(texts.name.begin(), texts.name.end(), [](char c) {
@@ -313,7 +321,7 @@ Result CheckChannel(const YAML::Node& node, const std::string& path, const Chann
     if (!nameOk) {
         return LineFailure(
             node, path + ".name",
-            "\"" + texts.name + "\" is not up to 5 of " + std::string(kNameAlphabet));
+            Fill(Msg("Model", "\"%1\" is not up to 5 of %2"), texts.name, kNameAlphabet));
     }
     return Result::Success();
 }
@@ -323,13 +331,15 @@ Result ApplyChannels(const YAML::Node& section, RadioData& work) {
         return Result::Success();
     }
     if (!section.IsMap()) {
-        return LineFailure(section, "channels", "needs channel numbers and their fields");
+        return LineFailure(section, "channels",
+                           Fill(Msg("Model", "needs channel numbers and their fields")));
     }
     for (auto it = section.begin(); it != section.end(); ++it) {
         const auto channel = NumberKey(it->first, 1, region::kChannelCount);
         if (!channel) {
-            return LineFailure(it->first, "channels",
-                               "\"" + it->first.Scalar() + "\" is not a channel from 1 to 128");
+            return LineFailure(
+                it->first, "channels",
+                Fill(Msg("Model", "\"%1\" is not a channel from 1 to 128"), it->first.Scalar()));
         }
         const std::string path = "channels." + std::to_string(*channel);
         const YAML::Node node = it->second;
@@ -341,7 +351,9 @@ Result ApplyChannels(const YAML::Node& section, RadioData& work) {
             continue;
         }
         if (!node.IsMap()) {
-            return LineFailure(node, path, "needs the channel's fields, or null when not in use");
+            return LineFailure(
+                node, path,
+                Fill(Msg("Model", "needs the channel's fields, or null when not in use")));
         }
         ChannelTexts texts = current;
         for (auto field = node.begin(); field != node.end(); ++field) {
@@ -349,10 +361,12 @@ Result ApplyChannels(const YAML::Node& section, RadioData& work) {
             const auto column = std::find_if(kChannelFieldKeys.begin(), kChannelFieldKeys.end(),
                                              [&](const auto& entry) { return key == entry.first; });
             if (column == kChannelFieldKeys.end()) {
-                return LineFailure(field->first, path, "unknown key \"" + key + "\"");
+                return LineFailure(field->first, path,
+                                   Fill(Msg("Model", "unknown key \"%1\""), key));
             }
             if (!field->second.IsScalar()) {
-                return LineFailure(field->second, path + "." + key, "needs a single value");
+                return LineFailure(field->second, path + "." + key,
+                                   Fill(Msg("Model", "needs a single value")));
             }
             texts.*(column->second) = field->second.Scalar();
         }
@@ -383,15 +397,16 @@ Result ApplyFm(const YAML::Node& section, Image& image) {
     }
     if (!section.IsMap()) {
         return LineFailure(section, std::string(kFmSection),
-                           "needs preset numbers and frequencies");
+                           Fill(Msg("Model", "needs preset numbers and frequencies")));
     }
     const FmTexts current = DecodeFm(image);
     FmTexts texts = current;
     for (auto it = section.begin(); it != section.end(); ++it) {
         const auto preset = NumberKey(it->first, 1, static_cast<int>(field::kFmChannels.count));
         if (!preset) {
-            return LineFailure(it->first, std::string(kFmSection),
-                               "\"" + it->first.Scalar() + "\" is not a preset from 1 to 16");
+            return LineFailure(
+                it->first, std::string(kFmSection),
+                Fill(Msg("Model", "\"%1\" is not a preset from 1 to 16"), it->first.Scalar()));
         }
         const std::string path = std::string(kFmSection) + "." + std::to_string(*preset);
         const YAML::Node node = it->second;
@@ -400,7 +415,9 @@ Result ApplyFm(const YAML::Node& section, Image& image) {
             text.empty() || text == current[static_cast<std::size_t>(*preset - 1)] ||
             (text::IsPlainDecimal(text) && text.size() <= kFmEditLength && InPresetRange(text));
         if (!node.IsScalar() || !inRange) {
-            return LineFailure(node, path, Shown(node) + " is not empty or 87.0 to 108.0 MHz");
+            return LineFailure(
+                node, path,
+                Fill(Msg("Model", "%1 is not empty or 87.0 to 108.0 MHz"), Shown(node)));
         }
         texts[static_cast<std::size_t>(*preset - 1)] = text;
     }
@@ -417,7 +434,8 @@ Result ApplySections(const YAML::Node& root, RadioData& work) {
     for (auto it = root.begin(); it != root.end(); ++it) {
         const std::string key = it->first.Scalar();
         if (std::find(kSections.begin(), kSections.end(), key) == kSections.end()) {
-            return LineFailure(it->first, "top level", "unknown key \"" + key + "\"");
+            return LineFailure(it->first, Fill(Msg("Model", "top level")),
+                               Fill(Msg("Model", "unknown key \"%1\""), key));
         }
     }
     const RadioInfoValues info = DecodeRadioInfo(work.image);
@@ -493,8 +511,9 @@ Result ApplySections(const YAML::Node& root, RadioData& work) {
             const auto snapped = SnappedFrequencyText(stored.*text);
             if (!snapped) {
                 const std::string key(settingsField->key);
-                return LineFailure(optionsNode[key], "options." + key,
-                                   "\"" + stored.*text + "\" is more than the field can hold");
+                return LineFailure(
+                    optionsNode[key], "options." + key,
+                    Fill(Msg("Model", "\"%1\" is more than the field can hold"), stored.*text));
             }
             stored.*text = *snapped;
         }
@@ -549,7 +568,8 @@ Result ApplyConfigYaml(std::string_view yaml, RadioData& data) {
             return Result::Success();
         }
         if (!root.IsMap()) {
-            return LineFailure(root, "top level", "needs the sections as keys");
+            return LineFailure(root, Fill(Msg("Model", "top level")),
+                               Fill(Msg("Model", "needs the sections as keys")));
         }
         RadioData work = data;
         if (Result applied = ApplySections(root, work); !applied) {
@@ -558,7 +578,7 @@ Result ApplyConfigYaml(std::string_view yaml, RadioData& data) {
         data = work;
         return Result::Success();
     } catch (const YAML::Exception& e) {
-        return Result::Failure("line " + std::to_string(e.mark.line + 1) + ": " + e.msg);
+        return Result::Failure(Fill(Msg("Model", "line %1: %2"), e.mark.line + 1, e.msg));
     }
 }
 

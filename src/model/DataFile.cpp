@@ -4,6 +4,7 @@
 #include <cerrno>
 
 #include "model/FileAccess.h"
+#include "model/UserText.h"
 
 namespace ht57 {
 namespace {
@@ -20,7 +21,8 @@ void CopyHalves(std::span<const Byte> contents, Image& header, Image& image) {
 }
 
 Result ReadFailure(const std::filesystem::path& file, int error) {
-    return Result::Failure(SystemErrorText(error), "Cannot read " + file.string());
+    return Result::Failure(SystemErrorText(error),
+                           Fill(Msg("Model", "Cannot read %1"), file.string()));
 }
 
 }  // namespace
@@ -29,14 +31,14 @@ Result ApplyDataFile(std::span<const Byte> contents, RadioData& data) {
     if (contents.size() < kCheckedSignatureLength ||
         !std::equal(kFileSignature.begin(), kFileSignature.begin() + kCheckedSignatureLength,
                     contents.begin())) {
-        return Result::Failure(kFileDoesNotMatchText, "Not a data file");
+        return Result::Failure(Fill(kFileDoesNotMatchText), Fill(Msg("Model", "Not a data file")));
     }
     // A short file would leave the rest of the image as it was: a mix of two
     // files that a save would then write back whole.
     if (contents.size() < kDataFileSize) {
-        return Result::Failure(kFileDoesNotMatchText, std::to_string(contents.size()) +
-                                                          " bytes long instead of " +
-                                                          std::to_string(kDataFileSize));
+        return Result::Failure(
+            Fill(kFileDoesNotMatchText),
+            Fill(Msg("Model", "%1 bytes long instead of %2"), contents.size(), kDataFileSize));
     }
     CopyHalves(contents, data.header, data.image);
     return Result::Success();
@@ -50,10 +52,9 @@ Result ReadDataFile(const std::filesystem::path& file, RadioData& data) {
     Result result = ApplyDataFile(start.bytes, data);
     if (!result) {
         result.detail =
-            file.string() + " is " +
-            (start.bytes.size() < kDataFileSize && start.bytes.size() >= kCheckedSignatureLength
-                 ? result.detail
-                 : std::string("not a data file"));
+            start.bytes.size() < kDataFileSize && start.bytes.size() >= kCheckedSignatureLength
+                ? Fill(Msg("Model", "%1 is %2"), file.string(), result.detail)
+                : Fill(Msg("Model", "%1 is not a data file"), file.string());
     }
     return result;
 }
@@ -99,9 +100,11 @@ Result LoadReferenceImage(const std::filesystem::path& file, Image& reference) {
     if (start.bytes.size() != kDataFileSize) {
         std::error_code ec;
         const auto size = std::filesystem::file_size(file, ec);
-        return Result::Failure(kWrongFormatText,
-                               file.string() + " is " + (ec ? "not" : std::to_string(size)) +
-                                   " bytes long instead of " + std::to_string(kDataFileSize));
+        return Result::Failure(Fill(kWrongFormatText),
+                               ec ? Fill(Msg("Model", "%1 is not bytes long instead of %2"),
+                                         file.string(), kDataFileSize)
+                                  : Fill(Msg("Model", "%1 is %2 bytes long instead of %3"),
+                                         file.string(), size, kDataFileSize));
     }
     std::copy(start.bytes.begin() + kImageSize, start.bytes.end(), reference.begin());
     return Result::Success();

@@ -9,6 +9,7 @@
 #include "model/Image.h"
 #include "model/RadioData.h"
 #include "model/Result.h"
+#include "model/UserText.h"
 
 namespace ht57 {
 
@@ -24,9 +25,9 @@ inline constexpr std::size_t kCheckedSignatureLength = 8;
 // The factory data file in the program folder.
 inline constexpr std::string_view kDefaultDataFileName = "default.dat";
 
-inline constexpr const char* kFileDoesNotMatchText = "File does not match";
+inline constexpr const char* kFileDoesNotMatchText = Msg("Model", "File does not match");
 // "The file format is wrong!", shown when default.dat is not 8192 bytes long.
-inline constexpr const char* kWrongFormatText = "文件格式不对！";
+inline constexpr const char* kWrongFormatText = Msg("Model", "文件格式不对！");
 
 enum class SignatureStamp { Keep, Stamp };
 

@@ -1,4 +1,5 @@
 #include "model/FileAccess.h"
+#include "model/UserText.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -126,7 +127,7 @@ Result WriteInPlace(const fs::path& target, std::span<const Byte> bytes) {
     errno = 0;
     std::FILE* stream = OpenFile(target, "r+b");
     if (stream == nullptr) {
-        return Failure(LastErrorOr(EIO), "Cannot write " + target.string());
+        return Failure(LastErrorOr(EIO), Fill(Msg("Model", "Cannot write %1"), target.string()));
     }
     std::vector<Byte> old;
     Byte chunk[4096];
@@ -155,7 +156,7 @@ Result WriteInPlace(const fs::path& target, std::span<const Byte> bytes) {
         error = LastErrorOr(EIO);
     }
     if (error != 0) {
-        return Failure(error, "Cannot write " + target.string());
+        return Failure(error, Fill(Msg("Model", "Cannot write %1"), target.string()));
     }
     return Result::Success();
 }
@@ -175,7 +176,7 @@ void SyncFolder([[maybe_unused]] const fs::path& folder) {
 
 std::string SystemErrorText(int code) {
     if (code == 0) {
-        return kNoErrorText;
+        return Fill(kNoErrorText);
     }
     std::string text = std::system_category().message(code);
     std::string lower;
@@ -183,7 +184,7 @@ std::string SystemErrorText(int code) {
         lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     }
     if (text.empty() || lower.starts_with("unknown error")) {
-        return kNoErrorText;
+        return Fill(kNoErrorText);
     }
     return text;
 }
@@ -248,13 +249,13 @@ Result WriteFileAtomically(const fs::path& target, std::span<const Byte> bytes) 
     }
     const fs::file_status existing = fs::status(destination, ec);
     if (fs::is_directory(existing)) {
-        return Failure(EISDIR, "Cannot replace " + destination.string());
+        return Failure(EISDIR, Fill(Msg("Model", "Cannot replace %1"), destination.string()));
     }
     if (fs::exists(existing) && !fs::is_regular_file(existing)) {
-        return Failure(EINVAL, "Cannot replace " + destination.string());
+        return Failure(EINVAL, Fill(Msg("Model", "Cannot replace %1"), destination.string()));
     }
     if (fs::is_regular_file(existing) && !MayWrite(destination, existing)) {
-        return Failure(EACCES, "Cannot write " + destination.string());
+        return Failure(EACCES, Fill(Msg("Model", "Cannot write %1"), destination.string()));
     }
     const fs::path folder =
         destination.parent_path().empty() ? fs::path(".") : destination.parent_path();
@@ -267,7 +268,8 @@ Result WriteFileAtomically(const fs::path& target, std::span<const Byte> bytes) 
     int error = 0;
     std::FILE* stream = CreateTemporaryBeside(destination, temporary, error);
     if (stream == nullptr) {
-        return Failure(error, "Cannot create a file beside " + destination.string());
+        return Failure(error,
+                       Fill(Msg("Model", "Cannot create a file beside %1"), destination.string()));
     }
     errno = 0;
     const bool written =
@@ -280,7 +282,7 @@ Result WriteFileAtomically(const fs::path& target, std::span<const Byte> bytes) 
     }
     if (!written || !closed) {
         fs::remove(temporary, ec);
-        return Failure(error, "Cannot write " + destination.string());
+        return Failure(error, Fill(Msg("Model", "Cannot write %1"), destination.string()));
     }
     if (fs::is_regular_file(existing)) {
         fs::permissions(temporary, existing.permissions(), ec);
@@ -289,7 +291,7 @@ Result WriteFileAtomically(const fs::path& target, std::span<const Byte> bytes) 
     if (ec) {
         const int code = ec.value();
         fs::remove(temporary, ec);
-        return Failure(code, "Cannot replace " + destination.string());
+        return Failure(code, Fill(Msg("Model", "Cannot replace %1"), destination.string()));
     }
     SyncFolder(destination.parent_path());
     return Result::Success();

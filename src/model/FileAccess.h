@@ -9,11 +9,12 @@
 
 #include "model/Image.h"
 #include "model/Result.h"
+#include "model/UserText.h"
 
 namespace ht57 {
 
 // Shown when the operating system has no text for an error code.
-inline constexpr const char* kNoErrorText = "Sorry, error not find.";
+inline constexpr const char* kNoErrorText = Msg("Model", "Sorry, error not find.");
 
 // The operating system's own text for an error code (errno on POSIX), or
 // kNoErrorText when it has none.

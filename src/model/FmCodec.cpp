@@ -4,6 +4,7 @@
 
 #include "model/FieldText.h"
 #include "model/Numbers.h"
+#include "model/UserText.h"
 
 namespace ht57 {
 namespace {
@@ -82,16 +83,20 @@ void PasteFmText(std::string_view text, int first, FmTexts& texts,
     for (std::size_t i = 0; i < values.size(); ++i) {
         const int preset = first + static_cast<int>(i);
         const std::string_view value = values[i];
-        const std::string where = "preset " + std::to_string(preset) + ": \"" + std::string(value);
         const std::uint64_t tenths = IsMegahertz(value) ? ScaleDecimal(value, 1) : 0;
         if (preset >= kFmPresetCount) {
-            issues.push_back(where + "\" has no preset to go to; not stored");
+            issues.push_back(
+                Fill(Msg("Model", "preset %1: \"%2\" has no preset to go to; not stored"), preset,
+                     value));
         } else if (value.empty()) {
             texts[static_cast<std::size_t>(preset)].clear();
         } else if (tenths >= kLowest && tenths <= kHighest) {
             texts[static_cast<std::size_t>(preset)] = FormatScaled(tenths, 1);
         } else {
-            issues.push_back(where + "\" is not a frequency from 87.0 to 108.0 MHz; not stored");
+            issues.push_back(Fill(Msg("Model",
+                                      "preset %1: \"%2\" is not a frequency from 87.0 to "
+                                      "108.0 MHz; not stored"),
+                                  preset, value));
         }
     }
 }

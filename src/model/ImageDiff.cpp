@@ -7,6 +7,7 @@
 #include "model/FieldText.h"
 #include "model/RadioData.h"
 #include "model/SettingsFields.h"
+#include "model/UserText.h"
 
 namespace ht57 {
 namespace {
@@ -47,10 +48,11 @@ const std::vector<Setting>& Settings() {
         for (const SettingsField& field : kSettingsFields) {
             if (field.count > 1) {
                 for (std::size_t i = 0; i < field.count; ++i) {
-                    list.push_back({std::string(field.label) + " " + std::to_string(i),
-                                    {Whole(field.address + i * field.length, field.length)},
-                                    &field,
-                                    i});
+                    list.push_back(
+                        {Fill(Msg("Model", "%1 %2"), Fill(std::string(field.label).c_str()), i),
+                         {Whole(field.address + i * field.length, field.length)},
+                         &field,
+                         i});
                 }
                 continue;
             }
@@ -61,7 +63,7 @@ const std::vector<Setting>& Settings() {
             if (field.bankMask != 0) {
                 spans.push_back(Bits(field.bankAddress, field.bankMask));
             }
-            list.push_back({std::string(field.label), std::move(spans), &field, 0});
+            list.push_back({Fill(std::string(field.label).c_str()), std::move(spans), &field, 0});
         }
         return list;
     }();
@@ -105,24 +107,24 @@ void Cover(Image& covered, std::size_t base, const std::vector<Span>& spans) {
 std::string AreaOf(std::size_t offset) {
     if (offset >= region::kChannelTable &&
         offset < ChannelOffset(region::kChannelCount) + region::kRecordSize) {
-        return "channel " + std::to_string(offset / region::kRecordSize);
+        return Fill(Msg("Model", "channel %1"), offset / region::kRecordSize);
     }
     if (offset >= region::kFreqModeRecord && offset < region::kFreqModeRecord + 16) {
-        return "frequency mode record";
+        return Fill(Msg("Model", "frequency mode record"));
     }
     if (offset >= region::kSettings && offset < region::kSettings + region::kSettingsSize) {
-        return "settings block";
+        return Fill(Msg("Model", "settings block"));
     }
     if (offset >= region::kFm && offset < region::kFm + region::kFmSize) {
-        return "FM channels";
+        return Fill(Msg("Model", "FM channels"));
     }
     if (offset >= region::kDtmf && offset < region::kDtmf + region::kDtmfSize) {
-        return "DTMF block";
+        return Fill(Msg("Model", "DTMF block"));
     }
     if (offset >= region::kCalibration) {
-        return "power calibration";
+        return Fill(Msg("Model", "power calibration"));
     }
-    return "no field";
+    return Fill(Msg("Model", "no field"));
 }
 
 // Runs of changed bytes in one area, at most 16 bytes each, leaving out bits
@@ -131,7 +133,8 @@ void AddByteRuns(DataHalf half, std::span<const Byte> before, std::span<const By
                  const Image& covered, std::vector<ByteChange>& changes) {
     ByteChange* open = nullptr;
     for (std::size_t i = 0; i < before.size(); ++i) {
-        const std::string area = half == DataHalf::Header ? "header block" : AreaOf(i);
+        const std::string area =
+            half == DataHalf::Header ? Fill(Msg("Model", "header block")) : AreaOf(i);
         if (((before[i] ^ after[i]) & ~covered[i]) == 0) {
             open = nullptr;
             continue;

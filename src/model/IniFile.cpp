@@ -6,6 +6,7 @@
 
 #include "model/FileAccess.h"
 #include "model/ProfileText.h"
+#include "model/UserText.h"
 
 namespace ht57 {
 
@@ -39,16 +40,19 @@ int CIniFile::WriteString(std::string_view section, std::string_view key, std::s
 Result CIniFile::Write(std::string_view section, std::string_view key, std::string_view value) {
     const std::string where = path_.string();
     if (key.empty() || value.empty() || !IsWritableProfileEntry(section, key, value)) {
-        return Result::Failure(SystemErrorText(EINVAL), "Cannot write this entry to " + where);
+        return Result::Failure(SystemErrorText(EINVAL),
+                               Fill(Msg("Model", "Cannot write this entry to %1"), where));
     }
     // Read one byte more than the limit to tell a full file from a cut one.
     const FileStart file = ReadFileStart(path_, kMaxFileSize + 1);
     if (file.error != 0 && file.error != ENOENT) {
         // Never replace a file that could not be read whole.
-        return Result::Failure(SystemErrorText(file.error), "Cannot read " + where);
+        return Result::Failure(SystemErrorText(file.error),
+                               Fill(Msg("Model", "Cannot read %1"), where));
     }
     if (file.bytes.size() > kMaxFileSize) {
-        return Result::Failure(SystemErrorText(EFBIG), "Cannot rewrite " + where);
+        return Result::Failure(SystemErrorText(EFBIG),
+                               Fill(Msg("Model", "Cannot rewrite %1"), where));
     }
     const std::string old(file.bytes.begin(), file.bytes.end());
     const std::optional<std::string> updated = SetProfileValue(old, section, key, value);

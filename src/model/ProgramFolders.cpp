@@ -6,6 +6,7 @@
 #include "model/Config.h"
 #include "model/DataFile.h"
 #include "model/FileAccess.h"
+#include "model/UserText.h"
 
 #if __has_include(<unistd.h>)
 #include <unistd.h>
@@ -64,7 +65,7 @@ Result SeedProgramFolders(const ProgramFolders& folders) {
     fs::create_directories(folders.configFolder, ec);
     if (ec) {
         return Result::Failure(SystemErrorText(ec.value()),
-                               "creating " + folders.configFolder.string());
+                               Fill(Msg("Model", "creating %1"), folders.configFolder.string()));
     }
     const fs::path ini = folders.configFolder / kIniFileName;
     if (Exists(ini) || !Exists(folders.iniTemplate)) {
@@ -73,7 +74,7 @@ Result SeedProgramFolders(const ProgramFolders& folders) {
     const FileStart contents = ReadFileStart(folders.iniTemplate, 1024 * 1024);
     if (!contents.opened || contents.error != 0) {
         return Result::Failure(SystemErrorText(contents.error),
-                               "reading " + folders.iniTemplate.string());
+                               Fill(Msg("Model", "reading %1"), folders.iniTemplate.string()));
     }
     return WriteFileAtomically(ini, contents.bytes);
 }

@@ -10,6 +10,7 @@
 #include "model/ChannelRecord.h"
 #include "model/Image.h"
 #include "model/OptionLists.h"
+#include "model/UserText.h"
 
 namespace ht57 {
 
@@ -35,7 +36,7 @@ inline constexpr int kNoSelection = -1;
 // difference listing read the bits through these rows.
 struct SettingsField {
     std::string_view key;    // stable machine name, lower_snake_case
-    std::string_view label;  // as the form or the difference listing names it
+    std::string_view label;  // as the form or the difference listing names it, in English
     FieldKind kind;
     std::size_t address;
     std::size_t length = 1;  // bytes of one element
@@ -87,85 +88,93 @@ inline constexpr Byte kOnlyChannelModeMask = 0x20;
 
 // Settings block (0xFA0 to 0xFCF).
 inline constexpr SettingsField kSquelch{.key = "squelch_level",
-                                        .label = "Squelch Level",
+                                        .label = Msg("Model", "Squelch Level"),
                                         .kind = FieldKind::List,
                                         .address = 0xFC2,
                                         .entries = kSquelchList,
                                         .restoredWhenInvalid = true};
 inline constexpr SettingsField kVox{.key = "vox_gain_level",
-                                    .label = "VOX Gain Level",
+                                    .label = Msg("Model", "VOX Gain Level"),
                                     .kind = FieldKind::List,
                                     .address = 0xFC3,
                                     .entries = kVoxList,
                                     .restoredWhenInvalid = true};
 inline constexpr SettingsField kTot{.key = "tot",
-                                    .label = "TOT (s)",
+                                    .label = Msg("Model", "TOT (s)"),
                                     .kind = FieldKind::List,
                                     .address = 0xFC4,
                                     .entries = kTotList,
                                     .restoredWhenInvalid = true};
 inline constexpr SettingsField kBackLight{.key = "back_light",
-                                          .label = "Back Light",
+                                          .label = Msg("Model", "Back Light"),
                                           .kind = FieldKind::List,
                                           .address = kScanFlags,
                                           .mask = 0xC0,
                                           .entries = kBackLightList,
                                           .restoredWhenInvalid = true};
 inline constexpr SettingsField kDisplay{.key = "channel_disp_way",
-                                        .label = "Channel Disp Way",
+                                        .label = Msg("Model", "Channel Disp Way"),
                                         .kind = FieldKind::List,
                                         .address = kModeFlags,
                                         .mask = 0x10,
                                         .entries = kDisplayList};
 inline constexpr SettingsField kPttId{.key = "ptt_id",
-                                      .label = "PTT ID",
+                                      .label = Msg("Model", "PTT ID"),
                                       .kind = FieldKind::List,
                                       .address = kScanFlags,
                                       .mask = 0x03,
                                       .entries = kPttIdList};
 inline constexpr SettingsField kDtmfCode{.key = "dtmf_code",
-                                         .label = "DTMF Code",
+                                         .label = Msg("Model", "DTMF Code"),
                                          .kind = FieldKind::DtmfCode,
                                          .address = region::kDtmf,
                                          .length = region::kDtmfCodeSize};
 inline constexpr SettingsField kPf3{.key = "pf3",
-                                    .label = "PF3",
+                                    .label = Msg("Model", "PF3"),
                                     .kind = FieldKind::List,
                                     .address = region::kStatusByte,
                                     .mask = 0x07,
                                     .entries = kPf3List,
                                     .restoredWhenInvalid = true};
-inline constexpr SettingsField kLowerLimit{.key = "lower_limit",
-                                           .label = "Frequency Range lower limit (MHz)",
-                                           .kind = FieldKind::BandEdge,
-                                           .address = region::kLowerBandEdge,
-                                           .length = 2};
-inline constexpr SettingsField kUpperLimit{.key = "upper_limit",
-                                           .label = "Frequency Range upper limit (MHz)",
-                                           .kind = FieldKind::BandEdge,
-                                           .address = region::kUpperBandEdge,
-                                           .length = 2};
-inline constexpr SettingsField kBeep{
-    .key = "beep", .label = "Beep", .kind = FieldKind::Flag, .address = kModeFlags, .mask = 0x08};
-inline constexpr SettingsField kSave{
-    .key = "save", .label = "Save", .kind = FieldKind::Flag, .address = kModeFlags, .mask = 0x80};
+inline constexpr SettingsField kLowerLimit{
+    .key = "lower_limit",
+    .label = Msg("Model", "Frequency Range lower limit (MHz)"),
+    .kind = FieldKind::BandEdge,
+    .address = region::kLowerBandEdge,
+    .length = 2};
+inline constexpr SettingsField kUpperLimit{
+    .key = "upper_limit",
+    .label = Msg("Model", "Frequency Range upper limit (MHz)"),
+    .kind = FieldKind::BandEdge,
+    .address = region::kUpperBandEdge,
+    .length = 2};
+inline constexpr SettingsField kBeep{.key = "beep",
+                                     .label = Msg("Model", "Beep"),
+                                     .kind = FieldKind::Flag,
+                                     .address = kModeFlags,
+                                     .mask = 0x08};
+inline constexpr SettingsField kSave{.key = "save",
+                                     .label = Msg("Model", "Save"),
+                                     .kind = FieldKind::Flag,
+                                     .address = kModeFlags,
+                                     .mask = 0x80};
 inline constexpr SettingsField kManual{.key = "manual",
-                                       .label = "Manual",
+                                       .label = Msg("Model", "Manual"),
                                        .kind = FieldKind::InvertedFlag,
                                        .address = 0xFCC,
                                        .mask = 0x08};
 inline constexpr SettingsField kChannelEmbed{.key = "channel_embed_enable",
-                                             .label = "Channel Embed Enable",
+                                             .label = Msg("Model", "Channel Embed Enable"),
                                              .kind = FieldKind::Flag,
                                              .address = region::kStatusByte,
                                              .mask = 0x08};
 inline constexpr SettingsField kPriorityScan{.key = "priority_scan",
-                                             .label = "Priority Scan",
+                                             .label = Msg("Model", "Priority Scan"),
                                              .kind = FieldKind::Flag,
                                              .address = kScanFlags,
                                              .mask = 0x08};
 inline constexpr SettingsField kScanMode{.key = "scan_mode",
-                                         .label = "Scan Mode",
+                                         .label = Msg("Model", "Scan Mode"),
                                          .kind = FieldKind::List,
                                          .address = kScanFlags,
                                          .mask = 0x30,
@@ -173,90 +182,90 @@ inline constexpr SettingsField kScanMode{.key = "scan_mode",
                                          .restoredWhenInvalid = true};
 // 0 when no channel is chosen; normalisation also wants the channel in use.
 inline constexpr SettingsField kPriorityChannel{.key = "priority_channel",
-                                                .label = "Priority Channel",
+                                                .label = Msg("Model", "Priority Channel"),
                                                 .kind = FieldKind::Number,
                                                 .address = 0xFC8,
                                                 .high = region::kChannelCount};
 inline constexpr SettingsField kWorkMode{.key = "work_mode",
-                                         .label = "Work Mode",
+                                         .label = Msg("Model", "Work Mode"),
                                          .kind = FieldKind::List,
                                          .address = kModeFlags,
                                          .mask = 0x01,
                                          .entries = kWorkModeList,
                                          .forcedBy = kOnlyChannelModeMask};
 inline constexpr SettingsField kOnlyChannelMode{.key = "only_channel_mode",
-                                                .label = "Only Channel Mode",
+                                                .label = Msg("Model", "Only Channel Mode"),
                                                 .kind = FieldKind::Flag,
                                                 .address = kModeFlags,
                                                 .mask = kOnlyChannelModeMask};
 inline constexpr SettingsField kStep{.key = "step",
-                                     .label = "Step",
+                                     .label = Msg("Model", "Step"),
                                      .kind = FieldKind::List,
                                      .address = 0xFC9,
                                      .entries = kStepList,
                                      .restoredWhenInvalid = true};
 inline constexpr SettingsField kSideTone{.key = "side_tone",
-                                         .label = "Side Tone",
+                                         .label = Msg("Model", "Side Tone"),
                                          .kind = FieldKind::Flag,
                                          .address = kModeFlags,
                                          .mask = 0x40};
 inline constexpr SettingsField kBand{.key = "band",
-                                     .label = "Band",
+                                     .label = Msg("Model", "Band"),
                                      .kind = FieldKind::List,
                                      .address = region::kStatusByte,
                                      .mask = region::kBandFlagMask,
                                      .entries = kBandList};
 inline constexpr SettingsField kReceiveEnable{.key = "receive_enable",
-                                              .label = "Receive Enable",
+                                              .label = Msg("Model", "Receive Enable"),
                                               .kind = FieldKind::Flag,
                                               .address = region::kStatusByte,
                                               .mask = region::kReceiveEnableMask};
 
 // Frequency-mode record (0x820, laid out like a channel record).
 inline constexpr SettingsField kRxFrequency{.key = "rx_frequency",
-                                            .label = "Rx Frequency (MHz)",
+                                            .label = Msg("Model", "Rx Frequency (MHz)"),
                                             .kind = FieldKind::Frequency,
                                             .address = kFreqMode + record::kRxFrequency,
                                             .length = 4};
 inline constexpr SettingsField kDecode{.key = "decode",
-                                       .label = "Decode",
+                                       .label = Msg("Model", "Decode"),
                                        .kind = FieldKind::Tone,
                                        .address = kFreqMode + record::kRxTone,
                                        .bankAddress = kFreqModeFlags,
                                        .bankMask = record::kRxBankMask};
 inline constexpr SettingsField kEncode{.key = "encode",
-                                       .label = "Encode",
+                                       .label = Msg("Model", "Encode"),
                                        .kind = FieldKind::Tone,
                                        .address = kFreqMode + record::kTxTone,
                                        .bankAddress = kFreqModeFlags,
                                        .bankMask = record::kTxBankMask};
 inline constexpr SettingsField kBandwidth{.key = "wide_narrow",
-                                          .label = "Wide / Narrow",
+                                          .label = Msg("Model", "Wide / Narrow"),
                                           .kind = FieldKind::List,
                                           .address = kFreqModeFlags,
                                           .mask = record::kBandwidthMask,
                                           .entries = kBandwidthList};
 inline constexpr SettingsField kPower{.key = "tx_power",
-                                      .label = "TX Power",
+                                      .label = Msg("Model", "TX Power"),
                                       .kind = FieldKind::List,
                                       .address = kFreqModeFlags,
                                       .mask = record::kPowerMask,
                                       .entries = kPowerList};
 inline constexpr SettingsField kDuplex{.key = "duplex",
-                                       .label = "Duplex",
+                                       .label = Msg("Model", "Duplex"),
                                        .kind = FieldKind::List,
                                        .address = kFreqModeFlags,
                                        .mask = record::kDirectionMask,
                                        .entries = kDuplexList};
 inline constexpr SettingsField kOffsetFrequency{.key = "offset_frequency",
-                                                .label = "Offset Frequency (MHz)",
+                                                .label = Msg("Model", "Offset Frequency (MHz)"),
                                                 .kind = FieldKind::Frequency,
                                                 .address = kFreqMode + record::kOffset,
                                                 .length = 4};
 
 // DTMF timings (0xFE8 to 0xFEA): positions of `scale` ms on the edits' spins.
 inline constexpr SettingsField kFirstDigitDelay{.key = "first_digit_delay",
-                                                .label = "First Digit Delay (ms)",
+                                                .label = Msg("Model", "First Digit Delay (ms)"),
                                                 .kind = FieldKind::Timing,
                                                 .address = region::kDtmfTimings,
                                                 .low = 1,
@@ -264,14 +273,14 @@ inline constexpr SettingsField kFirstDigitDelay{.key = "first_digit_delay",
                                                 .scale = 50,
                                                 .restoredWhenInvalid = true};
 inline constexpr SettingsField kDigitInterval{.key = "digit_interval",
-                                              .label = "Digit Intervel (ms)",
+                                              .label = Msg("Model", "Digit Intervel (ms)"),
                                               .kind = FieldKind::Timing,
                                               .address = region::kDtmfTimings + 1,
                                               .low = 2,
                                               .high = 256,
                                               .scale = 25};
 inline constexpr SettingsField kDigitDelayTime{.key = "digit_delay_time",
-                                               .label = "Digit Delay Time (ms)",
+                                               .label = Msg("Model", "Digit Delay Time (ms)"),
                                                .kind = FieldKind::Timing,
                                                .address = region::kDtmfTimings + 2,
                                                .low = 2,
@@ -280,7 +289,7 @@ inline constexpr SettingsField kDigitDelayTime{.key = "digit_delay_time",
 
 // The 16 FM broadcast presets, one byte each: 87.0 to 108.0 MHz.
 inline constexpr SettingsField kFmChannels{.key = "fm_channels",
-                                           .label = "FM channel",
+                                           .label = Msg("Model", "FM channel"),
                                            .kind = FieldKind::FmPreset,
                                            .address = region::kFm,
                                            .count = region::kFmSize,

@@ -1,0 +1,1000 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>Model</name>
+    <message>
+        <location filename="../src/model/Backup.cpp" line="+39"/>
+        <source>writing the backup %1</source>
+        <translation>writing the backup %1</translation>
+    </message>
+    <message>
+        <location filename="../src/model/ChannelClipboard.cpp" line="+148"/>
+        <source>the channel is empty: it starts with an Rx Freq; nothing stored</source>
+        <translation>the channel is empty: it starts with an Rx Freq; nothing stored</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Tx Freq %1 cannot be stored with Rx Freq %2: stored as %3</source>
+        <translation>Tx Freq %1 cannot be stored with Rx Freq %2: stored as %3</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+96"/>
+        <source>channel %1: %2</source>
+        <translation>channel %1: %2</translation>
+    </message>
+    <message>
+        <location line="-87"/>
+        <source>%1 &quot;%2&quot; is not a frequency in MHz; not stored</source>
+        <translation>%1 &quot;%2&quot; is not a frequency in MHz; not stored</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 &quot;%2&quot; is outside the band %3 to %4 MHz; not stored</source>
+        <translation>%1 &quot;%2&quot; is outside the band %3 to %4 MHz; not stored</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 &quot;%2&quot; is off the channel raster: stored as %3</source>
+        <translation>%1 &quot;%2&quot; is off the channel raster: stored as %3</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>%1 &quot;%2&quot; is not a value of the column; not stored</source>
+        <translation>%1 &quot;%2&quot; is not a value of the column; not stored</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Name &quot;%1&quot; stored as &quot;%2&quot;</source>
+        <translation>Name &quot;%1&quot; stored as &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <location filename="../src/model/ChannelCsv.cpp" line="+841"/>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>channel %1: not stored: %2</source>
+        <translation>channel %1: not stored: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>line %1: not stored: %2</source>
+        <translation>line %1: not stored: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/model/ConfigYaml.cpp" line="+581"/>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>The clipboard holds no channel values to paste.</source>
+        <translation>The clipboard holds no channel values to paste.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>line %1: there is no channel %2; not stored</source>
+        <translation>line %1: there is no channel %2; not stored</translation>
+    </message>
+    <message>
+        <location filename="../src/model/ChannelCsv.cpp" line="-644"/>
+        <source>no Location</source>
+        <translation>no Location</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Location %1 is not a channel number</source>
+        <translation>Location %1 is not a channel number</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Location %1 is outside %2-%3</source>
+        <translation>Location %1 is outside %2-%3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Location %1 already came on line %2</source>
+        <translation>Location %1 already came on line %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>no Frequency</source>
+        <translation>no Frequency</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Frequency %1 is not a number in MHz</source>
+        <translation>Frequency %1 is not a number in MHz</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>receive frequency %1 MHz is outside %2</source>
+        <translation>receive frequency %1 MHz is outside %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>receive frequency %1 MHz is off the channel raster: stored as %2</source>
+        <translation>receive frequency %1 MHz is off the channel raster: stored as %2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Duplex &quot;off&quot; (transmit disabled) cannot be stored: every channel of this radio transmits</source>
+        <translation>Duplex &quot;off&quot; (transmit disabled) cannot be stored: every channel of this radio transmits</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Duplex %1 is not known</source>
+        <translation>Duplex %1 is not known</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Offset %1 is not a frequency in MHz</source>
+        <translation>Offset %1 is not a frequency in MHz</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>transmit frequency would be below 0 MHz</source>
+        <translation>transmit frequency would be below 0 MHz</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>transmit frequency lies too far from the receive frequency to store</source>
+        <translation>transmit frequency lies too far from the receive frequency to store</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>transmit frequency %1 is outside %2</source>
+        <translation>transmit frequency %1 is outside %2</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <location line="+50"/>
+        <source>tone %1 is not in the radio&apos;s tone list</source>
+        <translation>tone %1 is not in the radio&apos;s tone list</translation>
+    </message>
+    <message>
+        <location line="-30"/>
+        <source>CrossMode %1 is not known</source>
+        <translation>CrossMode %1 is not known</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>tone mode %1 (reverse squelch) has no equivalent on this radio</source>
+        <translation>tone mode %1 (reverse squelch) has no equivalent on this radio</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>tone mode %1 is not known</source>
+        <translation>tone mode %1 is not known</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>DtcsPolarity %1 is not two letters N or R</source>
+        <translation>DtcsPolarity %1 is not two letters N or R</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>DCS code %1 is not in the radio&apos;s tone list</source>
+        <translation>DCS code %1 is not in the radio&apos;s tone list</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Mode %1 cannot be stored: the radio has FM (Wide) and NFM (Narrow) only</source>
+        <translation>Mode %1 cannot be stored: the radio has FM (Wide) and NFM (Narrow) only</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>power %1 stored as %2</source>
+        <translation>power %1 stored as %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>power %1 stored as Low (the radio has High and Low)</source>
+        <translation>power %1 stored as Low (the radio has High and Low)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>power %1 is not understood: stored as Low</source>
+        <translation>power %1 is not understood: stored as Low</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>BusyLock %1 is not known: stored as Off</source>
+        <translation>BusyLock %1 is not known: stored as Off</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 %2 dropped</source>
+        <translation>%1 %2 dropped</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>name %1 stored as %2</source>
+        <translation>name %1 stored as %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>busy lock %1 replaced by %2</source>
+        <translation>busy lock %1 replaced by %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>transmit frequency %1 would be stored as %2, outside %3</source>
+        <translation>transmit frequency %1 would be stored as %2, outside %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>transmit frequency %1 cannot be stored exactly with receive frequency %2: stored as %3</source>
+        <translation>transmit frequency %1 cannot be stored exactly with receive frequency %2: stored as %3</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>The column %1 appears twice, so the file is not read.</source>
+        <translation>The column %1 appears twice, so the file is not read.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+139"/>
+        <source>line %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <location line="-133"/>
+        <source>The file is not a channel list: its first line names no Location and Frequency columns.</source>
+        <translation>The file is not a channel list: its first line names no Location and Frequency columns.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>first line %1</source>
+        <translation>first line %1</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>The file is in UTF-16. Save it as UTF-8 and import it again.</source>
+        <translation>The file is in UTF-16. Save it as UTF-8 and import it again.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The file holds no channel list.</source>
+        <translation>The file holds no channel list.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>A quoted field that starts in the record on line %1 is never closed, so the rest of the file cannot be read.</source>
+        <translation>A quoted field that starts in the record on line %1 is never closed, so the rest of the file cannot be read.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The file holds no channel rows.</source>
+        <translation>The file holds no channel rows.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>only the header on line %1</source>
+        <translation>only the header on line %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the file numbers its channels from 0: every row was placed one channel higher</source>
+        <translation>the file numbers its channels from 0: every row was placed one channel higher</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>no free channel is left</source>
+        <translation>no free channel is left</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no channel is left after %1</source>
+        <translation>no channel is left after %1</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>name made distinct as %1</source>
+        <translation>name made distinct as %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>No row of the file could be stored, so no channel was cleared.</source>
+        <translation>No row of the file could be stored, so no channel was cleared.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>line %1, channel %2: skipped: %3</source>
+        <translation>line %1, channel %2: skipped: %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>line %1, channel %2: imported: %3</source>
+        <translation>line %1, channel %2: imported: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>line %1: skipped: %2</source>
+        <translation>line %1: skipped: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>line %1: imported: %2</source>
+        <translation>line %1: imported: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 row: %2 imported, %3 skipped</source>
+        <translation>%1 row: %2 imported, %3 skipped</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 rows: %2 imported, %3 skipped</source>
+        <translation>%1 rows: %2 imported, %3 skipped</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 row: %2 imported, %3 skipped, %4 other channels cleared</source>
+        <translation>%1 row: %2 imported, %3 skipped, %4 other channels cleared</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 rows: %2 imported, %3 skipped, %4 other channels cleared</source>
+        <translation>%1 rows: %2 imported, %3 skipped, %4 other channels cleared</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+4"/>
+        <location filename="../src/model/ProgramFolders.cpp" line="+77"/>
+        <source>reading %1</source>
+        <translation>reading %1</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>The file is too large for a channel list.</source>
+        <translation>The file is too large for a channel list.</translation>
+    </message>
+    <message>
+        <location filename="../src/model/ChannelRows.cpp" line="+73"/>
+        <source>There is no channel %1.</source>
+        <translation>There is no channel %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Channel %1 is in use and would be lost. Delete or clear it first.</source>
+        <translation>Channel %1 is in use and would be lost. Delete or clear it first.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>inserting a channel at %1</source>
+        <translation>inserting a channel at %1</translation>
+    </message>
+    <message>
+        <location line="+128"/>
+        <source>&quot;%1&quot; is not a value of this column.</source>
+        <translation>&quot;%1&quot; is not a value of this column.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The offset &quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>The offset &quot;%1&quot; is not a frequency in MHz.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location filename="../src/model/ImageDiff.cpp" line="+110"/>
+        <source>channel %1</source>
+        <translation>channel %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The transmit frequency of channel %1 would lie outside the band (%2 to %3). Nothing was changed.</source>
+        <translation>The transmit frequency of channel %1 would lie outside the band (%2 to %3). Nothing was changed.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The offset is off the channel raster; channel %1 would transmit on %2. Nothing was changed.</source>
+        <translation>The offset is off the channel raster; channel %1 would transmit on %2. Nothing was changed.</translation>
+    </message>
+    <message>
+        <location filename="../src/model/ChannelTable.cpp" line="+34"/>
+        <source>Rx Freq</source>
+        <translation>Rx Freq</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tx Freq</source>
+        <translation>Tx Freq</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Rx Tone</source>
+        <translation>Rx Tone</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tx Tone</source>
+        <translation>Tx Tone</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Busy Lock</source>
+        <translation>Busy Lock</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Power</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bandwidth</source>
+        <translation>Bandwidth</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/model/Config.cpp" line="+45"/>
+        <source>%1 Progamming Software</source>
+        <translation>%1 Progamming Software</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Programming Software</source>
+        <translation>%1 Programming Software</translation>
+    </message>
+    <message>
+        <location filename="../src/model/ConfigYaml.cpp" line="-525"/>
+        <source>%1 is not whole MHz</source>
+        <translation>%1 is not whole MHz</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is not a frequency in MHz</source>
+        <translation>%1 is not a frequency in MHz</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 is not up to 8 of 0-9 and A-F</source>
+        <translation>%1 is not up to 8 of 0-9 and A-F</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is not a time in milliseconds</source>
+        <translation>%1 is not a time in milliseconds</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is outside the range the radio can hold</source>
+        <translation>%1 is outside the range the radio can hold</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot be given as text</source>
+        <translation>%1 cannot be given as text</translation>
+    </message>
+    <message>
+        <location line="+103"/>
+        <source>line %1: %2: %3</source>
+        <translation>line %1: %2: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>this value</source>
+        <translation>this value</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>%1 is not one of %2</source>
+        <translation>%1 is not one of %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+156"/>
+        <source>needs a single value</source>
+        <translation>needs a single value</translation>
+    </message>
+    <message>
+        <location line="-146"/>
+        <source>%1 is not %2 or %3</source>
+        <translation>%1 is not %2 or %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 is not true or false</source>
+        <translation>%1 is not true or false</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>needs keys and values</source>
+        <translation>needs keys and values</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+105"/>
+        <location line="+73"/>
+        <source>unknown key &quot;%1&quot;</source>
+        <translation>unknown key &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="-141"/>
+        <location line="+5"/>
+        <source>&quot;%1&quot; is not a frequency in %2</source>
+        <translation>&quot;%1&quot; is not a frequency in %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&quot;%1&quot; is not in the tone list</source>
+        <translation>&quot;%1&quot; is not in the tone list</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>busy_lock, power or bandwidth is not one of the grid&apos;s entries</source>
+        <translation>busy_lock, power or bandwidth is not one of the grid&apos;s entries</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&quot;%1&quot; is not up to 5 of %2</source>
+        <translation>&quot;%1&quot; is not up to 5 of %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>needs channel numbers and their fields</source>
+        <translation>needs channel numbers and their fields</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&quot;%1&quot; is not a channel from 1 to 128</source>
+        <translation>&quot;%1&quot; is not a channel from 1 to 128</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>needs the channel&apos;s fields, or null when not in use</source>
+        <translation>needs the channel&apos;s fields, or null when not in use</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>needs preset numbers and frequencies</source>
+        <translation>needs preset numbers and frequencies</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&quot;%1&quot; is not a preset from 1 to 16</source>
+        <translation>&quot;%1&quot; is not a preset from 1 to 16</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 is not empty or 87.0 to 108.0 MHz</source>
+        <translation>%1 is not empty or 87.0 to 108.0 MHz</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+134"/>
+        <source>top level</source>
+        <translation>top level</translation>
+    </message>
+    <message>
+        <location line="-55"/>
+        <source>&quot;%1&quot; is more than the field can hold</source>
+        <translation>&quot;%1&quot; is more than the field can hold</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>needs the sections as keys</source>
+        <translation>needs the sections as keys</translation>
+    </message>
+    <message>
+        <location filename="../src/model/DataFile.cpp" line="+25"/>
+        <location filename="../src/model/IniFile.cpp" line="+51"/>
+        <source>Cannot read %1</source>
+        <translation>Cannot read %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Not a data file</source>
+        <translation>Not a data file</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 bytes long instead of %2</source>
+        <translation>%1 bytes long instead of %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 is %2</source>
+        <translation>%1 is %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is not a data file</source>
+        <translation>%1 is not a data file</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>%1 is not bytes long instead of %2</source>
+        <translation>%1 is not bytes long instead of %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is %2 bytes long instead of %3</source>
+        <translation>%1 is %2 bytes long instead of %3</translation>
+    </message>
+    <message>
+        <location filename="../src/model/DataFile.h" line="+28"/>
+        <source>File does not match</source>
+        <translation>File does not match</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>文件格式不对！</source>
+        <translation>The file format is wrong!</translation>
+    </message>
+    <message>
+        <location filename="../src/model/FileAccess.cpp" line="+130"/>
+        <location line="+29"/>
+        <location line="+99"/>
+        <location line="+27"/>
+        <source>Cannot write %1</source>
+        <translation>Cannot write %1</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <location line="+3"/>
+        <location line="+39"/>
+        <source>Cannot replace %1</source>
+        <translation>Cannot replace %1</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Cannot create a file beside %1</source>
+        <translation>Cannot create a file beside %1</translation>
+    </message>
+    <message>
+        <location filename="../src/model/FileAccess.h" line="+17"/>
+        <source>Sorry, error not find.</source>
+        <translation>Sorry, error not find.</translation>
+    </message>
+    <message>
+        <location filename="../src/model/FmCodec.cpp" line="+89"/>
+        <source>preset %1: &quot;%2&quot; has no preset to go to; not stored</source>
+        <translation>preset %1: &quot;%2&quot; has no preset to go to; not stored</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>preset %1: &quot;%2&quot; is not a frequency from 87.0 to 108.0 MHz; not stored</source>
+        <translation>preset %1: &quot;%2&quot; is not a frequency from 87.0 to 108.0 MHz; not stored</translation>
+    </message>
+    <message>
+        <location filename="../src/model/ImageDiff.cpp" line="-58"/>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>frequency mode record</source>
+        <translation>frequency mode record</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>settings block</source>
+        <translation>settings block</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>FM channels</source>
+        <translation>FM channels</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>DTMF block</source>
+        <translation>DTMF block</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>power calibration</source>
+        <translation>power calibration</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no field</source>
+        <translation>no field</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>header block</source>
+        <translation>header block</translation>
+    </message>
+    <message>
+        <location filename="../src/model/IniFile.cpp" line="-7"/>
+        <source>Cannot write this entry to %1</source>
+        <translation>Cannot write this entry to %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Cannot rewrite %1</source>
+        <translation>Cannot rewrite %1</translation>
+    </message>
+    <message>
+        <location filename="../src/model/ProgramFolders.cpp" line="-9"/>
+        <source>creating %1</source>
+        <translation>creating %1</translation>
+    </message>
+    <message>
+        <location filename="../src/model/SettingsFields.h" line="+91"/>
+        <source>Squelch Level</source>
+        <translation>Squelch Level</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>VOX Gain Level</source>
+        <translation>VOX Gain Level</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>TOT (s)</source>
+        <translation>TOT (s)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Back Light</source>
+        <translation>Back Light</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Channel Disp Way</source>
+        <translation>Channel Disp Way</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>PTT ID</source>
+        <translation>PTT ID</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>DTMF Code</source>
+        <translation>DTMF Code</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>PF3</source>
+        <translation>PF3</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Frequency Range lower limit (MHz)</source>
+        <translation>Frequency Range lower limit (MHz)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Frequency Range upper limit (MHz)</source>
+        <translation>Frequency Range upper limit (MHz)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Beep</source>
+        <translation>Beep</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Channel Embed Enable</source>
+        <translation>Channel Embed Enable</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Priority Scan</source>
+        <translation>Priority Scan</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Scan Mode</source>
+        <translation>Scan Mode</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Priority Channel</source>
+        <translation>Priority Channel</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Work Mode</source>
+        <translation>Work Mode</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Only Channel Mode</source>
+        <translation>Only Channel Mode</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Step</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Side Tone</source>
+        <translation>Side Tone</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Receive Enable</source>
+        <translation>Receive Enable</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Rx Frequency (MHz)</source>
+        <translation>Rx Frequency (MHz)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Decode</source>
+        <translation>Decode</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Encode</source>
+        <translation>Encode</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Wide / Narrow</source>
+        <translation>Wide / Narrow</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>TX Power</source>
+        <translation>TX Power</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Offset Frequency (MHz)</source>
+        <translation>Offset Frequency (MHz)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>First Digit Delay (ms)</source>
+        <translation>First Digit Delay (ms)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Digit Intervel (ms)</source>
+        <translation>Digit Intervel (ms)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Digit Delay Time (ms)</source>
+        <translation>Digit Delay Time (ms)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>FM channel</source>
+        <translation>FM channel</translation>
+    </message>
+    <message>
+        <location filename="../src/link/LinkOutcome.h" line="+23"/>
+        <source>Fail to open port </source>
+        <translation>Fail to open port </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Communication error</source>
+        <translation>Communication error</translation>
+    </message>
+    <message>
+        <location filename="../src/link/PortAccess.cpp" line="+187"/>
+        <source>process %1</source>
+        <translation>process %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <source>No serial port is set.</source>
+        <translation>No serial port is set.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>There is no serial port %1. Check that the programming cable is plugged in, or choose the port it appears as.</source>
+        <translation>There is no serial port %1. Check that the programming cable is plugged in, or choose the port it appears as.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You may not use %1: it belongs to the group &quot;%2&quot;, and you are not a member. Add yourself with
+    sudo usermod -aG %2 $USER
+then log out and in again: the new group counts from the next login.</source>
+        <translation>You may not use %1: it belongs to the group &quot;%2&quot;, and you are not a member. Add yourself with
+    sudo usermod -aG %2 $USER
+then log out and in again: the new group counts from the next login.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>You may not use %1: only its owner may. Install the program&apos;s udev rule or ask the administrator for access.</source>
+        <translation>You may not use %1: only its owner may. Install the program&apos;s udev rule or ask the administrator for access.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 is the system console, not a radio port. Choose another port.</source>
+        <translation>%1 is the system console, not a radio port. Choose another port.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 is in use by another program. Close that program and try again.</source>
+        <translation>%1 is in use by another program. Close that program and try again.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is in use by another program (%2). Close that program and try again.</source>
+        <translation>%1 is in use by another program (%2). Close that program and try again.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot open %1.</source>
+        <translation>Cannot open %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cannot open %1: %2.</source>
+        <translation>Cannot open %1: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/link/PortCatalog.cpp" line="+64"/>
+        <source>Manufacturer: </source>
+        <translation>Manufacturer: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serial number: </source>
+        <translation>Serial number: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>USB id: </source>
+        <translation>USB id: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stable name: </source>
+        <translation>Stable name: </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+123"/>
+        <source>busy</source>
+        <translation>busy</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no access</source>
+        <translation>no access</translation>
+    </message>
+</context>
+</TS>
