@@ -291,6 +291,8 @@ void CChInfoView::BeginEdit() {
 void CChInfoView::PlaceEditor(QWidget& editor) {
     const QRect cell = grid_->CellRect(editRow_, editCol_);
     editor.setGeometry(QRect(grid_->mapTo(this, cell.topLeft()), cell.size()));
+    // A screen reader names the editor after its column.
+    editor.setAccessibleName(grid_->TextMatrix(0, editCol_));
     editor.raise();
     editor.show();
 }
