@@ -433,6 +433,12 @@ bool CChInfoView::FilterEditorKey(QObject* editor, QKeyEvent* key) {
         const std::optional<char32_t> typed = TypedCharacter(*key);
         return typed && !IsFrequencyKey(*typed);
     }
+    // Without a mouse Enter is the way out of a name or a tone: the cell
+    // stores and stays current.
+    if (enter && (editor == nameEditor_ || editor == toneChooser_)) {
+        CloseEditors();
+        return true;
+    }
     if (editor == nameEditor_) {
         const std::optional<char32_t> typed = TypedCharacter(*key);
         if (!typed) {

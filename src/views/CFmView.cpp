@@ -218,7 +218,9 @@ bool CFmView::FilterKey(QObject* watched, const QKeyEvent& key) {
         return true;
     }
     if (watched == editor_ && (enter || key.key() == Qt::Key_Escape)) {
-        if (key.key() == Qt::Key_Escape) {
+        if (enter) {
+            Commit();
+        } else {
             editor_->hide();
         }
         grid_->setFocus(Qt::OtherFocusReason);

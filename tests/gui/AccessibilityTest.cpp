@@ -11,13 +11,16 @@
 #include "app/CAboutDlg.h"
 #include "frame/CImportOptionsDlg.h"
 #include "frame/CImportReportDlg.h"
+#include "frame/CMdiClient.h"
 #include "frame/CMyChildFrame.h"
+#include "frame/NavigationTree.h"
 #include "frame/ViewKindTable.h"
 #include "link/ui/CPortDlg.h"
 #include "link/ui/CPowerAdjustDlg.h"
 #include "link/ui/CTransferDlg.h"
 #include "link/ui/ProgramMessage.h"
 #include "views/CChInfoView.h"
+#include "views/CFmView.h"
 #include "views/ChannelGridCommands.h"
 #include "views/ChannelGridDialogs.h"
 #include "views/FlexGrid.h"
@@ -225,6 +228,21 @@ private slots:
                 }
             }
         }
+    }
+
+    void TreeOpensAndFmPresetEditsFromTheKeyboard() {
+        frame_->Tree()->setCurrentItem(frame_->Tree()->Root()->child(2));
+        QTest::keyClick(frame_->Tree(), Qt::Key_Return);
+        CMyChildFrame* child = frame_->ViewSlot(ViewKind::RadioFrequency);
+        QCOMPARE(frame_->MdiClient()->activeSubWindow(), child);
+        FlexGrid& grid = static_cast<CFmView*>(child->View())->Grid();
+        grid.SetCurrentCell(2, 1);
+        QTest::keyClick(&grid, Qt::Key_Return);
+        auto* editor = child->findChild<QLineEdit*>(QStringLiteral("fmEditor"));
+        QVERIFY(editor->isVisible());
+        QTest::keyClicks(editor, "99.9");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(grid.TextMatrix(2, 1), QStringLiteral("99.9"));
     }
 
     void MessageBoxCarriesItsText() {
