@@ -42,6 +42,9 @@ CFmView::CFmView(RadioData& data, FrameServices& frame, QWidget* parent)
 
     editor_->setObjectName(QStringLiteral("fmEditor"));
     grid_->setObjectName(QStringLiteral("fmGrid"));
+    // Read out as the view's grid; the range above it is what it accepts.
+    grid_->setAccessibleName(windowTitle());
+    grid_->setAccessibleDescription(range_->text());
     editor_->setFrame(false);
     editor_->hide();
     editor_->installEventFilter(this);

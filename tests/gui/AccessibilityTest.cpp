@@ -2,8 +2,10 @@
 #include <QAccessibleTableCellInterface>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSet>
 #include <QTest>
+#include <algorithm>
 #include <map>
 
 #include "FrameTestKit.h"
@@ -82,11 +84,15 @@ void ExpectAllNamed(QWidget& root, const char* what) {
                                            unnamed.join(QStringLiteral(", "))));
 }
 
-// Shows a dialog that runs without hardware, checks it and closes it.
+// Shows a dialog that runs without hardware, checks its names and its
+// default button, and closes it.
 void ExpectDialogNamed(QDialog& dialog, const char* what) {
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     ExpectAllNamed(dialog, what);
+    const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();  // Enter presses it
+    QVERIFY2(std::any_of(buttons.begin(), buttons.end(), [](auto* b) { return b->isDefault(); }),
+             what);
     dialog.reject();
 }
 
