@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "app/AccessibleNames.h"
 #include "app/Application.h"
 #include "app/FolderDiscovery.h"
 #include "frame/MainWindowPlacement.h"
@@ -38,6 +39,8 @@ int main(int argc, char* argv[]) {
     // Docks and task bars match the window to the installed desktop entry
     // and its icon through this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ht57.Programmer"));
+    // Screen readers hear every control by the label beside it.
+    ht57::InstallAccessibleNames(qt);
     const ht57::ProgramFolders folders = ht57::FindProgramFolders();
     // Without its own Program.ini an installed program still starts, on the
     // defaults of a missing file.

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/CAboutDlg.h"
+#include "app/MenuMnemonics.h"
 #include "app/PathText.h"
 #include "frame/CMdiClient.h"
 #include "frame/CMyChildFrame.h"
@@ -215,7 +216,7 @@ void CMainFrame::CreateActions() {
     QAction* previous = bind(command::kPreviousPane, QStringLiteral("Previous Window"),
                              [this] { mdi_->activatePreviousSubWindow(); });
     previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    // Not in any menu, so they must belong to the window to be heard.
+    // Heard while the window has no view open, too.
     addAction(next);
     addAction(previous);
 
@@ -241,6 +242,8 @@ void CMainFrame::CreateMenus() {
     QMenuBar* bar = menuBar();
     const auto addMenu = [this, bar](const QString& title, const std::vector<int>& ids) {
         QMenu* menu = bar->addMenu(title);
+        // Keyboard users reach every entry with Alt, the menu's letter, the entry's letter.
+        connect(menu, &QMenu::aboutToShow, menu, [menu] { AssignMnemonics(*menu); });
         for (int id : ids) {
             if (id == 0) {
                 menu->addSeparator();
@@ -264,7 +267,8 @@ void CMainFrame::CreateMenus() {
             {command::kRead, command::kWrite, 0, command::kHighPower, command::kLowPower});
     addMenu(QStringLiteral("&Setting"), {command::kPort});
     addMenu(QStringLiteral("&View"), {command::kToolbar, command::kStatusBar, command::kTreeBar});
-    addMenu(QStringLiteral("&Window"), {command::kCascade, command::kTile, command::kArrange});
+    addMenu(QStringLiteral("&Window"), {command::kCascade, command::kTile, command::kArrange, 0,
+                                        command::kNextPane, command::kPreviousPane});
     addMenu(QStringLiteral("&Help"), {command::kAbout});
 }
 

@@ -1,6 +1,7 @@
 #include "frame/NavigationTree.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
 
@@ -123,6 +124,17 @@ void NavigationTree::mouseReleaseEvent(QMouseEvent* event) {
     if (const auto code = ItemCode(item)) {
         emit ItemCodeClicked(*code);
     }
+}
+
+void NavigationTree::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        if (const auto code = ItemCode(currentItem())) {
+            emit ItemCodeClicked(*code);
+            return;
+        }
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 }  // namespace ht57

@@ -42,6 +42,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Enter or Space on an item asks for its view, as a click on it does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SetImage(QTreeWidgetItem* item, int index);

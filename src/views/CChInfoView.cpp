@@ -291,6 +291,8 @@ void CChInfoView::BeginEdit() {
 void CChInfoView::PlaceEditor(QWidget& editor) {
     const QRect cell = grid_->CellRect(editRow_, editCol_);
     editor.setGeometry(QRect(grid_->mapTo(this, cell.topLeft()), cell.size()));
+    // A screen reader names the editor after its column.
+    editor.setAccessibleName(grid_->TextMatrix(0, editCol_));
     editor.raise();
     editor.show();
 }
@@ -430,6 +432,12 @@ bool CChInfoView::FilterEditorKey(QObject* editor, QKeyEvent* key) {
         }
         const std::optional<char32_t> typed = TypedCharacter(*key);
         return typed && !IsFrequencyKey(*typed);
+    }
+    // Without a mouse Enter is the way out of a name or a tone: the cell
+    // stores and stays current.
+    if (enter && (editor == nameEditor_ || editor == toneChooser_)) {
+        CloseEditors();
+        return true;
     }
     if (editor == nameEditor_) {
         const std::optional<char32_t> typed = TypedCharacter(*key);

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/ChannelEdit.h"
 #include "model/FmCodec.h"
@@ -41,9 +42,13 @@ CFmView::CFmView(RadioData& data, FrameServices& frame, QWidget* parent)
 
     editor_->setObjectName(QStringLiteral("fmEditor"));
     grid_->setObjectName(QStringLiteral("fmGrid"));
+    // Read out as the view's grid; the range above it is what it accepts.
+    grid_->setAccessibleName(windowTitle());
+    grid_->setAccessibleDescription(range_->text());
     editor_->setFrame(false);
     editor_->hide();
     editor_->installEventFilter(this);
+    grid_->installEventFilter(this);
     connect(grid_, &FlexGrid::MousePressed, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
                 // Shift or Ctrl extends the selection; only a plain click edits.
@@ -69,6 +74,16 @@ CFmView::CFmView(RadioData& data, FrameServices& frame, QWidget* parent)
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
         Commit();
         menu_->popup(grid_->viewport()->mapToGlobal(position));
+    });
+    // The menu key for keyboards without one: the menu at the current cell.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    menuKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, [this] {
+        Commit();
+        const QRect cell = grid_->CellRect(std::max(grid_->Row(), 1), kFrequencyCol);
+        menu_->popup(grid_->mapToGlobal(cell.bottomLeft()));
     });
 }
 
@@ -125,6 +140,7 @@ void CFmView::Clear() {
 
 CFmView::~CFmView() {
     editor_->removeEventFilter(this);
+    grid_->removeEventFilter(this);
     grid_->disconnect(this);
 }
 
@@ -175,6 +191,7 @@ void CFmView::BeginEdit() {
     QRect cell = grid_->CellRect(editRow_, editCol_);
     cell.setHeight(cell.height() + 2);
     editor_->setGeometry(QRect(grid_->mapTo(this, cell.topLeft()), cell.size()));
+    editor_->setAccessibleName(grid_->TextMatrix(0, editCol_));
     editor_->raise();
     editor_->show();
     editor_->setText(grid_->TextMatrix(editRow_, editCol_));
@@ -195,7 +212,30 @@ void CFmView::Commit() {
     grid_->SetTextMatrix(editRow_, editCol_, QString::fromStdString(text));
 }
 
+// Without a mouse: Enter (or F2) on a cell edits it; in the editor Enter
+// commits and Escape leaves the cell as it was.
+bool CFmView::FilterKey(QObject* watched, const QKeyEvent& key) {
+    const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    if (watched == grid_ && (enter || key.key() == Qt::Key_F2)) {
+        BeginEdit();
+        return true;
+    }
+    if (watched == editor_ && (enter || key.key() == Qt::Key_Escape)) {
+        if (enter) {
+            Commit();
+        } else {
+            editor_->hide();
+        }
+        grid_->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return false;
+}
+
 bool CFmView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && FilterKey(watched, *static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
     if (watched == editor_) {
         if (event->type() == QEvent::FocusOut &&
             static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&

@@ -38,6 +38,7 @@ protected:
 private:
     void BeginEdit();
     void Commit();
+    bool FilterKey(QObject* watched, const QKeyEvent& key);
     FmTexts GridTexts() const;
     std::vector<int> SelectedPresets() const;
     void Copy();

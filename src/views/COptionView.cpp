@@ -123,6 +123,9 @@ void COptionView::BuildLayout() {
     rangeRow->addWidget(c_.upperLimit);
     rangeRow->addWidget(new QLabel(QStringLiteral("MHz"), range));
     rangeRow->addStretch();
+    // The two limits share the group's caption; a screen reader tells them apart.
+    c_.lowerLimit->setAccessibleName(tr("Lower frequency limit (MHz)"));
+    c_.upperLimit->setAccessibleName(tr("Upper frequency limit (MHz)"));
 
     c_.beep = new QCheckBox(FieldLabel(field::kBeep), this);
     c_.save = new QCheckBox(FieldLabel(field::kSave), this);

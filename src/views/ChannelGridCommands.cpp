@@ -32,6 +32,20 @@ constexpr std::array<SortEntry, 3> kSorts{{{"Sort by &Rx Freq", SortKey::RxFrequ
                                            {"Sort by &Name", SortKey::Name},
                                            {"Sort by T&one", SortKey::Tone}}};
 
+// Ctrl+Shift and the entry's letter; Ctrl alone belongs to the File and
+// Program commands (Ctrl+N, Ctrl+R) and Ctrl+Shift+Z is Redo.
+QKeySequence SortShortcut(SortKey key) {
+    switch (key) {
+        case SortKey::RxFrequency:
+            return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R);
+        case SortKey::Name:
+            return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N);
+        case SortKey::Tone:
+            return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
+    }
+    return {};
+}
+
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -60,16 +74,33 @@ ChannelGridCommands::ChannelGridCommands(CChInfoView& view, FlexGrid& grid, Radi
               [this] { RepeaterShift(); });
     AddAction(QStringLiteral("Fi&nd..."), QKeySequence::Find, [this] { Find(); });
     AddAction(QStringLiteral("Find Ne&xt"), QKeySequence(Qt::Key_F3), [this] { FindNext(); });
+    for (const SortEntry& entry : kSorts) {
+        const SortKey key = entry.key;
+        sortActions_.push_back(MakeAction(QString::fromLatin1(entry.text), SortShortcut(key),
+                                          [this, key] { Sort(key); }));
+    }
+    MakeAction({}, QKeySequence(Qt::SHIFT | Qt::Key_F10), [this] { ShowMenuAtCurrentCell(); });
 }
 
-void ChannelGridCommands::AddAction(const QString& text, const QKeySequence& key,
-                                    std::function<void()> run) {
+QAction* ChannelGridCommands::MakeAction(const QString& text, const QKeySequence& key,
+                                         std::function<void()> run) {
     auto* action = new QAction(text, &view_);
     action->setShortcut(key);
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(action, &QAction::triggered, this, std::move(run));
     view_.addAction(action);
-    actions_.push_back(action);
+    return action;
+}
+
+void ChannelGridCommands::AddAction(const QString& text, const QKeySequence& key,
+                                    std::function<void()> run) {
+    actions_.push_back(MakeAction(text, key, std::move(run)));
+}
+
+void ChannelGridCommands::ShowMenuAtCurrentCell() {
+    view_.CloseEditors();
+    const QRect cell = grid_.CellRect(grid_.Row(), std::max(grid_.Col(), 1));
+    ShowMenu(grid_.mapToGlobal(cell.isEmpty() ? QPoint() : cell.bottomLeft()));
 }
 
 void ChannelGridCommands::ShowMenu(const QPoint& globalPosition, QMenu* editorMenu) {
@@ -87,9 +118,8 @@ void ChannelGridCommands::ShowMenu(const QPoint& globalPosition, QMenu* editorMe
         }
     }
     QMenu* sort = menu->addMenu(QStringLiteral("&Sort Channels"));
-    for (const SortEntry& entry : kSorts) {
-        const SortKey key = entry.key;
-        sort->addAction(QString::fromLatin1(entry.text), this, [this, key] { Sort(key); });
+    for (QAction* action : sortActions_) {
+        sort->addAction(action);
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(globalPosition);

@@ -48,7 +48,10 @@ public:
     void FindNext();
 
 private:
+    QAction* MakeAction(const QString& text, const QKeySequence& key, std::function<void()> run);
     void AddAction(const QString& text, const QKeySequence& key, std::function<void()> run);
+    // The menu key for keyboards without one: the menu at the current cell.
+    void ShowMenuAtCurrentCell();
     std::vector<int> Channels() const;
     std::vector<ChannelColumn> Columns() const;
     void SelectChannels(const std::vector<int>& channels);
@@ -58,6 +61,7 @@ private:
     FlexGrid& grid_;
     RadioData& data_;
     std::vector<QAction*> actions_;
+    std::vector<QAction*> sortActions_;
     QString findText_;
 };
 

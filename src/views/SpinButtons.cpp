@@ -46,6 +46,9 @@ SpinButtons::SpinButtons(QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(up_);
     layout->addWidget(down_);
+    // The arrows carry no text of their own for a screen reader to read.
+    up_->setAccessibleName(tr("Up"));
+    down_->setAccessibleName(tr("Down"));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 
     // A press steps at once; holding the button repeats until it is let go.

@@ -245,7 +245,8 @@ void StartupTest::MenusToolbarAndPanesAreInPlace() {
     QCOMPARE(MenuLabels(*frame, "&Program"),
              (QStringList{"Read", "Write", "High Power", "Low Power"}));
     QCOMPARE(MenuLabels(*frame, "&View"), (QStringList{"&Toolbar", "&Status Bar", "&TreeBar"}));
-    QCOMPARE(MenuLabels(*frame, "&Window"), (QStringList{"Cascade", "Tile", "Arrange"}));
+    QCOMPARE(MenuLabels(*frame, "&Window"),
+             (QStringList{"Cascade", "Tile", "Arrange", "Next Window", "Previous Window"}));
 
     const struct {
         int id;

@@ -5,8 +5,10 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
 #include <QVBoxLayout>
 #include <functional>
 #include <utility>
@@ -72,6 +74,19 @@ protected:
     }
 
     void wheelEvent(QWheelEvent* event) override { event->ignore(); }
+
+    // The style draws no focus on a scroll bar; a keyboard user must see
+    // which bar the arrows move.
+    void paintEvent(QPaintEvent* event) override {
+        QScrollBar::paintEvent(event);
+        if (hasFocus()) {
+            QStyleOptionFocusRect option;
+            option.initFrom(this);
+            option.backgroundColor = palette().color(QPalette::Window);
+            QPainter painter(this);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        }
+    }
 
 private:
     static bool IsScrollKey(int key) {
