@@ -15,6 +15,7 @@
 #include "model/Tones.h"
 #include "views/ChannelGridCommands.h"
 #include "views/EditorKeys.h"
+#include "views/FieldLabel.h"
 #include "views/FlexGrid.h"
 
 namespace ht57 {
@@ -84,7 +85,7 @@ CChInfoView::CChInfoView(RadioData& data, FrameServices& frame, QWidget* parent)
       listChooser_(new QComboBox(this)),
       nameEditor_(new QLineEdit(this)),
       commands_(new ChannelGridCommands(*this, *grid_, data)) {
-    setWindowTitle(QStringLiteral("Channel Infomation"));
+    setWindowTitle(tr("Channel Infomation"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 22, 24, 22);
     layout->addWidget(grid_);
@@ -175,7 +176,7 @@ void CChInfoView::FillFixedLists() {
     grid_->SetCols(kGridCols);
     for (int col = 0; col < kGridCols; ++col) {
         const std::string_view title = col == 0 ? std::string_view{} : ColumnTitle(ColumnOf(col));
-        grid_->SetTextMatrix(0, col, QString::fromLatin1(title.data(), title.size()));
+        grid_->SetTextMatrix(0, col, ModelText(title));
         grid_->SetColWidth(col, kColumnTwips[static_cast<std::size_t>(col)]);
         grid_->SetColAlignment(col, Qt::AlignCenter);
     }
@@ -355,10 +356,9 @@ void CChInfoView::StoreEditedRow(const DataSnapshot& before) {
     if (const ChannelTexts row = RowTexts(editRow_); !row.rxFrequency.empty()) {
         EncodeChannelAt(row, ImageBytes(), editRow_);
     }
-    Frame().History().Record(QStringLiteral("Edit channel %1 %2")
-                                 .arg(editRow_)
-                                 .arg(ToQString(std::string(ColumnTitle(ColumnOf(editCol_))))),
-                             before);
+    Frame().History().Record(
+        tr("Edit channel %1 %2").arg(editRow_).arg(ModelText(ColumnTitle(ColumnOf(editCol_)))),
+        before);
 }
 
 void CChInfoView::CancelEdit(QWidget& editor) {

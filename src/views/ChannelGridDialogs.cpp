@@ -1,6 +1,7 @@
 #include "views/ChannelGridDialogs.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -8,6 +9,7 @@
 #include <array>
 
 #include "model/Tones.h"
+#include "views/FieldLabel.h"
 
 namespace ht57 {
 namespace {
@@ -53,12 +55,13 @@ bool Run(QDialog& dialog, QFormLayout& form) {
 std::optional<FillChoice> AskFill(QWidget* parent) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("fillDialog"));
-    dialog.setWindowTitle(QStringLiteral("Fill Selected Channels"));
+    dialog.setWindowTitle(
+        QCoreApplication::translate("ChannelGridDialogs", "Fill Selected Channels"));
     auto* form = new QFormLayout(&dialog);
     auto* field = new QComboBox(&dialog);
     auto* value = new QComboBox(&dialog);
     for (const ChannelColumn column : kFillColumns) {
-        field->addItem(QString::fromStdString(std::string(ColumnTitle(column))));
+        field->addItem(ModelText(ColumnTitle(column)));
     }
     const auto refill = [field, value](int index) {
         const ChannelColumn column = kFillColumns[static_cast<std::size_t>(index)];
@@ -69,8 +72,8 @@ std::optional<FillChoice> AskFill(QWidget* parent) {
     };
     refill(0);
     QObject::connect(field, &QComboBox::currentIndexChanged, &dialog, refill);
-    form->addRow(QStringLiteral("Field:"), field);
-    form->addRow(QStringLiteral("Value:"), value);
+    form->addRow(QCoreApplication::translate("ChannelGridDialogs", "Field:"), field);
+    form->addRow(QCoreApplication::translate("ChannelGridDialogs", "Value:"), value);
     if (!Run(dialog, *form)) {
         return std::nullopt;
     }
@@ -81,13 +84,14 @@ std::optional<FillChoice> AskFill(QWidget* parent) {
 std::optional<ShiftChoice> AskRepeaterShift(QWidget* parent) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("shiftDialog"));
-    dialog.setWindowTitle(QStringLiteral("Repeater Shift"));
+    dialog.setWindowTitle(QCoreApplication::translate("ChannelGridDialogs", "Repeater Shift"));
     auto* form = new QFormLayout(&dialog);
     auto* direction = new QComboBox(&dialog);
-    direction->addItems({QStringLiteral("Tx = Rx + offset"), QStringLiteral("Tx = Rx - offset")});
+    direction->addItems({QCoreApplication::translate("ChannelGridDialogs", "Tx = Rx + offset"),
+                         QCoreApplication::translate("ChannelGridDialogs", "Tx = Rx - offset")});
     auto* offset = new QLineEdit(QStringLiteral("0.6"), &dialog);
-    form->addRow(QStringLiteral("Direction:"), direction);
-    form->addRow(QStringLiteral("Offset (MHz):"), offset);
+    form->addRow(QCoreApplication::translate("ChannelGridDialogs", "Direction:"), direction);
+    form->addRow(QCoreApplication::translate("ChannelGridDialogs", "Offset (MHz):"), offset);
     if (!Run(dialog, *form)) {
         return std::nullopt;
     }
