@@ -18,11 +18,14 @@ constexpr std::array<ChannelColumn, 5> kFillColumns{ChannelColumn::Power, Channe
                                                     ChannelColumn::RxTone, ChannelColumn::TxTone,
                                                     ChannelColumn::BusyLock};
 
-QStringList Values(ChannelColumn column) {
-    QStringList values;
-    const auto add = [&values](const auto& texts) {
+// Fills `values` with the column's choices, the model's text as each one's
+// data. List entries are shown translated; tone codes are the same everywhere.
+void AddValues(QComboBox* values, ChannelColumn column) {
+    const auto add = [values](const auto& texts, bool translated = true) {
         for (const auto& text : texts) {
-            values << QString::fromStdString(std::string(text));
+            const std::string model(text);
+            const QString data = QString::fromStdString(model);
+            values->addItem(translated ? ModelText(model) : data, data);
         }
     };
     switch (column) {
@@ -36,10 +39,15 @@ QStringList Values(ChannelColumn column) {
             add(kBusyLockTexts);
             break;
         default:
-            add(ToneList());
+            add(ToneList(), false);
             break;
     }
-    return values;
+}
+
+// The model's text of the chosen value; a tone typed in stays as typed.
+QString ChosenValue(const QComboBox* values) {
+    const int index = values->findText(values->currentText());
+    return index < 0 ? values->currentText() : values->itemData(index).toString();
 }
 
 bool Run(QDialog& dialog, QFormLayout& form) {
@@ -66,7 +74,7 @@ std::optional<FillChoice> AskFill(QWidget* parent) {
     const auto refill = [field, value](int index) {
         const ChannelColumn column = kFillColumns[static_cast<std::size_t>(index)];
         value->clear();
-        value->addItems(Values(column));
+        AddValues(value, column);
         // A tone may be typed as on the grid ("d23", "885").
         value->setEditable(column == ChannelColumn::RxTone || column == ChannelColumn::TxTone);
     };
@@ -78,7 +86,7 @@ std::optional<FillChoice> AskFill(QWidget* parent) {
         return std::nullopt;
     }
     return FillChoice{kFillColumns[static_cast<std::size_t>(field->currentIndex())],
-                      value->currentText()};
+                      ChosenValue(value)};
 }
 
 std::optional<ShiftChoice> AskRepeaterShift(QWidget* parent) {
