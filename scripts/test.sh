@@ -2,8 +2,8 @@
 # Sets up, builds and runs every test: the plain build (warnings as errors,
 # then the .deb and lintian), the same suite under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and the fuzz targets for a bounded time. Source
-# formatting is checked first; a mismatch fails the run at the end, after the
-# tests have still run.
+# formatting and the translations (every text translated) are checked first;
+# a mismatch fails the run at the end, after the tests have still run.
 #
 #   bash scripts/test.sh                 test this checkout
 #   bash scripts/test.sh --fresh-clone   clone the last commit (uncommitted changes
@@ -41,6 +41,12 @@ if ! clang-format --dry-run -Werror "${sources[@]}"; then
   echo "Formatting: the files above differ from .clang-format (run clang-format -i on them)." >&2
 fi
 
+echo "== Translations (lupdate, lrelease) =="
+translations=ok
+if ! bash scripts/check-translations.sh; then
+  translations=failed
+fi
+
 echo "== Plain build (warnings as errors) =="
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHT57_WERROR=ON
 cmake --build build -j "$jobs"
@@ -66,6 +72,10 @@ cmake --build build-fuzz -j "$jobs"
 ctest --test-dir build-fuzz --output-on-failure -L fuzz
 
 elapsed=$((SECONDS - started))
+if [ "$translations" != ok ]; then
+  echo "FAILED: every test stage passed, but some texts have no translation (${elapsed}s)." >&2
+  exit 1
+fi
 if [ "$formatting" != ok ]; then
   echo "FAILED: every test stage passed, but source formatting does not match .clang-format (${elapsed}s)." >&2
   exit 1

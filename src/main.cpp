@@ -1,10 +1,12 @@
 #include <QApplication>
+#include <QLocale>
 #include <cstdio>
 #include <string_view>
 
 #include "app/AccessibleNames.h"
 #include "app/Application.h"
 #include "app/FolderDiscovery.h"
+#include "app/Translations.h"
 #include "frame/MainWindowPlacement.h"
 #include "frame/ProgramStartup.h"
 
@@ -46,6 +48,12 @@ int main(int argc, char* argv[]) {
     // defaults of a missing file.
     (void)ht57::SeedProgramFolders(folders);
     ht57::Application app(folders);
+    // Every text is looked up as it is made, so the translators come before
+    // the first window or message.
+    const QString language =
+        ht57::ChooseLanguage(QString::fromStdString(app.Ini().GetString("Setup", "Language", "")),
+                             QLocale::system().uiLanguages());
+    (void)ht57::InstallTranslations(qt, ht57::TranslationFolder(folders.resourceFolder), language);
     std::unique_ptr<ht57::CMainFrame> frame = ht57::StartProgram(app);
     if (!frame) {
         return 1;

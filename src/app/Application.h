@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
 #include <filesystem>
 #include <string>
 
@@ -18,7 +20,11 @@ namespace ht57 {
 void TranslateModelTexts();
 
 // Caption of the program's own message boxes.
-inline constexpr const char* kProgramTitle = "Program";
+inline constexpr const char* kProgramTitle = QT_TRANSLATE_NOOP("Program", "Program");
+
+inline QString ProgramTitle() {
+    return QCoreApplication::translate("Program", kProgramTitle);
+}
 
 // The application object: the program folder, Program.ini and the values
 // taken from it, the port settings and the one data set the program edits.

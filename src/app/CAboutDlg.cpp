@@ -21,7 +21,7 @@ int MaximumLineWidth(const QWidget* parent) {
 
 CAboutDlg::CAboutDlg(const std::filesystem::path& programFolder, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     CIniFile ini(programFolder);

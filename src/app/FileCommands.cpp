@@ -1,5 +1,6 @@
 #include "app/FileCommands.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "app/EditHistory.h"
@@ -23,7 +24,8 @@ bool FileCommands::AskSaveChanges() {
         return true;
     }
     const auto answer = QMessageBox::question(
-        host_.DialogParent(), QString::fromLatin1(kProgramTitle), QStringLiteral("Save changes?"),
+        host_.DialogParent(), ProgramTitle(),
+        QCoreApplication::translate("FileCommands", "Save changes?"),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Discard) {
         return true;
@@ -46,7 +48,8 @@ void FileCommands::New() {
     } else {
         const QString model = QString::fromStdString(app_.Config().modelName);
         if (QMessageBox::question(host_.DialogParent(), model,
-                                  QStringLiteral("Clear all data, \nWhether to continue?"),
+                                  QCoreApplication::translate(
+                                      "FileCommands", "Clear all data, \nWhether to continue?"),
                                   QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
             return;
         }
@@ -62,7 +65,7 @@ void FileCommands::New() {
     host_.SetCaption(app_.SetupModel(app_.Config().modelName));
     host_.LoadViews();
     // A new document is in no file yet, so it counts as modified.
-    host_.History().Record(QStringLiteral("New"), before);
+    host_.History().Record(QCoreApplication::translate("FileCommands", "New"), before);
 }
 
 void FileCommands::Open() {

@@ -1,5 +1,6 @@
 #include "app/FileDialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -13,8 +14,9 @@ namespace {
 // added, so the question is asked here about the final name.
 bool ConfirmReplace(QWidget* parent, const std::filesystem::path& file) {
     const QString text =
-        QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(PathToQString(file));
-    return QMessageBox::warning(parent, QStringLiteral("Save As"), text,
+        QCoreApplication::translate("FileDialogs", "%1 already exists.\nDo you want to replace it?")
+            .arg(PathToQString(file));
+    return QMessageBox::warning(parent, QCoreApplication::translate("FileDialogs", "Save As"), text,
                                 QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No) == QMessageBox::Yes;
 }
@@ -32,8 +34,9 @@ std::filesystem::path WithDataExtension(const std::filesystem::path& chosen) {
 
 std::optional<std::filesystem::path> AskOpenDataFile(QWidget* parent,
                                                      const std::filesystem::path& folder) {
-    QFileDialog dialog(parent, QStringLiteral("Open"), PathToQString(folder),
-                       QString::fromLatin1(kDataFileFilter));
+    QFileDialog dialog(parent, QCoreApplication::translate("FileDialogs", "Open"),
+                       PathToQString(folder),
+                       QCoreApplication::translate("FileDialogs", kDataFileFilter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
@@ -46,8 +49,9 @@ std::optional<std::filesystem::path> AskOpenDataFile(QWidget* parent,
 std::optional<std::filesystem::path> AskSaveDataFile(QWidget* parent,
                                                      const std::filesystem::path& folder,
                                                      const std::string& proposedName) {
-    QFileDialog dialog(parent, QStringLiteral("Save As"), PathToQString(folder),
-                       QString::fromLatin1(kDataFileFilter));
+    QFileDialog dialog(parent, QCoreApplication::translate("FileDialogs", "Save As"),
+                       PathToQString(folder),
+                       QCoreApplication::translate("FileDialogs", kDataFileFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);

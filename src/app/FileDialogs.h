@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -8,7 +9,8 @@ class QWidget;
 
 namespace ht57 {
 
-inline constexpr const char* kDataFileFilter = "Data Files (*.dat)";
+inline constexpr const char* kDataFileFilter =
+    QT_TRANSLATE_NOOP("FileDialogs", "Data Files (*.dat)");
 
 // The open dialog for data files, starting in `folder`. nullopt on cancel.
 std::optional<std::filesystem::path> AskOpenDataFile(QWidget* parent,

@@ -12,36 +12,35 @@
 namespace ht57 {
 
 CImportOptionsDlg::CImportOptionsDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Import Channels"));
+    setWindowTitle(tr("Import Channels"));
     auto* layout = new QVBoxLayout(this);
-    auto* question = new QLabel(
-        QStringLiteral("Store the list into the channels it names, or replace all channels?\n"
-                       "\"Replace All\" clears every channel the list does not fill."),
-        this);
+    auto* question =
+        new QLabel(tr("Store the list into the channels it names, or replace all channels?\n"
+                      "\"Replace All\" clears every channel the list does not fill."),
+                   this);
     layout->addWidget(question);
 
     auto* placement = new QGridLayout;
-    auto* byLocation = new QRadioButton(QStringLiteral("Place by Location"), this);
+    auto* byLocation = new QRadioButton(tr("Place by Location"), this);
     byLocation->setChecked(true);
-    fromChannel_ = new QRadioButton(QStringLiteral("Place from channel N"), this);
+    fromChannel_ = new QRadioButton(tr("Place from channel N"), this);
     firstChannel_ = new QSpinBox(this);
     firstChannel_->setRange(1, region::kChannelCount);
     firstChannel_->setEnabled(false);
-    fillFree_ = new QRadioButton(QStringLiteral("Fill free channels"), this);
+    fillFree_ = new QRadioButton(tr("Fill free channels"), this);
     connect(fromChannel_, &QRadioButton::toggled, firstChannel_, &QSpinBox::setEnabled);
     placement->addWidget(byLocation, 0, 0);
     placement->addWidget(fromChannel_, 1, 0);
     placement->addWidget(firstChannel_, 1, 1);
     placement->addWidget(fillFree_, 2, 0);
     layout->addLayout(placement);
-    distinctNames_ = new QCheckBox(QStringLiteral("Keep cut names distinct"), this);
+    distinctNames_ = new QCheckBox(tr("Keep cut names distinct"), this);
     layout->addWidget(distinctNames_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     QPushButton* named =
-        buttons->addButton(QStringLiteral("Named Channels Only"), QDialogButtonBox::AcceptRole);
-    QPushButton* all =
-        buttons->addButton(QStringLiteral("Replace All"), QDialogButtonBox::DestructiveRole);
+        buttons->addButton(tr("Named Channels Only"), QDialogButtonBox::AcceptRole);
+    QPushButton* all = buttons->addButton(tr("Replace All"), QDialogButtonBox::DestructiveRole);
     named->setDefault(true);
     connect(named, &QPushButton::clicked, this, [this] { Choose(ImportScope::NamedChannels); });
     connect(all, &QPushButton::clicked, this, [this] { Choose(ImportScope::ReplaceAll); });

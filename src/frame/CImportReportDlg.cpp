@@ -13,7 +13,7 @@ namespace ht57 {
 CImportReportDlg::CImportReportDlg(const QString& heading, const std::vector<std::string>& lines,
                                    QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Import Channels"));
+    setWindowTitle(tr("Import Channels"));
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(heading, this);
     label->setWordWrap(true);
@@ -30,7 +30,7 @@ CImportReportDlg::CImportReportDlg(const QString& heading, const std::vector<std
     layout->addWidget(text_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(tr("Copy"), QDialogButtonBox::ActionRole);
     connect(copy, &QPushButton::clicked, this, &CImportReportDlg::CopyAll);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);

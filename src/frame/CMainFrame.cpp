@@ -1,12 +1,14 @@
 #include "frame/CMainFrame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QStatusBar>
 #include <QToolBar>
@@ -15,6 +17,7 @@
 #include "app/CAboutDlg.h"
 #include "app/MenuMnemonics.h"
 #include "app/PathText.h"
+#include "app/Translations.h"
 #include "frame/CMdiClient.h"
 #include "frame/CMyChildFrame.h"
 #include "frame/CommandIds.h"
@@ -24,6 +27,7 @@
 #include "frame/ViewKindTable.h"
 #include "link/ui/CPortDlg.h"
 #include "link/ui/CTransferDlg.h"
+#include "link/ui/ProgramMessage.h"
 #include "model/RadioInfo.h"
 
 namespace ht57 {
@@ -121,99 +125,93 @@ void CMainFrame::CreateActions() {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    bind(command::kNew, QStringLiteral("&New\tCtrl+N"), [this] {
+    bind(command::kNew, tr("&New\tCtrl+N"), [this] {
         files_.New();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    bind(command::kOpen, QStringLiteral("&Open...\tCtrl+O"), [this] {
+    bind(command::kOpen, tr("&Open...\tCtrl+O"), [this] {
         files_.Open();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    bind(command::kSave, QStringLiteral("&Save\tCtrl+S"), [this] {
+    bind(command::kSave, tr("&Save\tCtrl+S"), [this] {
         files_.Save();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    bind(command::kSaveAs, QStringLiteral("Save &As..."), [this] { files_.SaveAs(); });
-    bind(command::kPrint, QStringLiteral("&Print...\tCtrl+P"), [this] {
+    bind(command::kSaveAs, tr("Save &As..."), [this] { files_.SaveAs(); });
+    bind(command::kPrint, tr("&Print...\tCtrl+P"), [this] {
         RunRegistered(command::kPrint);
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    bind(command::kPrintPreview, QStringLiteral("Print Pre&view"),
+    bind(command::kPrintPreview, tr("Print Pre&view"),
          [this] { RunRegistered(command::kPrintPreview); });
-    bind(command::kPrintSetup, QStringLiteral("P&rint Setup..."),
+    bind(command::kPrintSetup, tr("P&rint Setup..."),
          [this] { RunRegistered(command::kPrintSetup); });
-    bind(command::kExit, QStringLiteral("E&xit"), [this] { close(); });
-    bind(command::kImportChannels, QStringLiteral("Import Channels..."),
+    bind(command::kExit, tr("E&xit"), [this] { close(); });
+    bind(command::kImportChannels, tr("Import Channels..."),
          [this] { RunRegistered(command::kImportChannels); });
-    bind(command::kExportChannels, QStringLiteral("Export Channels..."),
+    bind(command::kExportChannels, tr("Export Channels..."),
          [this] { RunRegistered(command::kExportChannels); });
-    bind(command::kOpenBackupFolder, QStringLiteral("Open Backup Folder"),
+    bind(command::kOpenBackupFolder, tr("Open Backup Folder"),
          [this] { RunRegistered(command::kOpenBackupFolder); });
 
     // Start-up later renames two of these and removes "Embed Info".
     for (const ViewKindInfo& info : kViewKindTable) {
-        bind(info.commandId, QString::fromLatin1(info.menuText),
-             [this, kind = info.kind] { OpenView(kind); });
+        bind(info.commandId, ViewText(info.menuText), [this, kind = info.kind] { OpenView(kind); });
     }
-    AddAction(command::kEmbedInfo, QStringLiteral("Embed Info"));
+    AddAction(command::kEmbedInfo, tr("Embed Info"));
 
     // A pending edit commits first, so Undo takes back the latest one.
     QUndoStack& stack = history_.Stack();
-    QAction* undo = bind(command::kUndo, QStringLiteral("&Undo"), [this] {
+    QAction* undo = bind(command::kUndo, tr("&Undo"), [this] {
         CommitViews();
         history_.Stack().undo();
     });
-    QAction* redo = bind(command::kRedo, QStringLiteral("&Redo"), [this] {
+    QAction* redo = bind(command::kRedo, tr("&Redo"), [this] {
         CommitViews();
         history_.Stack().redo();
     });
     undo->setShortcut(QKeySequence::Undo);
     redo->setShortcut(QKeySequence::Redo);
-    undo->setToolTip(QStringLiteral("Undo"));
-    redo->setToolTip(QStringLiteral("Redo"));
+    undo->setToolTip(tr("Undo"));
+    redo->setToolTip(tr("Redo"));
     undo->setEnabled(false);
     redo->setEnabled(false);
     connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     connect(&stack, &QUndoStack::undoTextChanged, undo, [undo](const QString& step) {
-        undo->setText(step.isEmpty() ? QStringLiteral("&Undo")
-                                     : QStringLiteral("&Undo %1").arg(step));
+        undo->setText(step.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(step));
         undo->setToolTip(undo->text().remove(QLatin1Char('&')));
     });
     connect(&stack, &QUndoStack::redoTextChanged, redo, [redo](const QString& step) {
-        redo->setText(step.isEmpty() ? QStringLiteral("&Redo")
-                                     : QStringLiteral("&Redo %1").arg(step));
+        redo->setText(step.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(step));
         redo->setToolTip(redo->text().remove(QLatin1Char('&')));
     });
 
-    bind(command::kRead, QStringLiteral("Read"), &CMainFrame::OnRead)
+    bind(command::kRead, tr("Read"), &CMainFrame::OnRead)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    bind(command::kWrite, QStringLiteral("Write"), &CMainFrame::OnWrite)
+    bind(command::kWrite, tr("Write"), &CMainFrame::OnWrite)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    bind(command::kHighPower, QStringLiteral("High Power"),
-         [this] { RunRegistered(command::kHighPower); });
-    bind(command::kLowPower, QStringLiteral("Low Power"),
-         [this] { RunRegistered(command::kLowPower); });
-    bind(command::kPort, QStringLiteral("Port"), &CMainFrame::OnPort);
+    bind(command::kHighPower, tr("High Power"), [this] { RunRegistered(command::kHighPower); });
+    bind(command::kLowPower, tr("Low Power"), [this] { RunRegistered(command::kLowPower); });
+    bind(command::kPort, tr("Port"), &CMainFrame::OnPort);
 
-    QAction* toolbar = bind(command::kToolbar, QStringLiteral("&Toolbar"),
-                            [this](bool on) { toolBar_->setVisible(on); });
+    QAction* toolbar =
+        bind(command::kToolbar, tr("&Toolbar"), [this](bool on) { toolBar_->setVisible(on); });
     toolbar->setCheckable(true);
     toolbar->setChecked(true);
-    QAction* statusBarAction = bind(command::kStatusBar, QStringLiteral("&Status Bar"),
+    QAction* statusBarAction = bind(command::kStatusBar, tr("&Status Bar"),
                                     [this](bool on) { statusBar()->setVisible(on); });
     statusBarAction->setCheckable(true);
     statusBarAction->setChecked(true);
-    QAction* treeBar =
-        bind(command::kTreeBar, QStringLiteral("&TreeBar"), &CMainFrame::OnToggleTreeBar);
+    QAction* treeBar = bind(command::kTreeBar, tr("&TreeBar"), &CMainFrame::OnToggleTreeBar);
     treeBar->setCheckable(true);
     treeBar->setChecked(true);
 
-    bind(command::kCascade, QStringLiteral("Cascade"), [this] { mdi_->Cascade(); });
-    bind(command::kTile, QStringLiteral("Tile"), [this] { mdi_->Tile(); });
-    bind(command::kArrange, QStringLiteral("Arrange"), [this] { mdi_->ArrangeIcons(); });
-    bind(command::kAbout, QStringLiteral("About ..."), &CMainFrame::OnAbout);
+    bind(command::kCascade, tr("Cascade"), [this] { mdi_->Cascade(); });
+    bind(command::kTile, tr("Tile"), [this] { mdi_->Tile(); });
+    bind(command::kArrange, tr("Arrange"), [this] { mdi_->ArrangeIcons(); });
+    bind(command::kAbout, tr("About ..."), &CMainFrame::OnAbout);
 
-    QAction* next = bind(command::kNextPane, QStringLiteral("Next Window"),
-                         [this] { mdi_->activateNextSubWindow(); });
+    QAction* next =
+        bind(command::kNextPane, tr("Next Window"), [this] { mdi_->activateNextSubWindow(); });
     next->setShortcut(QKeySequence(Qt::Key_F6));
-    QAction* previous = bind(command::kPreviousPane, QStringLiteral("Previous Window"),
+    QAction* previous = bind(command::kPreviousPane, tr("Previous Window"),
                              [this] { mdi_->activatePreviousSubWindow(); });
     previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
     // Heard while the window has no view open, too.
@@ -230,12 +228,12 @@ void CMainFrame::CreateActions() {
         actions_[buttons[i]]->setIcon(QIcon(strip.copy(static_cast<int>(i) * 16, 0, 16, 16)));
     }
     // Tool tips are the short names the toolbar shows.
-    actions_[command::kNew]->setToolTip(QStringLiteral("New"));
-    actions_[command::kOpen]->setToolTip(QStringLiteral("Open"));
-    actions_[command::kSave]->setToolTip(QStringLiteral("Save"));
-    actions_[command::kRead]->setToolTip(QStringLiteral("Read"));
-    actions_[command::kWrite]->setToolTip(QStringLiteral("Write"));
-    actions_[command::kAbout]->setToolTip(QStringLiteral("About"));
+    actions_[command::kNew]->setToolTip(tr("New"));
+    actions_[command::kOpen]->setToolTip(tr("Open"));
+    actions_[command::kSave]->setToolTip(tr("Save"));
+    actions_[command::kRead]->setToolTip(tr("Read"));
+    actions_[command::kWrite]->setToolTip(tr("Write"));
+    actions_[command::kAbout]->setToolTip(tr("About"));
 }
 
 void CMainFrame::CreateMenus() {
@@ -253,7 +251,7 @@ void CMainFrame::CreateMenus() {
         }
         return menu;
     };
-    addMenu(QStringLiteral("&File"),
+    addMenu(tr("&File"),
             {command::kNew, command::kOpen, command::kSave, command::kSaveAs, 0,
              command::kImportChannels, command::kExportChannels, command::kOpenBackupFolder, 0,
              command::kPrint, command::kPrintPreview, command::kPrintSetup, 0, command::kExit});
@@ -262,18 +260,52 @@ void CMainFrame::CreateMenus() {
         editIds.push_back(info.commandId);
     }
     editIds.push_back(command::kEmbedInfo);
-    addMenu(QStringLiteral("&Edit"), editIds);
-    addMenu(QStringLiteral("&Program"),
+    addMenu(tr("&Edit"), editIds);
+    addMenu(tr("&Program"),
             {command::kRead, command::kWrite, 0, command::kHighPower, command::kLowPower});
-    addMenu(QStringLiteral("&Setting"), {command::kPort});
-    addMenu(QStringLiteral("&View"), {command::kToolbar, command::kStatusBar, command::kTreeBar});
-    addMenu(QStringLiteral("&Window"), {command::kCascade, command::kTile, command::kArrange, 0,
-                                        command::kNextPane, command::kPreviousPane});
-    addMenu(QStringLiteral("&Help"), {command::kAbout});
+    CreateLanguageMenu(addMenu(tr("&Setting"), {command::kPort}));
+    addMenu(tr("&View"), {command::kToolbar, command::kStatusBar, command::kTreeBar});
+    addMenu(tr("&Window"), {command::kCascade, command::kTile, command::kArrange, 0,
+                             command::kNextPane, command::kPreviousPane});
+    addMenu(tr("&Help"), {command::kAbout});
+}
+
+void CMainFrame::CreateLanguageMenu(QMenu* setting) {
+    QMenu* menu = setting->addMenu(tr("&Language"));
+    menu->setObjectName(QStringLiteral("languageMenu"));
+    auto* group = new QActionGroup(menu);
+    const std::string current = app_.Ini().GetString("Setup", kLanguageKey, "");
+    // Each language is named in its own words, whatever the program shows.
+    const std::array<std::pair<QString, const char*>, 3> choices{{
+        {tr("System &default"), kLanguageSystem},
+        {QStringLiteral("&English"), kLanguageEnglish},
+        {QStringLiteral("\u7B80\u4F53\u4E2D\u6587(&C)"), kLanguageChinese},
+    }};
+    for (const auto& [text, code] : choices) {
+        QAction* action = menu->addAction(text);
+        action->setCheckable(true);
+        action->setData(QString::fromLatin1(code));
+        action->setChecked(current == code);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] { OnLanguage(code); });
+    }
+    if (group->checkedAction() == nullptr) {
+        group->actions().front()->setChecked(true);
+    }
+}
+
+void CMainFrame::OnLanguage(const char* code) {
+    if (const Result written = app_.Ini().Write("Setup", kLanguageKey, code); !written) {
+        ShowProgramMessage(this, QString::fromStdString(written.message),
+                           QString::fromStdString(written.detail));
+        return;
+    }
+    QMessageBox::information(this, ProgramTitle(),
+                             tr("The language changes when the program starts the next time."));
 }
 
 void CMainFrame::CreateToolBar() {
-    toolBar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    toolBar_ = new QToolBar(tr("Toolbar"), this);
     toolBar_->setObjectName(QStringLiteral("Toolbar"));
     toolBar_->setIconSize(QSize(16, 16));
     toolBar_->setMovable(true);
@@ -308,7 +340,7 @@ void CMainFrame::CreateStatusBar() {
 }
 
 void CMainFrame::CreateTreeBar() {
-    treeBar_ = new QDockWidget(QStringLiteral("Tree Bar"), this);
+    treeBar_ = new QDockWidget(tr("Tree Bar"), this);
     treeBar_->setObjectName(QStringLiteral("TreeBar"));
     treeBar_->setAllowedAreas(Qt::AllDockWidgetAreas);
     tree_ = new NavigationTree(treeBar_);
@@ -367,7 +399,7 @@ void CMainFrame::OpenView(ViewKind kind) {
         return;
     }
     const ViewKindInfo& info = InfoFor(kind);
-    auto* child = new CMyChildFrame(std::move(view), QString::fromLatin1(info.caption),
+    auto* child = new CMyChildFrame(std::move(view), ViewText(info.caption),
                                     app_.ResourceFolder() / "logo.ico");
     slots_[static_cast<std::size_t>(kind)] = child;
     connect(child, &CMyChildFrame::Closed, this, &CMainFrame::ForgetChild);
@@ -535,7 +567,7 @@ void CMainFrame::OnRead() {
     if (!dialog.Succeeded()) {
         // A failed read may have changed part of the image: that too can be
         // taken back.
-        history_.Record(QStringLiteral("Read from radio"), before);
+        history_.Record(tr("Read from radio"), before);
         return;
     }
     KeepReadBackup(*this);
@@ -545,7 +577,7 @@ void CMainFrame::OnRead() {
     BuildTree();
     LoadViews();
     // What was read is in no file yet (the backup aside).
-    history_.Record(QStringLiteral("Read from radio"), before);
+    history_.Record(tr("Read from radio"), before);
 }
 
 void CMainFrame::OnWrite() {

@@ -16,6 +16,7 @@
 class QAction;
 class QDockWidget;
 class QLabel;
+class QMenu;
 class QMdiSubWindow;
 class QToolBar;
 
@@ -102,6 +103,8 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreateTreeBar();
+    void CreateLanguageMenu(QMenu* setting);
+    void OnLanguage(const char* code);
     QAction* AddAction(int commandId, const QString& text);
     void RunRegistered(int commandId);
     void OnSubWindowActivated(QMdiSubWindow* window);

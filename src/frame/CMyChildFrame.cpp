@@ -95,7 +95,7 @@ void CMyChildFrame::StoreViewQuietly() {
 }
 
 QString CMyChildFrame::StepName() const {
-    return QStringLiteral("Edit %1").arg(windowTitle());
+    return tr("Edit %1").arg(windowTitle());
 }
 
 void CMyChildFrame::closeEvent(QCloseEvent* event) {

@@ -7,7 +7,7 @@ CViewPrintPreview::CViewPrintPreview(QPrinter& printer, QWidget& mainWindow, Ren
     : QPrintPreviewDialog(&printer, nullptr, Qt::Window),
       mainWindow_(&mainWindow),
       render_(std::move(render)) {
-    setWindowTitle(QStringLiteral("Print preview"));
+    setWindowTitle(tr("Print preview"));
     connect(this, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { render_(target); });
 }

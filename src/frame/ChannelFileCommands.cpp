@@ -1,5 +1,6 @@
 #include "frame/ChannelFileCommands.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,7 +18,8 @@
 namespace ht57 {
 namespace {
 
-constexpr const char* kCsvFilter = "Channel Lists (*.csv);;All Files (*)";
+constexpr const char* kCsvFilter =
+    QT_TRANSLATE_NOOP("ChannelFileCommands", "Channel Lists (*.csv);;All Files (*)");
 
 QString ResultText(const Result& result) {
     QString text = QString::fromStdString(result.message);
@@ -30,8 +32,10 @@ QString ResultText(const Result& result) {
 std::optional<std::filesystem::path> AskCsvFile(CMainFrame& frame, bool save) {
     const std::filesystem::path folder = frame.App().DataFolder();
     QFileDialog dialog(&frame,
-                       save ? QStringLiteral("Export Channels") : QStringLiteral("Import Channels"),
-                       PathToQString(folder), QString::fromLatin1(kCsvFilter));
+                       save ? QCoreApplication::translate("ChannelFileCommands", "Export Channels")
+                            : QCoreApplication::translate("ChannelFileCommands", "Import Channels"),
+                       PathToQString(folder),
+                       QCoreApplication::translate("ChannelFileCommands", kCsvFilter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save) {
@@ -79,20 +83,25 @@ void ImportChannels(CMainFrame& frame) {
     const Result imported =
         ImportChannelCsv(csv, *options, frame.Data().limits, frame.Data().image, report);
     // The whole import is one step, whatever it changed.
-    frame.History().Record(QStringLiteral("Import channels"), before);
+    frame.History().Record(QCoreApplication::translate("ChannelFileCommands", "Import channels"),
+                           before);
     const QString name = QFileInfo(PathToQString(*file)).fileName();
     std::vector<std::string> lines =
         report.rows > 0 ? ImportReportLines(report) : std::vector<std::string>{};
     QString heading;
     if (!imported) {
-        heading = QStringLiteral("Nothing was imported from %1.\n%2")
-                      .arg(name, QString::fromStdString(imported.message));
+        heading =
+            QCoreApplication::translate("ChannelFileCommands", "Nothing was imported from %1.\n%2")
+                .arg(name, QString::fromStdString(imported.message));
     } else {
         frame.LoadViews();
-        heading = !report.issues.empty() || !report.notes.empty()
-                      ? QStringLiteral("%1 was imported; the rows below were skipped or changed.")
-                            .arg(name)
-                      : QStringLiteral("%1 was imported.").arg(name);
+        heading =
+            !report.issues.empty() || !report.notes.empty()
+                ? QCoreApplication::translate(
+                      "ChannelFileCommands",
+                      "%1 was imported; the rows below were skipped or changed.")
+                      .arg(name)
+                : QCoreApplication::translate("ChannelFileCommands", "%1 was imported.").arg(name);
     }
     CImportReportDlg dialog(heading, lines, &frame);
     dialog.exec();
@@ -115,8 +124,10 @@ void OpenBackupFolder(CMainFrame& frame, const FolderOpener& opener) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec || !opener(QUrl::fromLocalFile(PathToQString(folder)))) {
-        ShowProgramMessage(&frame, QStringLiteral("The backup folder could not be opened:\n%1")
-                                       .arg(PathToQString(folder)));
+        ShowProgramMessage(&frame,
+                           QCoreApplication::translate("ChannelFileCommands",
+                                                       "The backup folder could not be opened:\n%1")
+                               .arg(PathToQString(folder)));
     }
 }
 

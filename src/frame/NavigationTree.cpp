@@ -45,7 +45,7 @@ void NavigationTree::Build(const QString& rootText) {
     auto* root = new QTreeWidgetItem(this, QStringList{rootText});
     SetImage(root, kItemImage);
     for (const ViewKindInfo& info : kViewKindTable) {
-        auto* item = new QTreeWidgetItem(root, QStringList{QString::fromLatin1(info.treeText)});
+        auto* item = new QTreeWidgetItem(root, QStringList{ViewText(info.treeText)});
         item->setData(0, kCodeRole, info.treeCode);
         SetImage(item, kItemImage);
     }

@@ -1,5 +1,7 @@
 #include "frame/PowerCommands.h"
 
+#include <QCoreApplication>
+
 #include "frame/CMainFrame.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandRegistry.h"
@@ -13,7 +15,8 @@ void RunPowerAdjust(CMainFrame& frame, bool high) {
     CPowerAdjustDlg dialog(frame.Data(), frame.App().Port(), high, &frame);
     dialog.exec();
     frame.History().Record(
-        high ? QStringLiteral("High power calibration") : QStringLiteral("Low power calibration"),
+        high ? QCoreApplication::translate("PowerCommands", "High power calibration")
+             : QCoreApplication::translate("PowerCommands", "Low power calibration"),
         before);
 }
 

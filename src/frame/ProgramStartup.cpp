@@ -5,6 +5,7 @@
 #include "app/PathText.h"
 #include "frame/CommandIds.h"
 #include "frame/MainWindowPlacement.h"
+#include "frame/ViewKindTable.h"
 #include "link/ui/ProgramMessage.h"
 
 namespace ht57 {
@@ -32,10 +33,10 @@ std::unique_ptr<CMainFrame> CreateMainWindow(Application& app) {
     ShowMainWindowPlaced(*frame, app.Ini());
 
     if (QAction* action = frame->Action(command::kRadioFrequency)) {
-        action->setText(QStringLiteral("Radio Frequency"));
+        action->setText(ViewText(QT_TRANSLATE_NOOP("ViewKind", "Radio Frequency")));
     }
     if (QAction* action = frame->Action(command::kOptionFeatures)) {
-        action->setText(QStringLiteral("Option Features"));
+        action->setText(ViewText(QT_TRANSLATE_NOOP("ViewKind", "Option Features")));
     }
     frame->RemoveCommand(command::kEmbedInfo);
     return frame;

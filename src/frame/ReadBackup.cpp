@@ -1,5 +1,6 @@
 #include "frame/ReadBackup.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "frame/CMainFrame.h"
@@ -15,13 +16,14 @@ void KeepReadBackup(CMainFrame& frame) {
     if (outcome.result) {
         return;
     }
-    QString text = QStringLiteral("The radio was read, but its backup could not be saved:\n%1")
+    QString text = QCoreApplication::translate(
+                       "ReadBackup", "The radio was read, but its backup could not be saved:\n%1")
                        .arg(QString::fromStdString(outcome.result.message));
     if (!outcome.result.detail.empty()) {
         text += QStringLiteral("\n(%1)").arg(QString::fromStdString(outcome.result.detail));
     }
-    auto* box = new QMessageBox(QMessageBox::Warning, QString::fromLatin1(kProgramTitle), text,
-                                QMessageBox::Ok, &frame);
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, ProgramTitle(), text, QMessageBox::Ok, &frame);
     box->setObjectName(QStringLiteral("BackupFailed"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
 #include <array>
 
 #include "app/ViewKind.h"
@@ -16,17 +18,29 @@ struct ViewKindInfo {
     const char* menuText;  // Edit menu entry, as the menu resource has it
 };
 
+// The table's texts are marked for translation; ViewText shows one in the
+// language the program runs in.
+inline QString ViewText(const char* text) {
+    return QCoreApplication::translate("ViewKind", text);
+}
+
 // In the order of the navigation tree and the Edit menu; row n describes the
 // view kind whose value is n.
 inline constexpr std::array<ViewKindInfo, kAllViewKinds.size()> kViewKindTable{{
-    {ViewKind::RadioInfo, command::kRadioInfo, 48, "Radio Info", "Radio Info", "Radio Info"},
-    {ViewKind::OptionFeatures, command::kOptionFeatures, 1, "Option Features", "Option Features",
-     "General"},
-    {ViewKind::RadioFrequency, command::kRadioFrequency, 49, "Radio Frequency", "Radio Frequency",
-     "Radio"},
-    {ViewKind::ChannelInfo, command::kChannelInfo, 0x20000, "Channel Infomation",
-     "Channel Infomation", "Channel Info"},
-    {ViewKind::Dtmf, command::kDtmf, 17, "DTMF Setting", "DTMF Setting", "DTMF"},
+    {ViewKind::RadioInfo, command::kRadioInfo, 48, QT_TRANSLATE_NOOP("ViewKind", "Radio Info"),
+     QT_TRANSLATE_NOOP("ViewKind", "Radio Info"), QT_TRANSLATE_NOOP("ViewKind", "Radio Info")},
+    {ViewKind::OptionFeatures, command::kOptionFeatures, 1,
+     QT_TRANSLATE_NOOP("ViewKind", "Option Features"),
+     QT_TRANSLATE_NOOP("ViewKind", "Option Features"), QT_TRANSLATE_NOOP("ViewKind", "General")},
+    {ViewKind::RadioFrequency, command::kRadioFrequency, 49,
+     QT_TRANSLATE_NOOP("ViewKind", "Radio Frequency"),
+     QT_TRANSLATE_NOOP("ViewKind", "Radio Frequency"), QT_TRANSLATE_NOOP("ViewKind", "Radio")},
+    {ViewKind::ChannelInfo, command::kChannelInfo, 0x20000,
+     QT_TRANSLATE_NOOP("ViewKind", "Channel Infomation"),
+     QT_TRANSLATE_NOOP("ViewKind", "Channel Infomation"),
+     QT_TRANSLATE_NOOP("ViewKind", "Channel Info")},
+    {ViewKind::Dtmf, command::kDtmf, 17, QT_TRANSLATE_NOOP("ViewKind", "DTMF Setting"),
+     QT_TRANSLATE_NOOP("ViewKind", "DTMF Setting"), QT_TRANSLATE_NOOP("ViewKind", "DTMF")},
 }};
 
 constexpr bool ViewKindTableInOrder() {

@@ -53,9 +53,8 @@ void CBaseFormView::ConnectFieldSteps() {
     // Connected after the view's own handlers, so a commit rule (a range, a
     // frequency) has run before the view is stored.
     const auto step = [this](QWidget* field) {
-        return [this, field] {
-            StoreAsStep(QStringLiteral("Edit %1 %2").arg(windowTitle(), FieldName(field)));
-        };
+        return
+            [this, field] { StoreAsStep(tr("Edit %1 %2").arg(windowTitle(), FieldName(field))); };
     };
     for (FormLineEdit* edit : findChildren<FormLineEdit*>()) {
         fieldSteps_ << connect(edit, &FormLineEdit::FocusLost, this, step(edit));

@@ -10,11 +10,13 @@
 #include <QMenu>
 #include <QVBoxLayout>
 #include <array>
+#include <vector>
 
 #include "model/ChannelEdit.h"
 #include "model/Tones.h"
 #include "views/ChannelGridCommands.h"
 #include "views/EditorKeys.h"
+#include "views/FieldLabel.h"
 #include "views/FlexGrid.h"
 
 namespace ht57 {
@@ -37,28 +39,47 @@ ChannelColumn ColumnOf(int col) {
     return static_cast<ChannelColumn>(col);
 }
 
-// Entries of the list chooser for the busy lock, power and bandwidth columns.
-QStringList ListEntries(ChannelColumn column) {
-    QStringList entries;
-    const auto add = [&entries](const auto& texts) {
-        for (const char* text : texts) {
-            entries << QString::fromLatin1(text);
-        }
-    };
+// The model's texts of the busy lock, power and bandwidth columns; empty for
+// the columns that take free text.
+std::vector<const char*> ListTexts(ChannelColumn column) {
     switch (column) {
         case ChannelColumn::BusyLock:
-            add(kBusyLockTexts);
-            break;
+            return {kBusyLockTexts.begin(), kBusyLockTexts.end()};
         case ChannelColumn::Power:
-            add(kPowerTexts);
-            break;
+            return {kPowerTexts.begin(), kPowerTexts.end()};
         case ChannelColumn::Bandwidth:
-            add(kBandwidthTexts);
-            break;
+            return {kBandwidthTexts.begin(), kBandwidthTexts.end()};
         default:
-            break;
+            return {};
+    }
+}
+
+// Entries of the list chooser, as the grid shows them.
+QStringList ListEntries(ChannelColumn column) {
+    QStringList entries;
+    for (const char* text : ListTexts(column)) {
+        entries << ModelText(text);
     }
     return entries;
+}
+
+// A list column's cell shows its entry translated; the row keeps the model's.
+QString CellShown(ChannelColumn column, const std::string& text) {
+    for (const char* entry : ListTexts(column)) {
+        if (text == entry) {
+            return ModelText(entry);
+        }
+    }
+    return QString::fromStdString(text);
+}
+
+std::string CellStored(ChannelColumn column, const QString& shown) {
+    for (const char* entry : ListTexts(column)) {
+        if (shown == ModelText(entry)) {
+            return entry;
+        }
+    }
+    return shown.toStdString();
 }
 
 // The drop-down's own popup (or an editor's context menu) takes the focus
@@ -84,7 +105,7 @@ CChInfoView::CChInfoView(RadioData& data, FrameServices& frame, QWidget* parent)
       listChooser_(new QComboBox(this)),
       nameEditor_(new QLineEdit(this)),
       commands_(new ChannelGridCommands(*this, *grid_, data)) {
-    setWindowTitle(QStringLiteral("Channel Infomation"));
+    setWindowTitle(tr("Channel Infomation"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 22, 24, 22);
     layout->addWidget(grid_);
@@ -175,7 +196,7 @@ void CChInfoView::FillFixedLists() {
     grid_->SetCols(kGridCols);
     for (int col = 0; col < kGridCols; ++col) {
         const std::string_view title = col == 0 ? std::string_view{} : ColumnTitle(ColumnOf(col));
-        grid_->SetTextMatrix(0, col, QString::fromLatin1(title.data(), title.size()));
+        grid_->SetTextMatrix(0, col, ModelText(title));
         grid_->SetColWidth(col, kColumnTwips[static_cast<std::size_t>(col)]);
         grid_->SetColAlignment(col, Qt::AlignCenter);
     }
@@ -334,7 +355,7 @@ void CChInfoView::CommitList() {
     if (listChooser_->isHidden()) {
         return;
     }
-    const std::string text = listChooser_->currentText().toStdString();
+    const std::string text = CellStored(ColumnOf(editCol_), listChooser_->currentText());
     HideEditor(*listChooser_);
     const DataSnapshot before = EditHistory::Take(Data());
     SetEditedCell(CommitListEdit(RowTexts(editRow_), text));
@@ -357,10 +378,9 @@ void CChInfoView::StoreEditedRow(const DataSnapshot& before) {
     if (const ChannelTexts row = RowTexts(editRow_); !row.rxFrequency.empty()) {
         EncodeChannelAt(row, ImageBytes(), editRow_);
     }
-    Frame().History().Record(QStringLiteral("Edit channel %1 %2")
-                                 .arg(editRow_)
-                                 .arg(ToQString(std::string(ColumnTitle(ColumnOf(editCol_))))),
-                             before);
+    Frame().History().Record(
+        tr("Edit channel %1 %2").arg(editRow_).arg(ModelText(ColumnTitle(ColumnOf(editCol_)))),
+        before);
 }
 
 void CChInfoView::CancelEdit(QWidget& editor) {
@@ -368,13 +388,13 @@ void CChInfoView::CancelEdit(QWidget& editor) {
 }
 
 void CChInfoView::SetEditedCell(const std::string& text) {
-    grid_->SetTextMatrix(editRow_, editCol_, ToQString(text));
+    grid_->SetTextMatrix(editRow_, editCol_, CellShown(ColumnOf(editCol_), text));
 }
 
 ChannelTexts CChInfoView::RowTexts(int row) const {
     ChannelTexts texts;
     for (int col = 1; col <= kLastCol; ++col) {
-        ColumnText(texts, ColumnOf(col)) = grid_->TextMatrix(row, col).toStdString();
+        ColumnText(texts, ColumnOf(col)) = CellStored(ColumnOf(col), grid_->TextMatrix(row, col));
     }
     return texts;
 }
@@ -382,7 +402,7 @@ ChannelTexts CChInfoView::RowTexts(int row) const {
 void CChInfoView::ShowRow(int row, const ChannelTexts& texts) {
     QStringList cells;
     for (int col = 1; col <= kLastCol; ++col) {
-        cells << ToQString(ColumnText(texts, ColumnOf(col)));
+        cells << CellShown(ColumnOf(col), ColumnText(texts, ColumnOf(col)));
     }
     grid_->SetRowTexts(row, 1, cells);
 }

@@ -26,7 +26,7 @@ constexpr const SettingsField* kTimingRows[] = {
 CDtmfView::CDtmfView(RadioData& data, FrameServices& frame, QWidget* parent)
     : CBaseFormView(data, frame, parent),
       sideTone_(new QCheckBox(FieldLabel(field::kSideTone), this)) {
-    setWindowTitle(QStringLiteral("DTMF Setting"));
+    setWindowTitle(tr("DTMF Setting"));
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);

@@ -27,11 +27,11 @@ constexpr int kFrequencyCol = 1;
 
 CFmView::CFmView(RadioData& data, FrameServices& frame, QWidget* parent)
     : CBaseFormView(data, frame, parent),
-      range_(new QLabel(QStringLiteral("Range\uFF1A87.0-108.0MHz"), this)),
+      range_(new QLabel(tr("Range：87.0-108.0MHz"), this)),
       grid_(new FlexGrid(this)),
       editor_(new QLineEdit(this)),
       menu_(new QMenu(this)) {
-    setWindowTitle(QStringLiteral("Radio Frequency"));
+    setWindowTitle(tr("Radio Frequency"));
     range_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     range_->setMinimumWidth(range_->sizeHint().width() + 24);
     auto* layout = new QVBoxLayout(this);
@@ -67,9 +67,9 @@ CFmView::CFmView(RadioData& data, FrameServices& frame, QWidget* parent)
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     };
-    add(QStringLiteral("&Copy Presets"), QKeySequence::Copy, &CFmView::Copy);
-    add(QStringLiteral("&Paste Presets"), QKeySequence::Paste, &CFmView::Paste);
-    add(QStringLiteral("C&lear"), QKeySequence(Qt::Key_Delete), &CFmView::Clear);
+    add(tr("&Copy Presets"), QKeySequence::Copy, &CFmView::Copy);
+    add(tr("&Paste Presets"), QKeySequence::Paste, &CFmView::Paste);
+    add(tr("C&lear"), QKeySequence(Qt::Key_Delete), &CFmView::Clear);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
         Commit();
@@ -118,20 +118,20 @@ void CFmView::Paste() {
     }
     const std::string text = QApplication::clipboard()->text().toStdString();
     std::vector<std::string> issues;
-    ApplyFmChange(QStringLiteral("Paste"),
+    ApplyFmChange(tr("Paste"),
                   [&](FmTexts& texts) { PasteFmText(text, presets.front(), texts, issues); });
     if (!issues.empty()) {
         QStringList lines;
         for (const std::string& issue : issues) {
             lines << QString::fromStdString(issue);
         }
-        QMessageBox::warning(this, QStringLiteral("Paste"), lines.join(QLatin1Char('\n')));
+        QMessageBox::warning(this, tr("Paste"), lines.join(QLatin1Char('\n')));
     }
 }
 
 void CFmView::Clear() {
     const std::vector<int> presets = SelectedPresets();
-    ApplyFmChange(QStringLiteral("Clear"), [&](FmTexts& texts) {
+    ApplyFmChange(tr("Clear"), [&](FmTexts& texts) {
         for (const int k : presets) {
             texts[static_cast<std::size_t>(k)].clear();
         }
@@ -148,7 +148,7 @@ void CFmView::FillFixedLists() {
     editor_->setMaxLength(kFmEditLength);
     grid_->SetRows(kGridRows);
     grid_->SetCols(2);
-    grid_->SetFormatString(QStringLiteral("Channel.|Frequency (MHz)"));
+    grid_->SetFormatString(tr("Channel.|Frequency (MHz)"));
     for (int row = 1; row < kGridRows; ++row) {
         grid_->SetTextMatrix(row, 0, QString::number(row - 1));
     }

@@ -19,13 +19,13 @@ CModelView::CModelView(RadioData& data, FrameServices& frame, QWidget* parent)
     : CBaseFormView(data, frame, parent),
       band_(new QComboBox(this)),
       receiveEnable_(new QCheckBox(FieldLabel(field::kReceiveEnable), this)) {
-    setWindowTitle(QStringLiteral("Radio Info"));
+    setWindowTitle(tr("Radio Info"));
     // The entries arrive after the layout first measured the box.
     band_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* form = new QFormLayout;
     // A maximised window must not stretch the drop-down across it.
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    form->addRow(new QLabel(QStringLiteral("Frequency Range"), this), band_);
+    form->addRow(new QLabel(tr("Frequency Range"), this), band_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
     layout->setSpacing(12);
@@ -68,15 +68,15 @@ void CModelView::OnBandChosen(int index) {
         band_->setCurrentIndex(current);
         return;
     }
-    const auto answer = QMessageBox::warning(
-        this, QString::fromLatin1(kProgramTitle), QStringLiteral("Channel data will be cleared!"),
-        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    const auto answer =
+        QMessageBox::warning(this, ProgramTitle(), tr("Channel data will be cleared!"),
+                             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer != QMessageBox::Ok) {
         band_->setCurrentIndex(current);
         return;
     }
     // The cleared channels and the new band flag are one step.
-    Frame().History().Apply(QStringLiteral("Change band"), [this, index](RadioData& data) {
+    Frame().History().Apply(tr("Change band"), [this, index](RadioData& data) {
         ApplyBandChange(index, data);
         EncodeRadioInfo({index, receiveEnable_->isChecked()}, data.image);
     });

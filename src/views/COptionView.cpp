@@ -35,6 +35,15 @@ void Fill(QComboBox* combo, const List& entries) {
     }
 }
 
+// A fixed choice list: shown translated, read back by position.
+template <typename List>
+void FillChoices(QComboBox* combo, const List& entries) {
+    combo->clear();
+    for (const auto& entry : entries) {
+        combo->addItem(ModelText(entry));
+    }
+}
+
 // A position the list does not have leaves the combo without a selection.
 void Select(QComboBox* combo, int position) {
     combo->setCurrentIndex(position >= 0 && position < combo->count() ? position : -1);
@@ -64,7 +73,7 @@ QFormLayout* MakeForm() {
 
 COptionView::COptionView(RadioData& data, FrameServices& frame, QWidget* parent)
     : CBaseFormView(data, frame, parent) {
-    setWindowTitle(QStringLiteral("Option Features"));
+    setWindowTitle(tr("Option Features"));
     BuildLayout();
 
     connect(c_.rxFrequency, &FormLineEdit::FocusLost, this,
@@ -116,7 +125,7 @@ void COptionView::BuildLayout() {
         limit->SetUpperCase(true);
         limit->setAlignment(Qt::AlignRight);
     }
-    auto* range = new QGroupBox(QStringLiteral("Frequency Range"), this);
+    auto* range = new QGroupBox(tr("Frequency Range"), this);
     auto* rangeRow = new QHBoxLayout(range);
     rangeRow->addWidget(c_.lowerLimit);
     rangeRow->addWidget(new QLabel(QStringLiteral("---"), range));
@@ -144,7 +153,7 @@ void COptionView::BuildLayout() {
     left->addWidget(range);
     left->addStretch();
 
-    auto* scan = new QGroupBox(QStringLiteral("Scan"), this);
+    auto* scan = new QGroupBox(tr("Scan"), this);
     c_.priorityScan = new QCheckBox(FieldLabel(field::kPriorityScan), scan);
     c_.scanMode = MakeCombo(scan);
     c_.priorityChannel = MakeCombo(scan);
@@ -156,8 +165,8 @@ void COptionView::BuildLayout() {
     scan->setLayout(scanForm);
 
     auto* workMode = new QGroupBox(FieldLabel(field::kWorkMode), this);
-    c_.frequencyMode = new QRadioButton(Text(kWorkModeList[0]), workMode);
-    c_.channelMode = new QRadioButton(Text(kWorkModeList[1]), workMode);
+    c_.frequencyMode = new QRadioButton(ModelText(kWorkModeList[0]), workMode);
+    c_.channelMode = new QRadioButton(ModelText(kWorkModeList[1]), workMode);
     c_.onlyChannelMode = new QCheckBox(FieldLabel(field::kOnlyChannelMode), workMode);
     workMode_ = new QButtonGroup(this);
     workMode_->addButton(c_.frequencyMode);
@@ -177,7 +186,7 @@ void COptionView::BuildLayout() {
     middle->addWidget(workMode);
     middle->addStretch();
 
-    auto* frequencyMode = new QGroupBox(QStringLiteral("Frequency Mode"), this);
+    auto* frequencyMode = new QGroupBox(tr("Frequency Mode"), this);
     c_.rxFrequency = MakeEdit(frequencyMode, 11);
     c_.decode = MakeCombo(frequencyMode);
     c_.encode = MakeCombo(frequencyMode);
@@ -211,24 +220,24 @@ void COptionView::BuildLayout() {
 }
 
 void COptionView::FillFixedLists() {
-    Fill(c_.tot, kTotList);
-    Fill(c_.squelch, kSquelchList);
-    Fill(c_.vox, kVoxList);
-    Fill(c_.backLight, kBackLightList);
-    Fill(c_.display, kDisplayList);
-    Fill(c_.pttId, kPttIdList);
+    FillChoices(c_.tot, kTotList);
+    FillChoices(c_.squelch, kSquelchList);
+    FillChoices(c_.vox, kVoxList);
+    FillChoices(c_.backLight, kBackLightList);
+    FillChoices(c_.display, kDisplayList);
+    FillChoices(c_.pttId, kPttIdList);
     c_.dtmfCode->setMaxLength(kDtmfCodeEditLength);
-    Fill(c_.pf3, kPf3List);
+    FillChoices(c_.pf3, kPf3List);
     c_.lowerLimit->setMaxLength(kLimitEditLength);
     c_.upperLimit->setMaxLength(kLimitEditLength);
-    Fill(c_.scanMode, kScanModeList);
+    FillChoices(c_.scanMode, kScanModeList);
     c_.rxFrequency->setMaxLength(kRxFrequencyEditLength);
     Fill(c_.decode, ToneList());
     Fill(c_.encode, ToneList());
-    Fill(c_.power, kPowerList);
-    Fill(c_.bandwidth, kBandwidthList);
-    Fill(c_.duplex, kDuplexList);
-    Fill(c_.step, kStepList);
+    FillChoices(c_.power, kPowerList);
+    FillChoices(c_.bandwidth, kBandwidthList);
+    FillChoices(c_.duplex, kDuplexList);
+    FillChoices(c_.step, kStepList);
     c_.offsetFrequency->setMaxLength(kOffsetEditLength);
 }
 
@@ -346,9 +355,8 @@ void COptionView::CommitFrequencyRange() {
     const int lost = ChannelsLostByRangeCommit(edits, Data());
     if (lost > 0 &&
         QMessageBox::question(
-            this, QString::fromLatin1(kProgramTitle),
-            QStringLiteral("The new frequency range clears %1 channel(s) in use.\nContinue?")
-                .arg(lost),
+            this, ProgramTitle(),
+            tr("The new frequency range clears %1 channel(s) in use.\nContinue?").arg(lost),
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel) != QMessageBox::Ok) {
         const OptionValues stored = DecodeOptions(ImageBytes(), Data().limits);
         c_.lowerLimit->setText(Text(stored.lowerLimit));
@@ -356,8 +364,7 @@ void COptionView::CommitFrequencyRange() {
         return;
     }
     // The erased channels and the new limits are one step.
-    const QString name = lost > 0 ? QStringLiteral("Narrow frequency range")
-                                  : QStringLiteral("Change frequency range");
+    const QString name = lost > 0 ? tr("Narrow frequency range") : tr("Change frequency range");
     const QString chosen = c_.priorityChannel->currentText();
     Frame().History().Apply(name, [this, &edits, &chosen](RadioData& data) {
         const FrequencyRangeEdits shown = ht57::CommitFrequencyRange(edits, data);

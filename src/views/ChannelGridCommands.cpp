@@ -14,6 +14,7 @@
 #include "model/RadioData.h"
 #include "views/CChInfoView.h"
 #include "views/ChannelGridDialogs.h"
+#include "views/FieldLabel.h"
 #include "views/FlexGrid.h"
 
 namespace ht57 {
@@ -28,9 +29,10 @@ struct SortEntry {
     const char* text;
     SortKey key;
 };
-constexpr std::array<SortEntry, 3> kSorts{{{"Sort by &Rx Freq", SortKey::RxFrequency},
-                                           {"Sort by &Name", SortKey::Name},
-                                           {"Sort by T&one", SortKey::Tone}}};
+constexpr std::array<SortEntry, 3> kSorts{
+    {{QT_TRANSLATE_NOOP("ht57::ChannelGridCommands", "Sort by &Rx Freq"), SortKey::RxFrequency},
+     {QT_TRANSLATE_NOOP("ht57::ChannelGridCommands", "Sort by &Name"), SortKey::Name},
+     {QT_TRANSLATE_NOOP("ht57::ChannelGridCommands", "Sort by T&one"), SortKey::Tone}}};
 
 // Ctrl+Shift and the entry's letter; Ctrl alone belongs to the File and
 // Program commands (Ctrl+N, Ctrl+R) and Ctrl+Shift+Z is Redo.
@@ -54,29 +56,26 @@ QString Text(std::string_view text) {
 
 ChannelGridCommands::ChannelGridCommands(CChInfoView& view, FlexGrid& grid, RadioData& data)
     : QObject(&view), view_(view), grid_(grid), data_(data) {
-    AddAction(QStringLiteral("Cu&t Cells"), QKeySequence::Cut, [this] { Cut(); });
-    AddAction(QStringLiteral("&Copy Cells"), QKeySequence::Copy, [this] { Copy(); });
-    AddAction(QStringLiteral("&Paste Cells"), QKeySequence::Paste, [this] { Paste(); });
+    AddAction(tr("Cu&t Cells"), QKeySequence::Cut, [this] { Cut(); });
+    AddAction(tr("&Copy Cells"), QKeySequence::Copy, [this] { Copy(); });
+    AddAction(tr("&Paste Cells"), QKeySequence::Paste, [this] { Paste(); });
     actions_.push_back(nullptr);
-    AddAction(QStringLiteral("&Insert Channel"), QKeySequence(Qt::Key_Insert),
-              [this] { InsertChannel(); });
-    AddAction(QStringLiteral("&Delete Channels"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
+    AddAction(tr("&Insert Channel"), QKeySequence(Qt::Key_Insert), [this] { InsertChannel(); });
+    AddAction(tr("&Delete Channels"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
               [this] { DeleteChannels(); });
-    AddAction(QStringLiteral("C&lear"), QKeySequence(Qt::Key_Delete), [this] { Clear(); });
+    AddAction(tr("C&lear"), QKeySequence(Qt::Key_Delete), [this] { Clear(); });
     actions_.push_back(nullptr);
-    AddAction(QStringLiteral("Move &Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
-              [this] { Move(-1); });
-    AddAction(QStringLiteral("Move Do&wn"), QKeySequence(Qt::CTRL | Qt::Key_Down),
-              [this] { Move(1); });
+    AddAction(tr("Move &Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { Move(-1); });
+    AddAction(tr("Move Do&wn"), QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { Move(1); });
     actions_.push_back(nullptr);
-    AddAction(QStringLiteral("&Fill..."), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { Fill(); });
-    AddAction(QStringLiteral("Repeater S&hift..."), QKeySequence(Qt::CTRL | Qt::Key_T),
+    AddAction(tr("&Fill..."), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { Fill(); });
+    AddAction(tr("Repeater S&hift..."), QKeySequence(Qt::CTRL | Qt::Key_T),
               [this] { RepeaterShift(); });
-    AddAction(QStringLiteral("Fi&nd..."), QKeySequence::Find, [this] { Find(); });
-    AddAction(QStringLiteral("Find Ne&xt"), QKeySequence(Qt::Key_F3), [this] { FindNext(); });
+    AddAction(tr("Fi&nd..."), QKeySequence::Find, [this] { Find(); });
+    AddAction(tr("Find Ne&xt"), QKeySequence(Qt::Key_F3), [this] { FindNext(); });
     for (const SortEntry& entry : kSorts) {
         const SortKey key = entry.key;
-        sortActions_.push_back(MakeAction(QString::fromLatin1(entry.text), SortShortcut(key),
+        sortActions_.push_back(MakeAction(tr(entry.text), SortShortcut(key),
                                           [this, key] { Sort(key); }));
     }
     MakeAction({}, QKeySequence(Qt::SHIFT | Qt::Key_F10), [this] { ShowMenuAtCurrentCell(); });
@@ -117,7 +116,7 @@ void ChannelGridCommands::ShowMenu(const QPoint& globalPosition, QMenu* editorMe
             menu->addAction(action);
         }
     }
-    QMenu* sort = menu->addMenu(QStringLiteral("&Sort Channels"));
+    QMenu* sort = menu->addMenu(tr("&Sort Channels"));
     for (QAction* action : sortActions_) {
         sort->addAction(action);
     }
@@ -183,11 +182,11 @@ void ChannelGridCommands::Paste() {
     const ChannelColumn column = columns.front();
     Result result;
     PasteReport report;
-    view_.ApplyChannelChange(QStringLiteral("Paste"), [&](RadioData& data) {
+    view_.ApplyChannelChange(tr("Paste"), [&](RadioData& data) {
         result = PasteChannelText(text, channel, column, data.limits, data.image, report);
     });
     if (!result) {
-        Tell(QStringLiteral("Paste"), Text(result.message));
+        Tell(tr("Paste"), Text(result.message));
         return;
     }
     if (report.firstChannel > 0) {
@@ -198,10 +197,8 @@ void ChannelGridCommands::Paste() {
         for (const std::string& issue : report.issues) {
             lines << Text(issue);
         }
-        Tell(QStringLiteral("Paste"),
-             QStringLiteral("%1 of %2 rows pasted. Not stored as written:")
-                 .arg(report.stored)
-                 .arg(report.rows),
+        Tell(tr("Paste"),
+             tr("%1 of %2 rows pasted. Not stored as written:").arg(report.stored).arg(report.rows),
              lines.join(QLatin1Char('\n')));
     }
 }
@@ -213,11 +210,11 @@ void ChannelGridCommands::InsertChannel() {
     }
     const int channel = channels.front();
     Result result;
-    view_.ApplyChannelChange(QStringLiteral("Insert Channel"), [&](RadioData& data) {
+    view_.ApplyChannelChange(tr("Insert Channel"), [&](RadioData& data) {
         result = InsertEmptyChannel(data.image, data.limits, channel);
     });
     if (!result) {
-        Tell(QStringLiteral("Insert Channel"), Text(result.message));
+        Tell(tr("Insert Channel"), Text(result.message));
         return;
     }
     SelectChannels({channel});
@@ -228,7 +225,7 @@ void ChannelGridCommands::DeleteChannels() {
     if (channels.empty()) {
         return;
     }
-    view_.ApplyChannelChange(QStringLiteral("Delete Channels"),
+    view_.ApplyChannelChange(tr("Delete Channels"),
                              [&](RadioData& data) { ht57::DeleteChannels(data.image, channels); });
     SelectChannels({channels.front()});
 }
@@ -236,7 +233,7 @@ void ChannelGridCommands::DeleteChannels() {
 void ChannelGridCommands::Clear() {
     const std::vector<int> channels = Channels();
     const std::vector<ChannelColumn> columns = Columns();
-    view_.ApplyChannelChange(QStringLiteral("Clear"), [&](RadioData& data) {
+    view_.ApplyChannelChange(tr("Clear"), [&](RadioData& data) {
         ClearChannelCells(data.image, data.limits, channels, columns);
     });
 }
@@ -244,15 +241,15 @@ void ChannelGridCommands::Clear() {
 void ChannelGridCommands::Move(int delta) {
     const std::vector<int> channels = Channels();
     std::vector<int> moved;
-    view_.ApplyChannelChange(
-        delta < 0 ? QStringLiteral("Move Up") : QStringLiteral("Move Down"),
-        [&](RadioData& data) { moved = MoveChannels(data.image, channels, delta); });
+    view_.ApplyChannelChange(delta < 0 ? tr("Move Up") : tr("Move Down"), [&](RadioData& data) {
+        moved = MoveChannels(data.image, channels, delta);
+    });
     SelectChannels(moved);
 }
 
 void ChannelGridCommands::MoveRowsBefore(const std::vector<int>& rows, int before) {
     std::vector<int> moved;
-    view_.ApplyChannelChange(QStringLiteral("Move Channels"), [&](RadioData& data) {
+    view_.ApplyChannelChange(tr("Move Channels"), [&](RadioData& data) {
         moved = MoveChannelsBefore(data.image, rows, before);
     });
     SelectChannels(moved);
@@ -261,7 +258,7 @@ void ChannelGridCommands::MoveRowsBefore(const std::vector<int>& rows, int befor
 void ChannelGridCommands::Sort(SortKey key) {
     const auto entry = std::find_if(kSorts.begin(), kSorts.end(),
                                     [key](const SortEntry& e) { return e.key == key; });
-    view_.ApplyChannelChange(QString::fromLatin1(entry->text).remove(QLatin1Char('&')),
+    view_.ApplyChannelChange(tr(entry->text).remove(QLatin1Char('&')),
                              [&](RadioData& data) { SortChannels(data.image, data.limits, key); });
 }
 
@@ -274,12 +271,12 @@ void ChannelGridCommands::Fill() {
     Result result;
     int changed = 0;
     view_.ApplyChannelChange(
-        QStringLiteral("Fill ") + Text(ColumnTitle(choice->column)), [&](RadioData& data) {
+        tr("Fill %1").arg(ModelText(ColumnTitle(choice->column))), [&](RadioData& data) {
             result = FillChannels(data.image, data.limits, channels, choice->column,
                                   choice->value.toStdString(), changed);
         });
     if (!result) {
-        Tell(QStringLiteral("Fill"), Text(result.message));
+        Tell(tr("Fill"), Text(result.message));
     }
 }
 
@@ -291,20 +288,20 @@ void ChannelGridCommands::RepeaterShift() {
     const std::vector<int> channels = Channels();
     Result result;
     int changed = 0;
-    view_.ApplyChannelChange(QStringLiteral("Repeater Shift"), [&](RadioData& data) {
+    view_.ApplyChannelChange(tr("Repeater Shift"), [&](RadioData& data) {
         result = SetRepeaterShift(data.image, data.limits, channels,
                                   choice->offsetMHz.toStdString(), choice->plus, changed);
     });
     if (!result) {
-        Tell(QStringLiteral("Repeater Shift"), Text(result.message));
+        Tell(tr("Repeater Shift"), Text(result.message));
     }
 }
 
 void ChannelGridCommands::Find() {
     bool ok = false;
-    const QString text = QInputDialog::getText(&view_, QStringLiteral("Find Channel"),
-                                               QStringLiteral("Name or frequency (MHz):"),
-                                               QLineEdit::Normal, findText_, &ok);
+    const QString text =
+        QInputDialog::getText(&view_, tr("Find Channel"), tr("Name or frequency (MHz):"),
+                              QLineEdit::Normal, findText_, &ok);
     if (ok && !text.trimmed().isEmpty()) {
         findText_ = text.trimmed();
         FindNext();
@@ -319,8 +316,7 @@ void ChannelGridCommands::FindNext() {
     const int found =
         FindChannel(view_.GridImage(), data_.limits, findText_.toStdString(), grid_.Row());
     if (found == 0) {
-        Tell(QStringLiteral("Find Channel"),
-             QStringLiteral("No channel matches \"%1\".").arg(findText_));
+        Tell(tr("Find Channel"), tr("No channel matches \"%1\".").arg(findText_));
         return;
     }
     grid_.SetCurrentCell(found, std::max(grid_.Col(), 1));

@@ -1,6 +1,7 @@
 #include "views/ChannelGridDialogs.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -8,6 +9,7 @@
 #include <array>
 
 #include "model/Tones.h"
+#include "views/FieldLabel.h"
 
 namespace ht57 {
 namespace {
@@ -16,11 +18,14 @@ constexpr std::array<ChannelColumn, 5> kFillColumns{ChannelColumn::Power, Channe
                                                     ChannelColumn::RxTone, ChannelColumn::TxTone,
                                                     ChannelColumn::BusyLock};
 
-QStringList Values(ChannelColumn column) {
-    QStringList values;
-    const auto add = [&values](const auto& texts) {
+// Fills `values` with the column's choices, the model's text as each one's
+// data. List entries are shown translated; tone codes are the same everywhere.
+void AddValues(QComboBox* values, ChannelColumn column) {
+    const auto add = [values](const auto& texts, bool translated = true) {
         for (const auto& text : texts) {
-            values << QString::fromStdString(std::string(text));
+            const std::string model(text);
+            const QString data = QString::fromStdString(model);
+            values->addItem(translated ? ModelText(model) : data, data);
         }
     };
     switch (column) {
@@ -34,10 +39,15 @@ QStringList Values(ChannelColumn column) {
             add(kBusyLockTexts);
             break;
         default:
-            add(ToneList());
+            add(ToneList(), false);
             break;
     }
-    return values;
+}
+
+// The model's text of the chosen value; a tone typed in stays as typed.
+QString ChosenValue(const QComboBox* values) {
+    const int index = values->findText(values->currentText());
+    return index < 0 ? values->currentText() : values->itemData(index).toString();
 }
 
 bool Run(QDialog& dialog, QFormLayout& form) {
@@ -53,41 +63,43 @@ bool Run(QDialog& dialog, QFormLayout& form) {
 std::optional<FillChoice> AskFill(QWidget* parent) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("fillDialog"));
-    dialog.setWindowTitle(QStringLiteral("Fill Selected Channels"));
+    dialog.setWindowTitle(
+        QCoreApplication::translate("ChannelGridDialogs", "Fill Selected Channels"));
     auto* form = new QFormLayout(&dialog);
     auto* field = new QComboBox(&dialog);
     auto* value = new QComboBox(&dialog);
     for (const ChannelColumn column : kFillColumns) {
-        field->addItem(QString::fromStdString(std::string(ColumnTitle(column))));
+        field->addItem(ModelText(ColumnTitle(column)));
     }
     const auto refill = [field, value](int index) {
         const ChannelColumn column = kFillColumns[static_cast<std::size_t>(index)];
         value->clear();
-        value->addItems(Values(column));
+        AddValues(value, column);
         // A tone may be typed as on the grid ("d23", "885").
         value->setEditable(column == ChannelColumn::RxTone || column == ChannelColumn::TxTone);
     };
     refill(0);
     QObject::connect(field, &QComboBox::currentIndexChanged, &dialog, refill);
-    form->addRow(QStringLiteral("Field:"), field);
-    form->addRow(QStringLiteral("Value:"), value);
+    form->addRow(QCoreApplication::translate("ChannelGridDialogs", "Field:"), field);
+    form->addRow(QCoreApplication::translate("ChannelGridDialogs", "Value:"), value);
     if (!Run(dialog, *form)) {
         return std::nullopt;
     }
     return FillChoice{kFillColumns[static_cast<std::size_t>(field->currentIndex())],
-                      value->currentText()};
+                      ChosenValue(value)};
 }
 
 std::optional<ShiftChoice> AskRepeaterShift(QWidget* parent) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("shiftDialog"));
-    dialog.setWindowTitle(QStringLiteral("Repeater Shift"));
+    dialog.setWindowTitle(QCoreApplication::translate("ChannelGridDialogs", "Repeater Shift"));
     auto* form = new QFormLayout(&dialog);
     auto* direction = new QComboBox(&dialog);
-    direction->addItems({QStringLiteral("Tx = Rx + offset"), QStringLiteral("Tx = Rx - offset")});
+    direction->addItems({QCoreApplication::translate("ChannelGridDialogs", "Tx = Rx + offset"),
+                         QCoreApplication::translate("ChannelGridDialogs", "Tx = Rx - offset")});
     auto* offset = new QLineEdit(QStringLiteral("0.6"), &dialog);
-    form->addRow(QStringLiteral("Direction:"), direction);
-    form->addRow(QStringLiteral("Offset (MHz):"), offset);
+    form->addRow(QCoreApplication::translate("ChannelGridDialogs", "Direction:"), direction);
+    form->addRow(QCoreApplication::translate("ChannelGridDialogs", "Offset (MHz):"), offset);
     if (!Run(dialog, *form)) {
         return std::nullopt;
     }

@@ -1,14 +1,23 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
+#include <string_view>
 
 #include "model/SettingsFields.h"
 
 namespace ht57 {
 
+// A text the model owns (a caption, a column title, a list entry), shown in
+// the language the program runs in. What is stored stays the model's text.
+inline QString ModelText(std::string_view text) {
+    const QByteArray source(text.data(), static_cast<qsizetype>(text.size()));
+    return QCoreApplication::translate("Model", source.constData());
+}
+
 // The form's caption of a field, as the table names it.
 inline QString FieldLabel(const SettingsField& field) {
-    return QString::fromUtf8(field.label.data(), static_cast<qsizetype>(field.label.size()));
+    return ModelText(field.label);
 }
 
 }  // namespace ht57

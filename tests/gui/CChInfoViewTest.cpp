@@ -4,6 +4,7 @@
 #include <QMdiArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTranslator>
 #include <QUndoStack>
 #include <memory>
 
@@ -131,6 +132,7 @@ private slots:
     void EnterOnGridBeginsEdit();
     void ToneChooserFindsByPrefixAndSurvivesItsPopup();
     void ListChooserEnterMovesRight();
+    void ListColumnsShowTranslatedEntriesAndStoreTheModelText();
     void ScrollingCommitsTheEditor();
     void LoadThenStoreCanonicalises();
     void ClosingWithEditorOpenKeepsTheEdit();
@@ -527,6 +529,37 @@ void CChInfoViewTest::ClosingWithEditorOpenKeepsTheEdit() {
     child->close();
     QCOMPARE(ht57::FormatFrequency(ht57::RecordTxFrequency(ht57::ReadChannel(data.image, 4))),
              std::string("146.00000"));
+}
+
+// Stands in for a loaded translation of the model's power texts.
+class PowerTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (QByteArray(context) != "Model") {
+            return {};
+        }
+        return QByteArray(source) == "High"  ? QString::fromUtf8("高")
+               : QByteArray(source) == "Low" ? QString::fromUtf8("低")
+                                             : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+void CChInfoViewTest::ListColumnsShowTranslatedEntriesAndStoreTheModelText() {
+    PowerTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    ChannelForm form;
+    QVERIFY(form.Open());
+    QCOMPARE(form.Cell(1, 6), QString::fromUtf8("高"));
+    form.Click(1, 6);
+    QComboBox* chooser = form.ListChooser();
+    QCOMPARE(chooser->currentText(), QString::fromUtf8("高"));
+    QTest::keyClick(chooser, Qt::Key_Up);
+    QTest::keyClick(chooser, Qt::Key_Return);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(form.Cell(1, 6), QString::fromUtf8("低"));
+    QCOMPARE(ht57::ReadChannel(form.data.image, 1)[ht57::record::kFlags] & ht57::record::kPowerMask,
+             0);
 }
 
 QTEST_MAIN(CChInfoViewTest)

@@ -16,10 +16,10 @@ constexpr int kColumns = 4;
 
 CPortDlg::CPortDlg(PortSettings& settings, QWidget* parent, PortChoiceSource source)
     : QDialog(parent), settings_(settings), choice_(source(settings.name)) {
-    setWindowTitle(QStringLiteral("Port"));
+    setWindowTitle(tr("Port"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    auto* group = new QGroupBox(QStringLiteral("Port"), this);
+    auto* group = new QGroupBox(tr("Port"), this);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(16);
     buttons_ = new QButtonGroup(this);
@@ -46,8 +46,8 @@ CPortDlg::CPortDlg(PortSettings& settings, QWidget* parent, PortChoiceSource sou
 
     auto* box =
         new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical, this);
-    box->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    box->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    box->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(box, &QDialogButtonBox::accepted, this, &CPortDlg::accept);
     connect(box, &QDialogButtonBox::rejected, this, &CPortDlg::reject);
 

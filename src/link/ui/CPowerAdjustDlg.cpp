@@ -163,16 +163,15 @@ void CPowerAdjustDlg::BuildRows() {
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         values_[index] = value;
 
-        grid->addWidget(
-            new QLabel(QString::fromLatin1(kRowNames[index]) + QStringLiteral(" Power Min"), this),
-            row, 0);
+        grid->addWidget(new QLabel(QString::fromLatin1(kRowNames[index]) + tr(" Power Min"), this),
+                        row, 0);
         grid->addWidget(bar, row, 1);
-        grid->addWidget(new QLabel(QStringLiteral("Max"), this), row, 2);
+        grid->addWidget(new QLabel(tr("Max"), this), row, 2);
         grid->addWidget(value, row, 3);
     }
     grid->setColumnStretch(1, 1);
 
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancel"));
     connect(cancelButton_, &QPushButton::clicked, this, &CPowerAdjustDlg::reject);
     auto* buttons = new QHBoxLayout;
@@ -224,7 +223,7 @@ bool CPowerAdjustDlg::OnInitDialog() {
         // The radio's own number, even where the bar cannot go.
         ShowValue(row, value);
     }
-    setWindowTitle(high_ ? QStringLiteral("High Power") : QStringLiteral("Low Power"));
+    setWindowTitle(high_ ? tr("High Power") : tr("Low Power"));
     return true;
 }
 

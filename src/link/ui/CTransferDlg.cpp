@@ -21,7 +21,7 @@ CTransferDlg::CTransferDlg(RadioData& data, const PortSettings& settings, Transf
                            std::unique_ptr<SerialLink> link, QWidget* parent)
     : QDialog(parent), link_(std::move(link)), data_(data), settings_(settings) {
     const bool isRead = kind == TransferKind::Read;
-    setWindowTitle(isRead ? QStringLiteral("Read") : QStringLiteral("Write"));
+    setWindowTitle(isRead ? tr("Read") : tr("Write"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     session_ = std::make_unique<CloneSession>(
@@ -47,10 +47,10 @@ CTransferDlg::CTransferDlg(RadioData& data, const PortSettings& settings, Transf
     percentage_->setMinimumWidth(
         percentage_->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 4);
 
-    startButton_ = new QPushButton(QStringLiteral("Start"), this);
+    startButton_ = new QPushButton(tr("Start"), this);
     startButton_->setObjectName(QStringLiteral("start"));
     startButton_->setDefault(true);
-    exitButton_ = new QPushButton(QStringLiteral("Exit"), this);
+    exitButton_ = new QPushButton(tr("Exit"), this);
     exitButton_->setObjectName(QStringLiteral("exit"));
     exitButton_->setAutoDefault(false);
     connect(startButton_, &QPushButton::clicked, this, &CTransferDlg::accept);
@@ -62,7 +62,7 @@ CTransferDlg::CTransferDlg(RadioData& data, const PortSettings& settings, Transf
 
     auto* buttonRow = new QHBoxLayout;
     if (!isRead) {
-        verify_ = new QCheckBox(QStringLiteral("Verify"), this);
+        verify_ = new QCheckBox(tr("Verify"), this);
         verify_->setObjectName(QStringLiteral("verify"));
         buttonRow->addWidget(verify_);
     }
@@ -163,8 +163,8 @@ void CTransferDlg::OnSessionEnded(LinkOutcome outcome) {
                 where << QString::fromStdString(run);
             }
             succeeded_ = false;
-            ShowProgramMessage(this, QStringLiteral("The radio does not hold what was written.\n"
-                                                    "(at %1)")
+            ShowProgramMessage(this, tr("The radio does not hold what was written.\n"
+                                        "(at %1)")
                                          .arg(where.join(QStringLiteral(", "))));
         }
     }

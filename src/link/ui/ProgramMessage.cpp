@@ -1,5 +1,6 @@
 #include "link/ui/ProgramMessage.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -10,13 +11,15 @@ namespace ht57 {
 QString PortFailureDetail(const PortFailure& failure) {
     QString detail = QString::fromStdString(DescribePortFailure(failure));
     if (failure.problem == PortProblem::NotSet || failure.problem == PortProblem::Missing) {
-        detail += QStringLiteral("\nChoose the port under Setting, Port.");
+        detail +=
+            QCoreApplication::translate("ProgramMessage", "\nChoose the port under Setting, Port.");
     }
     return detail;
 }
 
 void ShowProgramMessage(QWidget* parent, const QString& text, const QString& detail) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Program"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("Program", "Program"), text,
+                    QMessageBox::Ok, parent);
     if (!detail.isEmpty()) {
         box.setInformativeText(detail);
     }
