@@ -266,7 +266,7 @@ void CMainFrame::CreateMenus() {
     CreateLanguageMenu(addMenu(tr("&Setting"), {command::kPort}));
     addMenu(tr("&View"), {command::kToolbar, command::kStatusBar, command::kTreeBar});
     addMenu(tr("&Window"), {command::kCascade, command::kTile, command::kArrange, 0,
-                             command::kNextPane, command::kPreviousPane});
+                            command::kNextPane, command::kPreviousPane});
     addMenu(tr("&Help"), {command::kAbout});
 }
 

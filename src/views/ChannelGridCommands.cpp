@@ -75,8 +75,8 @@ ChannelGridCommands::ChannelGridCommands(CChInfoView& view, FlexGrid& grid, Radi
     AddAction(tr("Find Ne&xt"), QKeySequence(Qt::Key_F3), [this] { FindNext(); });
     for (const SortEntry& entry : kSorts) {
         const SortKey key = entry.key;
-        sortActions_.push_back(MakeAction(tr(entry.text), SortShortcut(key),
-                                          [this, key] { Sort(key); }));
+        sortActions_.push_back(
+            MakeAction(tr(entry.text), SortShortcut(key), [this, key] { Sort(key); }));
     }
     MakeAction({}, QKeySequence(Qt::SHIFT | Qt::Key_F10), [this] { ShowMenuAtCurrentCell(); });
 }
