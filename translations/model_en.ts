@@ -433,6 +433,7 @@
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../src/model/OptionLists.h" line="+22"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -995,6 +996,106 @@ then log out and in again: the new group counts from the next login.</translatio
         <location line="+2"/>
         <source>no access</source>
         <translation>no access</translation>
+    </message>
+    <message>
+        <location filename="../src/model/ChannelRecord.h" line="+42"/>
+        <location filename="../src/model/OptionLists.h" line="+10"/>
+        <source>Low</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../src/model/OptionLists.h" line="+1"/>
+        <source>High</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/model/OptionLists.h" line="-3"/>
+        <source>Narrow</source>
+        <translation>Narrow</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/model/OptionLists.h" line="+1"/>
+        <source>Wide</source>
+        <translation>Wide</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/model/OptionLists.h" line="-15"/>
+        <location line="+2"/>
+        <location line="+2"/>
+        <location line="+4"/>
+        <location line="+11"/>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Carrier</source>
+        <translation>Carrier</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>QT/DQT</source>
+        <translation>QT/DQT</translation>
+    </message>
+    <message>
+        <location filename="../src/model/OptionLists.h" line="-15"/>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Continued</source>
+        <translation>Continued</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+15"/>
+        <source>Frequency</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>BOT</source>
+        <translation>BOT</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>EOT</source>
+        <translation>EOT</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Both</source>
+        <translation>Both</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lamp</source>
+        <translation>Lamp</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Plus</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Minus</source>
+        <translation>Minus</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Channel</source>
+        <translation>Channel</translation>
     </message>
 </context>
 </TS>

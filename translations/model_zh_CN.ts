@@ -433,6 +433,7 @@
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../src/model/OptionLists.h" line="+22"/>
         <source>Name</source>
         <translation>名称</translation>
     </message>
@@ -995,6 +996,106 @@ then log out and in again: the new group counts from the next login.</source>
         <location line="+2"/>
         <source>no access</source>
         <translation>无权限</translation>
+    </message>
+    <message>
+        <location filename="../src/model/ChannelRecord.h" line="+42"/>
+        <location filename="../src/model/OptionLists.h" line="+10"/>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../src/model/OptionLists.h" line="+1"/>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/model/OptionLists.h" line="-3"/>
+        <source>Narrow</source>
+        <translation>窄带</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/model/OptionLists.h" line="+1"/>
+        <source>Wide</source>
+        <translation>宽带</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/model/OptionLists.h" line="-15"/>
+        <location line="+2"/>
+        <location line="+2"/>
+        <location line="+4"/>
+        <location line="+11"/>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Carrier</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>QT/DQT</source>
+        <translation>QT/DQT</translation>
+    </message>
+    <message>
+        <location filename="../src/model/OptionLists.h" line="-15"/>
+        <source>Key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Continued</source>
+        <translation>常亮</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+15"/>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>BOT</source>
+        <translation>按下时</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>EOT</source>
+        <translation>松开时</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Both</source>
+        <translation>两者</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lamp</source>
+        <translation>照明灯</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alarm</source>
+        <translation>报警</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Plus</source>
+        <translation>正</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Minus</source>
+        <translation>负</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Channel</source>
+        <translation>信道</translation>
     </message>
 </context>
 </TS>

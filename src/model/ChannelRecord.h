@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/Image.h"
+#include "model/UserText.h"
 
 namespace ht57 {
 
@@ -38,9 +39,11 @@ inline constexpr Byte kDefaultFlags = 0x0F;
 enum class ShiftDirection : Byte { None = 0, Plus = 1, Minus = 2, OffsetIsTx = 3 };
 
 // Display texts of the list-valued fields, in value (or display) order.
-inline constexpr std::array<const char*, 2> kPowerTexts{"Low", "High"};
-inline constexpr std::array<const char*, 2> kBandwidthTexts{"Narrow", "Wide"};
-inline constexpr std::array<const char*, 3> kBusyLockTexts{"Off", "Carrier", "QT/DQT"};
+inline constexpr std::array<const char*, 2> kPowerTexts{Msg("Model", "Low"), Msg("Model", "High")};
+inline constexpr std::array<const char*, 2> kBandwidthTexts{Msg("Model", "Narrow"),
+                                                            Msg("Model", "Wide")};
+inline constexpr std::array<const char*, 3> kBusyLockTexts{
+    Msg("Model", "Off"), Msg("Model", "Carrier"), Msg("Model", "QT/DQT")};
 
 // The 42 name characters, stored by index; the editor also accepts backspace.
 inline constexpr std::string_view kNameAlphabet = "0123456789- ABCDEFGHIJKLMNOPQRSTUVWXYZ_+*";
