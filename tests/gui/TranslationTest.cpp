@@ -5,9 +5,12 @@
 #include <QTranslator>
 
 #include "FrameTestKit.h"
+#include "app/Application.h"
 #include "app/Translations.h"
 #include "frame/CMyChildFrame.h"
 #include "frame/CommandIds.h"
+#include "model/DataFile.h"
+#include "model/UserText.h"
 
 using namespace ht57;
 using namespace ht57::test;
@@ -96,6 +99,11 @@ private slots:
     void englishKeepsTheSourceTexts() {
         QVERIFY(InstallTranslations(*QCoreApplication::instance(), kBuiltTranslations, "en"));
         QCOMPARE(QCoreApplication::translate("ht57::CMainFrame", "&File"), QString("&File"));
+        // The one Chinese source text reaches an English reader in English.
+        TranslateModelTexts();
+        QCOMPARE(QString::fromStdString(Fill(kWrongFormatText)),
+                 QString("The file format is wrong!"));
+        SetTextTranslator({});
     }
 
     void languageMenuWritesTheSetting() {
