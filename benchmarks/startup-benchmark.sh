@@ -28,6 +28,7 @@ trap cleanup EXIT
 for f in ht57 minimal_window default.dat Program.ini Background.bmp logo.ico; do
     cp "$build/bin/$f" "$work/"
 done
+cp -r "$build/bin/translations" "$work/"
 export QT_QPA_PLATFORM=xcb
 
 openbox --sm-disable >/dev/null 2>&1 &

@@ -32,6 +32,7 @@ fail() {
 for f in ht57 default.dat Program.ini Background.bmp logo.ico; do
     cp "$build/bin/$f" "$work/"
 done
+cp -r "$build/bin/translations" "$work/"
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb
 
