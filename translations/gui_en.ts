@@ -253,7 +253,7 @@ Choose the port under Setting, Port.</translation>
 <context>
     <name>ht57::CChInfoView</name>
     <message>
-        <location filename="../src/views/CChInfoView.cpp" line="+108"/>
+        <location filename="../src/views/CChInfoView.cpp" line="+115"/>
         <source>Channel Infomation</source>
         <translation>Channel Infomation</translation>
     </message>
@@ -690,7 +690,7 @@ Choose the port under Setting, Port.</translation>
         <translation>Frequency Mode</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+174"/>
         <source>The new frequency range clears %1 channel(s) in use.
 Continue?</source>
         <translation>The new frequency range clears %1 channel(s) in use.

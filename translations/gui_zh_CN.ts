@@ -253,7 +253,7 @@ Choose the port under Setting, Port.</source>
 <context>
     <name>ht57::CChInfoView</name>
     <message>
-        <location filename="../src/views/CChInfoView.cpp" line="+108"/>
+        <location filename="../src/views/CChInfoView.cpp" line="+115"/>
         <source>Channel Infomation</source>
         <translation>信道信息</translation>
     </message>
@@ -690,7 +690,7 @@ Choose the port under Setting, Port.</source>
         <translation>频率模式</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+174"/>
         <source>The new frequency range clears %1 channel(s) in use.
 Continue?</source>
         <translation>新的频率范围将清除 %1 个在用信道。

@@ -1028,6 +1028,7 @@ then log out and in again: the new group counts from the next login.</source>
         <location line="+2"/>
         <location line="+4"/>
         <location line="+11"/>
+        <location filename="../src/model/Tones.cpp" line="+33"/>
         <source>Off</source>
         <translation>关</translation>
     </message>

@@ -5,6 +5,7 @@
 
 #include "model/Numbers.h"
 #include "model/TextRules.h"
+#include "model/UserText.h"
 
 namespace ht57 {
 namespace {
@@ -29,7 +30,7 @@ constexpr std::array<const char*, kDcsCodeCount> kDcs{
 
 std::array<std::string, kToneCount> BuildToneList() {
     std::array<std::string, kToneCount> list;
-    list[0] = "Off";
+    list[0] = Msg("Model", "Off");
     for (std::size_t i = 0; i < kCtcss.size(); ++i) {
         list[1 + i] = kCtcss[i];
     }

@@ -31,10 +31,6 @@ constexpr int kLastCol = kChannelColumnCount;
 constexpr std::array<int, kGridCols> kColumnTwips{500,  1400, 1400, 1100, 1100,
                                                   2000, 1000, 1000, 1500};
 
-QString ToQString(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 ChannelColumn ColumnOf(int col) {
     return static_cast<ChannelColumn>(col);
 }
@@ -65,6 +61,9 @@ QStringList ListEntries(ChannelColumn column) {
 
 // A list column's cell shows its entry translated; the row keeps the model's.
 QString CellShown(ChannelColumn column, const std::string& text) {
+    if (column == ChannelColumn::RxTone || column == ChannelColumn::TxTone) {
+        return ToneShown(text);
+    }
     for (const char* entry : ListTexts(column)) {
         if (text == entry) {
             return ModelText(entry);
@@ -74,6 +73,10 @@ QString CellShown(ChannelColumn column, const std::string& text) {
 }
 
 std::string CellStored(ChannelColumn column, const QString& shown) {
+    if ((column == ChannelColumn::RxTone || column == ChannelColumn::TxTone) &&
+        shown == ToneShown(ToneText(0))) {
+        return std::string(ToneText(0));
+    }
     for (const char* entry : ListTexts(column)) {
         if (shown == ModelText(entry)) {
             return entry;
@@ -212,7 +215,7 @@ void CChInfoView::FillFixedLists() {
     nameEditor_->setMaxLength(static_cast<int>(record::kNameLength));
     toneChooser_->clear();
     for (const std::string& tone : ToneList()) {
-        toneChooser_->addItem(ToQString(tone));
+        toneChooser_->addItem(ToneShown(tone));
     }
 }
 
@@ -344,7 +347,7 @@ void CChInfoView::CommitTone() {
     if (toneChooser_->isHidden()) {
         return;
     }
-    const std::string text = toneChooser_->currentText().toStdString();
+    const std::string text = CellStored(ColumnOf(editCol_), toneChooser_->currentText());
     HideEditor(*toneChooser_);
     const DataSnapshot before = EditHistory::Take(Data());
     SetEditedCell(CommitToneEdit(RowTexts(editRow_), text));

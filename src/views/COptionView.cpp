@@ -232,8 +232,12 @@ void COptionView::FillFixedLists() {
     c_.upperLimit->setMaxLength(kLimitEditLength);
     FillChoices(c_.scanMode, kScanModeList);
     c_.rxFrequency->setMaxLength(kRxFrequencyEditLength);
-    Fill(c_.decode, ToneList());
-    Fill(c_.encode, ToneList());
+    for (QComboBox* tones : {c_.decode, c_.encode}) {
+        tones->clear();
+        for (const std::string& tone : ToneList()) {
+            tones->addItem(ToneShown(tone));
+        }
+    }
     FillChoices(c_.power, kPowerList);
     FillChoices(c_.bandwidth, kBandwidthList);
     FillChoices(c_.duplex, kDuplexList);

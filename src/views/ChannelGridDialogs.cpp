@@ -19,13 +19,13 @@ constexpr std::array<ChannelColumn, 5> kFillColumns{ChannelColumn::Power, Channe
                                                     ChannelColumn::BusyLock};
 
 // Fills `values` with the column's choices, the model's text as each one's
-// data. List entries are shown translated; tone codes are the same everywhere.
+// data. List entries are shown translated; of the tones only "Off" is a word.
 void AddValues(QComboBox* values, ChannelColumn column) {
     const auto add = [values](const auto& texts, bool translated = true) {
         for (const auto& text : texts) {
             const std::string model(text);
             const QString data = QString::fromStdString(model);
-            values->addItem(translated ? ModelText(model) : data, data);
+            values->addItem(translated ? ModelText(model) : ToneShown(model), data);
         }
     };
     switch (column) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/SettingsFields.h"
+#include "model/Tones.h"
 
 namespace ht57 {
 
@@ -13,6 +14,14 @@ namespace ht57 {
 inline QString ModelText(std::string_view text) {
     const QByteArray source(text.data(), static_cast<qsizetype>(text.size()));
     return QCoreApplication::translate("Model", source.constData());
+}
+
+// A tone as shown: "Off" in the reader's language, codes and frequencies as
+// they are.
+inline QString ToneShown(std::string_view tone) {
+    return tone == ToneText(0)
+               ? ModelText(tone)
+               : QString::fromUtf8(tone.data(), static_cast<qsizetype>(tone.size()));
 }
 
 // The form's caption of a field, as the table names it.

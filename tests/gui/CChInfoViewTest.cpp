@@ -531,7 +531,7 @@ void CChInfoViewTest::ClosingWithEditorOpenKeepsTheEdit() {
              std::string("146.00000"));
 }
 
-// Stands in for a loaded translation of the model's power texts.
+// Stands in for a loaded translation of the model's power and tone-off texts.
 class PowerTranslator : public QTranslator {
 public:
     QString translate(const char* context, const char* source, const char*, int) const override {
@@ -540,6 +540,7 @@ public:
         }
         return QByteArray(source) == "High"  ? QString::fromUtf8("高")
                : QByteArray(source) == "Low" ? QString::fromUtf8("低")
+               : QByteArray(source) == "Off" ? QString::fromUtf8("关")
                                              : QString();
     }
     bool isEmpty() const override { return false; }
@@ -551,6 +552,7 @@ void CChInfoViewTest::ListColumnsShowTranslatedEntriesAndStoreTheModelText() {
     ChannelForm form;
     QVERIFY(form.Open());
     QCOMPARE(form.Cell(1, 6), QString::fromUtf8("高"));
+    QCOMPARE(form.Cell(1, 3), QString::fromUtf8("关"));
     form.Click(1, 6);
     QComboBox* chooser = form.ListChooser();
     QCOMPARE(chooser->currentText(), QString::fromUtf8("高"));
