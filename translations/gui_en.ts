@@ -253,7 +253,7 @@ Choose the port under Setting, Port.</translation>
 <context>
     <name>ht57::CChInfoView</name>
     <message>
-        <location filename="../src/views/CChInfoView.cpp" line="+115"/>
+        <location filename="../src/views/CChInfoView.cpp" line="+111"/>
         <source>Channel Infomation</source>
         <translation>Channel Infomation</translation>
     </message>
@@ -469,18 +469,16 @@ Choose the port under Setting, Port.</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+48"/>
         <source>Read</source>
         <translation>Read</translation>
     </message>
     <message>
-        <location line="-46"/>
-        <location line="+47"/>
+        <location line="+2"/>
         <source>Write</source>
         <translation>Write</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="+2"/>
         <source>High Power</source>
         <translation>High Power</translation>
     </message>
@@ -555,7 +553,19 @@ Choose the port under Setting, Port.</translation>
         <translation>Save</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>Read</source>
+        <comment>tool tip</comment>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write</source>
+        <comment>tool tip</comment>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>About</source>
         <translation>About</translation>
     </message>

@@ -253,7 +253,7 @@ Choose the port under Setting, Port.</source>
 <context>
     <name>ht57::CChInfoView</name>
     <message>
-        <location filename="../src/views/CChInfoView.cpp" line="+115"/>
+        <location filename="../src/views/CChInfoView.cpp" line="+111"/>
         <source>Channel Infomation</source>
         <translation>信道信息</translation>
     </message>
@@ -418,17 +418,17 @@ Choose the port under Setting, Port.</source>
     <message>
         <location line="+1"/>
         <source>Import Channels...</source>
-        <translation>导入信道...</translation>
+        <translation>导入信道(&amp;I)...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Export Channels...</source>
-        <translation>导出信道...</translation>
+        <translation>导出信道(&amp;E)...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Open Backup Folder</source>
-        <translation>打开备份文件夹</translation>
+        <translation>打开备份文件夹(&amp;B)</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -469,30 +469,28 @@ Choose the port under Setting, Port.</source>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+48"/>
         <source>Read</source>
-        <translation>读频</translation>
+        <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location line="-46"/>
-        <location line="+47"/>
+        <location line="+2"/>
         <source>Write</source>
-        <translation>写频</translation>
+        <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="+2"/>
         <source>High Power</source>
-        <translation>高功率</translation>
+        <translation>高功率(&amp;H)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Low Power</source>
-        <translation>低功率</translation>
+        <translation>低功率(&amp;L)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Port</source>
-        <translation>端口</translation>
+        <translation>端口(&amp;P)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -512,32 +510,32 @@ Choose the port under Setting, Port.</source>
     <message>
         <location line="+4"/>
         <source>Cascade</source>
-        <translation>层叠</translation>
+        <translation>层叠(&amp;C)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tile</source>
-        <translation>平铺</translation>
+        <translation>平铺(&amp;T)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Arrange</source>
-        <translation>排列图标</translation>
+        <translation>排列图标(&amp;A)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>About ...</source>
-        <translation>关于...</translation>
+        <translation>关于(&amp;A)...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Next Window</source>
-        <translation>下一个窗口</translation>
+        <translation>下一个窗口(&amp;N)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Previous Window</source>
-        <translation>上一个窗口</translation>
+        <translation>上一个窗口(&amp;P)</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -555,7 +553,19 @@ Choose the port under Setting, Port.</source>
         <translation>保存</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>Read</source>
+        <comment>tool tip</comment>
+        <translation>读频</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write</source>
+        <comment>tool tip</comment>
+        <translation>写频</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>About</source>
         <translation>关于</translation>
     </message>

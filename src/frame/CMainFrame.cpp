@@ -231,8 +231,8 @@ void CMainFrame::CreateActions() {
     actions_[command::kNew]->setToolTip(tr("New"));
     actions_[command::kOpen]->setToolTip(tr("Open"));
     actions_[command::kSave]->setToolTip(tr("Save"));
-    actions_[command::kRead]->setToolTip(tr("Read"));
-    actions_[command::kWrite]->setToolTip(tr("Write"));
+    actions_[command::kRead]->setToolTip(tr("Read", "tool tip"));
+    actions_[command::kWrite]->setToolTip(tr("Write", "tool tip"));
     actions_[command::kAbout]->setToolTip(tr("About"));
 }
 

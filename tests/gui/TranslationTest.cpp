@@ -83,7 +83,7 @@ private slots:
         const QStringList titles = MenuTitles(frame->menuBar());
         QCOMPARE(titles.first(), QString::fromUtf8("文件(&F)"));
         QVERIFY(titles.contains(QString::fromUtf8("设置(&S)")));
-        QCOMPARE(frame->Action(command::kRead)->text(), QString::fromUtf8("读频"));
+        QCOMPARE(frame->Action(command::kRead)->text(), QString::fromUtf8("读频(&R)"));
 
         frame->OpenView(ViewKind::OptionFeatures);
         CMyChildFrame* child = frame->ViewSlot(ViewKind::OptionFeatures);
