@@ -290,6 +290,35 @@ bool FlexGrid::eventFilter(QObject* watched, QEvent* event) {
 void FlexGrid::EnableRangeSelection() {
     rangeSelection_ = true;
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    dropMarker_ = new QWidget(this);
+    dropMarker_->setObjectName(QStringLiteral("dropMarker"));
+    dropMarker_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    dropMarker_->setAutoFillBackground(true);
+    dropMarker_->setBackgroundRole(QPalette::Highlight);
+    dropMarker_->hide();
+}
+
+// A line across the grid where dragged rows would land: above the row under
+// the mouse when dragging up, below it when dragging down, none inside the
+// selection itself.
+void FlexGrid::ShowDropMarker(int row) {
+    const std::vector<int> rows = SelectedRows();
+    QHeaderView* header = verticalHeader();
+    int y = -1;
+    if (row > 0 && !rows.empty() && row < rows.front()) {
+        y = header->sectionViewportPosition(row - 1);
+    } else if (row > 0 && !rows.empty() && row > rows.back()) {
+        y = header->sectionViewportPosition(row - 1) + header->sectionSize(row - 1);
+    }
+    if (y < 0) {
+        dropMarker_->hide();
+        return;
+    }
+    const int left = header->geometry().left();
+    const QRect area = viewport()->geometry();
+    dropMarker_->setGeometry(left, area.top() + y - 1, area.right() + 1 - left, 2);
+    dropMarker_->raise();
+    dropMarker_->show();
 }
 
 bool FlexGrid::IsRowSelected(int row) const {
@@ -371,6 +400,9 @@ bool FlexGrid::RowHeaderMouse(QEvent* event) {
             dragging_ = true;
             verticalHeader()->viewport()->setCursor(Qt::DragMoveCursor);
         }
+        if (dragging_) {
+            ShowDropMarker(row);
+        }
         return dragRow_ > 0;
     }
     // Release.
@@ -379,6 +411,7 @@ bool FlexGrid::RowHeaderMouse(QEvent* event) {
     dragRow_ = 0;
     dragging_ = false;
     verticalHeader()->viewport()->unsetCursor();
+    dropMarker_->hide();
     if (pressed == 0) {
         return true;
     }

@@ -86,6 +86,7 @@ protected:
 private:
     void PaintCorner(QWidget* corner);
     bool RowHeaderMouse(QEvent* event);
+    void ShowDropMarker(int row);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     FlexGridModel* model_;
@@ -99,6 +100,7 @@ private:
     int anchorRow_ = 1;
     int dragRow_ = 0;  // row header pressed inside the selection
     bool dragging_ = false;
+    QWidget* dropMarker_ = nullptr;  // made with range selection
 };
 
 }  // namespace ht57

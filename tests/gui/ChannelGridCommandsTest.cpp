@@ -112,7 +112,12 @@ private slots:
         QMouseEvent move(QEvent::MouseMove, at(3), rows->viewport()->mapToGlobal(at(3)),
                          Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(rows->viewport(), &move);
+        const auto* marker = Grid().findChild<QWidget*>("dropMarker");
+        QVERIFY(marker != nullptr && marker->isVisible());
+        const int belowRow3 = rows->sectionViewportPosition(3) + Grid().viewport()->y();
+        QVERIFY(qAbs(marker->geometry().center().y() - belowRow3) <= 1);
         QTest::mouseRelease(rows->viewport(), Qt::LeftButton, {}, at(3));
+        QVERIFY(!marker->isVisible());
         QCOMPARE((QStringList{Rx(1), Rx(2), Rx(3)}), (QStringList{"145.00000", "", "146.52000"}));
         QCOMPARE(frame_.History().Stack().count(), 1);
     }
