@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QScrollArea>
+#include <QStyle>
 
 #include "app/PathText.h"
 
@@ -68,7 +69,18 @@ void CMyChildFrame::InitialUpdate() {
 
 void CMyChildFrame::FitInto(const QSize& area) {
     adjustSize();
-    resize(size().boundedTo(area));
+    const QSize whole = size();
+    QSize fitted = whole.boundedTo(area);
+    // A cut side brings a scroll bar in along the other side; that side then
+    // needs the bar's room as well, or it is cut and scrolls too.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    if (fitted.width() < whole.width()) {
+        fitted.rheight() += bar;
+    }
+    if (fitted.height() < whole.height()) {
+        fitted.rwidth() += bar;
+    }
+    resize(fitted.boundedTo(area));
 }
 
 void CMyChildFrame::Refresh() {

@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <algorithm>
 
@@ -92,6 +94,14 @@ void ViewLayoutTest::EveryViewFitsItsWindowAndItsControlsAreWhole() {
         QVERIFY2(InsideClientArea(*program.frame, child), InfoFor(kind).caption);
         const QString cut = FirstCutControl(child->View());
         QVERIFY2(cut.isEmpty(), qPrintable(child->windowTitle() + QStringLiteral(": ") + cut));
+        // A side with room to grow shows no scroll bar.
+        const QSize area = program.frame->MdiClient()->viewport()->size();
+        const auto* scroller = child->findChild<QScrollArea*>();
+        QVERIFY(scroller != nullptr);
+        QVERIFY2(child->height() == area.height() || !scroller->verticalScrollBar()->isVisible(),
+                 InfoFor(kind).caption);
+        QVERIFY2(child->width() == area.width() || !scroller->horizontalScrollBar()->isVisible(),
+                 InfoFor(kind).caption);
         child->close();
     }
 }
