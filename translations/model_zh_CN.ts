@@ -1099,7 +1099,7 @@ then log out and in again: the new group counts from the next login.</source>
         <translation>信道</translation>
     </message>
     <message>
-        <location filename="../src/model/ConfigReadBack.cpp" line="+73"/>
+        <location filename="../src/model/ConfigReadBack.cpp" line="+74"/>
         <source>line %1: %2: %3 stored as %4</source>
         <translation>第 %1 行：%2：%3 存为 %4</translation>
     </message>
