@@ -66,11 +66,11 @@ void Compare(const YAML::Node& given, const YAML::Node& stored, const std::strin
             continue;
         }
         const std::string at = path.empty() ? key : path + "." + key;
-        // The key's line: an empty value has none of its own.
         const YAML::Node value = it->second;
         if (value.IsMap() && found->second.IsMap()) {
             Compare(value, found->second, at, lines);
         } else if (IsLeaf(value) && IsLeaf(found->second) && !SameValue(value, found->second)) {
+            // The key's line: an empty value has none of its own.
             lines.push_back(Fill(Msg("Model", "line %1: %2: %3 stored as %4"),
                                  it->first.Mark().line + 1, at, Shown(value),
                                  Shown(found->second)));
