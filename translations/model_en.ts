@@ -67,7 +67,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/model/ConfigYaml.cpp" line="+581"/>
+        <location filename="../src/model/ConfigYaml.cpp" line="+589"/>
         <source>line %1: %2</source>
         <translation>line %1: %2</translation>
     </message>
@@ -448,7 +448,7 @@
         <translation>%1 Programming Software</translation>
     </message>
     <message>
-        <location filename="../src/model/ConfigYaml.cpp" line="-525"/>
+        <location filename="../src/model/ConfigYaml.cpp" line="-532"/>
         <source>%1 is not whole MHz</source>
         <translation>%1 is not whole MHz</translation>
     </message>
@@ -573,17 +573,17 @@
     </message>
     <message>
         <location line="+17"/>
-        <location line="+134"/>
+        <location line="+140"/>
         <source>top level</source>
         <translation>top level</translation>
     </message>
     <message>
-        <location line="-55"/>
+        <location line="-61"/>
         <source>&quot;%1&quot; is more than the field can hold</source>
         <translation>&quot;%1&quot; is more than the field can hold</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+62"/>
         <source>needs the sections as keys</source>
         <translation>needs the sections as keys</translation>
     </message>
@@ -1097,6 +1097,11 @@ then log out and in again: the new group counts from the next login.</translatio
         <location line="+2"/>
         <source>Channel</source>
         <translation>Channel</translation>
+    </message>
+    <message>
+        <location filename="../src/model/ConfigReadBack.cpp" line="+74"/>
+        <source>line %1: %2: %3 stored as %4</source>
+        <translation>line %1: %2: %3 stored as %4</translation>
     </message>
 </context>
 </TS>

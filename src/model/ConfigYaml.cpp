@@ -9,6 +9,7 @@
 
 #include "model/ChannelRecord.h"
 #include "model/ChannelTable.h"
+#include "model/ConfigReadBack.h"
 #include "model/DtmfCodec.h"
 #include "model/FmCodec.h"
 #include "model/Frequency.h"
@@ -562,6 +563,12 @@ std::string DumpConfigYaml(const RadioData& data) {
 }
 
 Result ApplyConfigYaml(std::string_view yaml, RadioData& data) {
+    std::vector<std::string> adjusted;
+    return ApplyConfigYaml(yaml, data, adjusted);
+}
+
+Result ApplyConfigYaml(std::string_view yaml, RadioData& data, std::vector<std::string>& adjusted) {
+    adjusted.clear();
     try {
         const YAML::Node root = YAML::Load(std::string(yaml));
         if (root.IsNull()) {
@@ -576,6 +583,7 @@ Result ApplyConfigYaml(std::string_view yaml, RadioData& data) {
             return applied;
         }
         data = work;
+        adjusted = ReadBackDifferences(yaml, DumpConfigYaml(data));
         return Result::Success();
     } catch (const YAML::Exception& e) {
         return Result::Failure(Fill(Msg("Model", "line %1: %2"), e.mark.line + 1, e.msg));

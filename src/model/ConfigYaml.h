@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/RadioData.h"
 #include "model/Result.h"
@@ -21,5 +22,10 @@ std::string DumpConfigYaml(const RadioData& data);
 // wrong type or outside its list or range fails, naming its line, and leaves
 // `data` unchanged.
 Result ApplyConfigYaml(std::string_view yaml, RadioData& data);
+
+// As above; `adjusted` then gets a line for each value the codecs stored
+// otherwise than the text gave it (a frequency snapped to its step, a work
+// mode the only-channel mode overrules), read back as the dump reads it.
+Result ApplyConfigYaml(std::string_view yaml, RadioData& data, std::vector<std::string>& adjusted);
 
 }  // namespace ht57

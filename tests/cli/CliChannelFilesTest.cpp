@@ -276,5 +276,14 @@ TEST_F(CliChannelFilesTest, DumpThenApplyGivesBackTheFileAndABadKeyWritesNothing
     EXPECT_FALSE(fs::exists(work_ / "c.dat"));
 }
 
+TEST_F(CliChannelFilesTest, ApplyReportsAValueStoredOtherwiseAndExitsWithThree) {
+    Save("a.dat", data_);
+    std::ofstream(work_ / "fm.yaml") << "fm_channels:\n  1: \"88.5\"\n  6: \"99.99\"\n";
+    const CliResult applied = Cli({"apply", "a.dat", "fm.yaml", "-o", "b.dat"});
+    EXPECT_EQ(applied.exitCode, 3);
+    EXPECT_EQ(applied.err, "fm.yaml: line 3: fm_channels.6: \"99.99\" stored as \"99.9\"\n");
+    EXPECT_TRUE(Contains(Cli({"dump", "b.dat"}).out, "  6: \"99.9\"\n"));
+}
+
 }  // namespace
 }  // namespace ht57::test

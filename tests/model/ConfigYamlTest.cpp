@@ -42,9 +42,11 @@ TEST(ConfigYaml, DumpThenApplyKeepsEveryByte) {
         const RadioData data = round == 0 ? factory : RandomData(rng, factory);
         const std::string yaml = DumpConfigYaml(data);
         RadioData again = data;
-        const Result applied = ApplyConfigYaml(yaml, again);
+        std::vector<std::string> adjusted;
+        const Result applied = ApplyConfigYaml(yaml, again, adjusted);
         ASSERT_TRUE(applied) << "round " << round << ": " << applied.message << "\n" << yaml;
         ASSERT_EQ(again.image, data.image) << "round " << round << "\n" << yaml;
+        ASSERT_EQ(adjusted, std::vector<std::string>{}) << "round " << round;
         ASSERT_EQ(again.header, data.header);
     }
 }
@@ -87,6 +89,33 @@ TEST(ConfigYaml, EachKindOfFieldIsStoredThroughItsCodec) {
         const Result applied = ApplyConfigYaml(c.yaml, data);
         ASSERT_TRUE(applied) << applied.message;
         EXPECT_NE(DumpConfigYaml(data).find(c.dumped), std::string::npos) << DumpConfigYaml(data);
+    }
+}
+
+TEST(ConfigYaml, EachValueStoredOtherwiseThanGivenIsReported) {
+    const struct {
+        const char* yaml;
+        std::vector<std::string> adjusted;
+    } cases[] = {
+        {"fm_channels:\n  4: \"100.0\"\n  6: \"99.99\"",
+         {"line 3: fm_channels.6: \"99.99\" stored as \"99.9\""}},
+        {"fm_channels: {04: \"100\"}\noptions: {offset_frequency: \"0.6\", beep: yes}", {}},
+        {"dtmf: {first_digit_delay: \"110\", digit_interval: \"0100\"}",
+         {"line 1: dtmf.first_digit_delay: \"110\" stored as \"100\""}},
+        {"options:\n  only_channel_mode: true\n  work_mode: Frequency\n  rx_frequency: \"146.523\"",
+         {"line 3: options.work_mode: \"Frequency\" stored as \"Channel\"",
+          "line 4: options.rx_frequency: \"146.523\" stored as \"146.52500\""}},
+        {"channels:\n  1: {rx_frequency: \"146.5234\", name: CALL}",
+         {"line 2: channels.1.rx_frequency: \"146.5234\" stored as \"146.52500\""}},
+    };
+    const RadioData factory = Factory();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.yaml);
+        RadioData data = factory;
+        std::vector<std::string> adjusted{"left over"};
+        const Result applied = ApplyConfigYaml(c.yaml, data, adjusted);
+        ASSERT_TRUE(applied) << applied.message;
+        EXPECT_EQ(adjusted, c.adjusted);
     }
 }
 

@@ -325,9 +325,10 @@ int RunApply(const CliOptions& options, const Installation& installation) {
         return Fail(Result::Failure("The file is too large for a configuration",
                                     "reading " + options.Second()));
     }
+    std::vector<std::string> adjusted;
     Result applied = ApplyConfigYaml(
-        std::string_view(reinterpret_cast<const char*>(yaml.bytes.data()), yaml.bytes.size()),
-        data);
+        std::string_view(reinterpret_cast<const char*>(yaml.bytes.data()), yaml.bytes.size()), data,
+        adjusted);
     if (!applied) {
         applied.message = options.Second() + ": " + applied.message;
         return Fail(applied);
@@ -336,7 +337,11 @@ int RunApply(const CliOptions& options, const Installation& installation) {
         !written) {
         return Fail(written);
     }
-    return kExitSuccess;
+    // Reported as import reports its rows: not errors, so no "ht57-cli:".
+    for (const std::string& line : adjusted) {
+        std::fprintf(stderr, "%s: %s\n", options.Second().c_str(), line.c_str());
+    }
+    return adjusted.empty() ? kExitSuccess : kExitWrittenWithChanges;
 }
 
 int RunDiff(const CliOptions& options) {

@@ -12,8 +12,9 @@ namespace ht57::cli {
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
-inline constexpr int kExitWrittenWithChanges = 3;  // import: rows skipped or changed
-inline constexpr int kExitTrouble = 2;             // diff: a file could not be read
+// import: rows skipped or changed; apply: values stored otherwise than given
+inline constexpr int kExitWrittenWithChanges = 3;
+inline constexpr int kExitTrouble = 2;  // diff: a file could not be read
 inline constexpr int kExitInterrupted = 130;
 
 // The program's files as the program itself finds them: beside the tool for

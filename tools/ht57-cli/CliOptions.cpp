@@ -168,7 +168,9 @@ const std::vector<CommandSpec>& Commands() {
         {"apply", Command::Apply, {"FILE.dat", "CONFIG.yaml"}, {},
          Output::Data, "OUT.dat",
          "stores the settings CONFIG.yaml gives into FILE.dat and writes the result; every "
-         "other byte is kept, and a key that is unknown or wrong stops it, naming its line"},
+         "other byte is kept, and a key that is unknown or wrong stops it, naming its line; "
+         "every value stored otherwise than given (a frequency moved onto its step) is "
+         "reported on standard error"},
         {"diff", Command::Diff, {"A.dat", "B.dat"}, {"--written-range"},
          Output::Text, "DIFF",
          "prints how B.dat differs from A.dat; exit 0 when equal, 1 when different, "
@@ -264,7 +266,8 @@ constexpr const char* kExitCodes =
     "  0  done\n"
     "  1  failed; nothing was written\n"
     "  2  usage error\n"
-    "  3  written, but some rows were skipped or changed (import)\n"
+    "  3  written, but some rows were skipped or changed (import) or values\n"
+    "     were stored otherwise than given (apply)\n"
     "  diff: 0 equal, 1 different, 2 a file could not be read\n";
 
 }  // namespace
