@@ -7,22 +7,27 @@ namespace ht57 {
 
 namespace {
 
+using Path = std::filesystem::path;
+
 // One change of the data set. The change is already made when the step is
-// pushed, so the first redo (which QUndoStack::push runs) does nothing.
+// pushed, so the first redo (which QUndoStack::push runs) does nothing. A step
+// that changed the document's file holds the file of the other side.
 class SnapshotStep : public QUndoCommand {
 public:
-    using Restorer = std::function<void(const DataSnapshot&)>;
+    using Restorer = std::function<void(const DataSnapshot&, std::optional<Path>&)>;
 
-    SnapshotStep(const QString& name, DataSnapshot before, DataSnapshot after, Restorer restore)
+    SnapshotStep(const QString& name, DataSnapshot before, DataSnapshot after,
+                 std::optional<Path> otherFile, Restorer restore)
         : QUndoCommand(name),
           before_(std::move(before)),
           after_(std::move(after)),
+          otherFile_(std::move(otherFile)),
           restore_(std::move(restore)) {}
 
-    void undo() override { restore_(before_); }
+    void undo() override { restore_(before_, otherFile_); }
     void redo() override {
         if (pushed_) {
-            restore_(after_);
+            restore_(after_, otherFile_);
         }
         pushed_ = true;
     }
@@ -30,6 +35,7 @@ public:
 private:
     DataSnapshot before_;
     DataSnapshot after_;
+    std::optional<Path> otherFile_;
     Restorer restore_;
     bool pushed_ = false;
 };
@@ -47,17 +53,26 @@ bool EditHistory::Apply(const QString& name, const std::function<void(RadioData&
     return Record(name, before);
 }
 
-bool EditHistory::Record(const QString& name, const DataSnapshot& before) {
+bool EditHistory::Record(const QString& name, const DataSnapshot& before,
+                         std::optional<std::filesystem::path> file) {
     // Views reloading after an undo must not push steps into the middle of it.
     if (restoring_) {
         return false;
     }
     DataSnapshot after = Take(data_);
-    if (after == before) {
+    if (file == file_) {
+        file.reset();
+    }
+    if (after == before && !file) {
         return false;
     }
-    stack_.push(new SnapshotStep(name, before, std::move(after),
-                                 [this](const DataSnapshot& snapshot) { Restore(snapshot); }));
+    if (file) {
+        file_.swap(*file);
+    }
+    stack_.push(new SnapshotStep(name, before, std::move(after), std::move(file),
+                                 [this](const DataSnapshot& snapshot, std::optional<Path>& other) {
+                                     Restore(snapshot, other);
+                                 }));
     return true;
 }
 
@@ -65,10 +80,16 @@ void EditHistory::Reset() {
     stack_.clear();  // leaves it clean, announcing that when it was not
 }
 
-void EditHistory::Restore(const DataSnapshot& snapshot) {
+void EditHistory::Restore(const DataSnapshot& snapshot, std::optional<Path>& file) {
     RestoreSnapshot(data_, snapshot);
+    if (file) {
+        file_.swap(*file);
+    }
     const bool wasRestoring = std::exchange(restoring_, true);
     emit DataRestored();
+    if (file) {
+        emit FileRestored();
+    }
     restoring_ = wasRestoring;
 }
 

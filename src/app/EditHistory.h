@@ -3,15 +3,18 @@
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
+#include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "model/DataSnapshot.h"
 
 namespace ht57 {
 
-// The undo history of the one data set and whether the document differs from
-// its last saved or opened state. Each step keeps the snapshot before and after
-// the change; a 4 KiB image makes that cheaper than describing the change.
+// The undo history of the one data set, the file the document belongs to and
+// whether the document differs from its last saved or opened state. Each step
+// keeps the snapshot before and after the change; a 4 KiB image makes that
+// cheaper than describing the change.
 class EditHistory : public QObject {
     Q_OBJECT
 
@@ -25,8 +28,12 @@ public:
     bool Apply(const QString& name, const std::function<void(RadioData&)>& change);
 
     // Records a step for a change already made to the data set; `before` is how
-    // it was. No step if nothing changed. Returns true when a step was pushed.
-    bool Record(const QString& name, const DataSnapshot& before);
+    // it was. With `file`, the step also makes that the document's file, and
+    // undo puts back the file the document had (New leaves a document with no
+    // file, and undoing it must not lose the file the data came from). No step
+    // if nothing changed. Returns true when a step was pushed.
+    bool Record(const QString& name, const DataSnapshot& before,
+                std::optional<std::filesystem::path> file = std::nullopt);
 
     static DataSnapshot Take(const RadioData& data) { return TakeSnapshot(data); }
 
@@ -37,17 +44,28 @@ public:
     // A freshly opened document: no steps, clean.
     void Reset();
 
+    // The document's file with its full path; empty when it is in no file.
+    const std::filesystem::path& File() const { return file_; }
+    // Open, Save As: the document now belongs to `file`.
+    void SetFile(std::filesystem::path file) { file_ = std::move(file); }
+
 signals:
     // After undo or redo put a snapshot back: the frame reloads the open views,
     // recomputes the limits and rebuilds the tree.
     void DataRestored();
     void ModifiedChanged(bool modified);
+    // After DataRestored, when the step also gave the document another file.
+    void FileRestored();
 
 private:
-    void Restore(const DataSnapshot& snapshot);
+    // Puts `snapshot` back; with `file`, swaps it with the document's file so
+    // the step holds the one to go back to, including a name Save As gave
+    // the document after the step was done.
+    void Restore(const DataSnapshot& snapshot, std::optional<std::filesystem::path>& file);
 
     RadioData& data_;
     QUndoStack stack_;
+    std::filesystem::path file_;
     bool restoring_ = false;
 };
 

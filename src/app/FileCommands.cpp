@@ -13,6 +13,10 @@ namespace ht57 {
 
 FileCommands::FileCommands(Application& app, FileCommandHost& host) : app_(app), host_(host) {}
 
+const std::filesystem::path& FileCommands::CurrentFile() const {
+    return host_.History().File();
+}
+
 void FileCommands::LoadDefaultData() {
     // An absent or unreadable default file leaves the image all 0xFF.
     (void)ht57::LoadDefaultData(app_.DefaultDataFile(), app_.Data());
@@ -61,11 +65,12 @@ void FileCommands::New() {
     host_.RecomputeFrequencyLimits();
     app_.Data().Normalise();
     host_.BuildTree();
-    currentFile_.clear();
-    host_.SetCaption(app_.SetupModel(app_.Config().modelName));
     host_.LoadViews();
-    // A new document is in no file yet, so it counts as modified.
-    host_.History().Record(QCoreApplication::translate("FileCommands", "New"), before);
+    // A new document is in no file yet, so it counts as modified. Undo gives
+    // the data back to the file it came from.
+    host_.History().Record(QCoreApplication::translate("FileCommands", "New"), before,
+                           std::filesystem::path());
+    ShowCaption();
 }
 
 void FileCommands::Open() {
@@ -92,20 +97,21 @@ void FileCommands::Open() {
     host_.BuildTree();
     data.Normalise();
     host_.LoadViews();
-    currentFile_ = *chosen;
-    SetFileCaption();
     host_.History().Reset();
+    host_.History().SetFile(*chosen);
+    ShowCaption();
 }
 
 void FileCommands::Save() {
     host_.CommitViews();
     app_.Data().Normalise();
-    if (currentFile_.empty()) {
+    if (CurrentFile().empty()) {
         SaveThroughDialog();
         return;
     }
     // Saving to the current file carries the header block as it is.
-    if (Result written = WriteDataFile(currentFile_, app_.Data(), SignatureStamp::Keep); !written) {
+    if (Result written = WriteDataFile(CurrentFile(), app_.Data(), SignatureStamp::Keep);
+        !written) {
         ShowError(written);
         return;
     }
@@ -128,8 +134,8 @@ void FileCommands::SaveThroughDialog() {
         ShowError(written);
         return;
     }
-    currentFile_ = *chosen;
-    SetFileCaption();
+    host_.History().SetFile(*chosen);
+    ShowCaption();
     host_.History().MarkSaved();
 }
 
@@ -138,9 +144,9 @@ void FileCommands::ShowError(const Result& result) {
                        QString::fromStdString(result.detail));
 }
 
-void FileCommands::SetFileCaption() {
-    host_.SetCaption(
-        FileCaption(app_.SetupModel(app_.Config().modelName), PathToUtf8(currentFile_)));
+void FileCommands::ShowCaption() {
+    const std::string model = app_.SetupModel(app_.Config().modelName);
+    host_.SetCaption(CurrentFile().empty() ? model : FileCaption(model, PathToUtf8(CurrentFile())));
 }
 
 }  // namespace ht57

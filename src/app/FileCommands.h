@@ -10,9 +10,10 @@ namespace ht57 {
 // New, Open, Save and Save As: the data set to and from .dat files, with the
 // main-window steps around them in their fixed order.
 //
-// The current file is kept with its full path: the file dialogs do not change
-// the working directory, so a bare name would make a later Save write
-// somewhere else than the file that was opened.
+// The current file is kept with its full path (in the edit history, whose
+// steps can change it): the file dialogs do not change the working directory,
+// so a bare name would make a later Save write somewhere else than the file
+// that was opened.
 class FileCommands {
 public:
     FileCommands(Application& app, FileCommandHost& host);
@@ -28,7 +29,10 @@ public:
     bool AskSaveChanges();
 
     // Empty until a file is opened or saved through a dialog, and after New.
-    const std::filesystem::path& CurrentFile() const { return currentFile_; }
+    const std::filesystem::path& CurrentFile() const;
+
+    // The caption for the current file, or for no file.
+    void ShowCaption();
 
     // The default data into the image, as New and the main window's creation
     // do: image all 0xFF, then default.dat.
@@ -38,11 +42,9 @@ private:
     // Asks for a file name and saves there, stamping the signature.
     void SaveThroughDialog();
     void ShowError(const Result& result);
-    void SetFileCaption();
 
     Application& app_;
     FileCommandHost& host_;
-    std::filesystem::path currentFile_;
 };
 
 }  // namespace ht57

@@ -66,6 +66,7 @@ CMainFrame::CMainFrame(Application& app, ViewRegistry views, CommandRegistry com
     SetCaption(app_.Config().mainCaption);
     connect(&history_, &EditHistory::ModifiedChanged, this, &QWidget::setWindowModified);
     connect(&history_, &EditHistory::DataRestored, this, &CMainFrame::OnDataRestored);
+    connect(&history_, &EditHistory::FileRestored, this, [this] { files_.ShowCaption(); });
 
     CreateActions();
     CreateMenus();

@@ -47,6 +47,23 @@ private slots:
         QCOMPARE(history.Stack().count(), 0);
         QCOMPARE(modified.last().at(0).toBool(), false);
     }
+
+    // A step that changes the file swaps it back and forth, keeping a name
+    // the document was given later (Save As) for the redo.
+    void FileStepsSwapTheDocumentsFile() {
+        RadioData data;
+        EditHistory history(data);
+        QSignalSpy restored(&history, &EditHistory::FileRestored);
+        history.SetFile("/a.dat");
+        QVERIFY(history.Record("New", EditHistory::Take(data), std::filesystem::path()));
+        QVERIFY(history.File().empty());
+        history.SetFile("/b.dat");
+        history.Stack().undo();
+        QCOMPARE(history.File(), std::filesystem::path("/a.dat"));
+        history.Stack().redo();
+        QCOMPARE(history.File(), std::filesystem::path("/b.dat"));
+        QCOMPARE(restored.count(), 2);
+    }
 };
 
 QTEST_MAIN(EditHistoryTest)

@@ -146,6 +146,7 @@ void FileCommandsTest::NewAnsweredYesRestoresTheDefaults() {
     answers.Then(ChooseFile(file)).Then(Press(QMessageBox::Yes));
     program.frame->Files().Open();
     QCOMPARE(program.frame->PaneText(CMainFrame::kFreqPane), QStringLiteral("400-470MHz"));
+    const QString opened = program.frame->windowTitle();
     program.frame->OpenView(ViewKind::RadioInfo);
 
     program.frame->Files().New();
@@ -156,6 +157,21 @@ void FileCommandsTest::NewAnsweredYesRestoresTheDefaults() {
     QCOMPARE(program.frame->windowTitle(), QStringLiteral("HT-57[*]"));
     QVERIFY(program.frame->Files().CurrentFile().empty());
     QCOMPARE(program.frame->Tree()->Root()->childCount(), 5);
+
+    // Undo gives the data back to its file, redo takes the file away again.
+    QUndoStack& stack = program.frame->History().Stack();
+    stack.undo();
+    QCOMPARE(program.frame->Files().CurrentFile(), file);
+    QCOMPARE(program.frame->windowTitle(), opened);
+    QVERIFY(!program.frame->isWindowModified());
+    stack.redo();
+    QVERIFY(program.frame->Files().CurrentFile().empty());
+    QCOMPARE(program.frame->windowTitle(), QStringLiteral("HT-57[*]"));
+    stack.undo();
+    program.app.Data().image[kProbeOffsetA] = 0x44;
+    program.frame->Files().Save();
+    QCOMPARE(answers.Answered(), 2);
+    QCOMPARE(ReadFileBytes(file)[kImageSize + kProbeOffsetA], Byte{0x44});
 }
 
 void FileCommandsTest::SaveAsStampsSignatureAndCarriesHeader() {
