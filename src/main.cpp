@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLocale>
 #include <cstdio>
+#include <filesystem>
 #include <string_view>
 
 #include "app/AccessibleNames.h"
@@ -13,7 +14,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: ht57 [--help | --version]\n"
+    "Usage: ht57 [--help | --version | FILE.dat]\n"
     "The HT-57 Programming Software: reads the whole settings memory of an HT-57\n"
     "handheld FM radio over a serial port, edits it in the \"Radio Info\", \"Option\n"
     "Features\", \"Radio Frequency\", \"Channel Infomation\" and \"DTMF Setting\" views,\n"
@@ -21,6 +22,7 @@ constexpr const char* kUsage =
     "\n"
     "The serial port and baud rate are kept in [Setup] of Program.ini.\n"
     "\n"
+    "  FILE.dat     open this data file at start\n"
     "  --help       show this text\n"
     "  --version    show the version\n";
 
@@ -37,6 +39,11 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QApplication qt(argc, argv);
+    // Qt has taken its own options out of argv by now.
+    if (argc > 2 || (argc == 2 && std::string_view(argv[1]).starts_with('-'))) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
     ht57::TranslateModelTexts();
     // Docks and task bars match the window to the installed desktop entry
     // and its icon through this name.
@@ -57,6 +64,14 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<ht57::CMainFrame> frame = ht57::StartProgram(app);
     if (!frame) {
         return 1;
+    }
+    // The file the desktop or the command line named; one that is missing or
+    // no data file is told in a message and the program goes on without it.
+    if (argc == 2) {
+        std::error_code ec;
+        const std::filesystem::path named(argv[1]);
+        const std::filesystem::path file = std::filesystem::absolute(named, ec);
+        (void)frame->Files().OpenFile(ec ? named : file);
     }
     const int code = QApplication::exec();
     // The next start opens the window where this one left it.

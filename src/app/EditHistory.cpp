@@ -7,17 +7,17 @@ namespace ht57 {
 
 namespace {
 
-using Path = std::filesystem::path;
+using StepName = DocumentName;
 
 // One change of the data set. The change is already made when the step is
 // pushed, so the first redo (which QUndoStack::push runs) does nothing. A step
 // that changed the document's file holds the file of the other side.
 class SnapshotStep : public QUndoCommand {
 public:
-    using Restorer = std::function<void(const DataSnapshot&, std::optional<Path>&)>;
+    using Restorer = std::function<void(const DataSnapshot&, std::optional<StepName>&)>;
 
     SnapshotStep(const QString& name, DataSnapshot before, DataSnapshot after,
-                 std::optional<Path> otherFile, Restorer restore)
+                 std::optional<StepName> otherFile, Restorer restore)
         : QUndoCommand(name),
           before_(std::move(before)),
           after_(std::move(after)),
@@ -35,7 +35,7 @@ public:
 private:
     DataSnapshot before_;
     DataSnapshot after_;
-    std::optional<Path> otherFile_;
+    std::optional<StepName> otherFile_;
     Restorer restore_;
     bool pushed_ = false;
 };
@@ -54,25 +54,26 @@ bool EditHistory::Apply(const QString& name, const std::function<void(RadioData&
 }
 
 bool EditHistory::Record(const QString& name, const DataSnapshot& before,
-                         std::optional<std::filesystem::path> file) {
+                         std::optional<DocumentName> file) {
     // Views reloading after an undo must not push steps into the middle of it.
     if (restoring_) {
         return false;
     }
     DataSnapshot after = Take(data_);
-    if (file == file_) {
+    if (file == document_) {
         file.reset();
     }
     if (after == before && !file) {
         return false;
     }
     if (file) {
-        file_.swap(*file);
+        std::swap(document_, *file);
     }
-    stack_.push(new SnapshotStep(name, before, std::move(after), std::move(file),
-                                 [this](const DataSnapshot& snapshot, std::optional<Path>& other) {
-                                     Restore(snapshot, other);
-                                 }));
+    stack_.push(
+        new SnapshotStep(name, before, std::move(after), std::move(file),
+                         [this](const DataSnapshot& snapshot, std::optional<StepName>& other) {
+                             Restore(snapshot, other);
+                         }));
     return true;
 }
 
@@ -80,10 +81,10 @@ void EditHistory::Reset() {
     stack_.clear();  // leaves it clean, announcing that when it was not
 }
 
-void EditHistory::Restore(const DataSnapshot& snapshot, std::optional<Path>& file) {
+void EditHistory::Restore(const DataSnapshot& snapshot, std::optional<StepName>& file) {
     RestoreSnapshot(data_, snapshot);
     if (file) {
-        file_.swap(*file);
+        std::swap(document_, *file);
     }
     const bool wasRestoring = std::exchange(restoring_, true);
     emit DataRestored();

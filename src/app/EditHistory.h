@@ -6,10 +6,21 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "model/DataSnapshot.h"
 
 namespace ht57 {
+
+// What the document belongs to: its file, or, for data in no file yet, where
+// it came from (the radio, the port and the time) for the caption and the
+// name a save proposes for it.
+struct DocumentName {
+    std::filesystem::path file;
+    std::string origin;
+    std::string stem;
+    friend bool operator==(const DocumentName&, const DocumentName&) = default;
+};
 
 // The undo history of the one data set, the file the document belongs to and
 // whether the document differs from its last saved or opened state. Each step
@@ -28,12 +39,12 @@ public:
     bool Apply(const QString& name, const std::function<void(RadioData&)>& change);
 
     // Records a step for a change already made to the data set; `before` is how
-    // it was. With `file`, the step also makes that the document's file, and
-    // undo puts back the file the document had (New leaves a document with no
-    // file, and undoing it must not lose the file the data came from). No step
-    // if nothing changed. Returns true when a step was pushed.
+    // it was. With `document`, the step also gives the document that name, and
+    // undo puts back the name the document had (New and Read leave a document
+    // with no file, and undoing them must not lose the file the data came
+    // from). No step if nothing changed. Returns true when a step was pushed.
     bool Record(const QString& name, const DataSnapshot& before,
-                std::optional<std::filesystem::path> file = std::nullopt);
+                std::optional<DocumentName> document = std::nullopt);
 
     static DataSnapshot Take(const RadioData& data) { return TakeSnapshot(data); }
 
@@ -45,27 +56,30 @@ public:
     void Reset();
 
     // The document's file with its full path; empty when it is in no file.
-    const std::filesystem::path& File() const { return file_; }
+    const std::filesystem::path& File() const { return document_.file; }
+    // With where data in no file came from; its origin and stem are empty for
+    // a file or a new document.
+    const DocumentName& Name() const { return document_; }
     // Open, Save As: the document now belongs to `file`.
-    void SetFile(std::filesystem::path file) { file_ = std::move(file); }
+    void SetFile(std::filesystem::path file) { document_ = {std::move(file), {}, {}}; }
 
 signals:
     // After undo or redo put a snapshot back: the frame reloads the open views,
     // recomputes the limits and rebuilds the tree.
     void DataRestored();
     void ModifiedChanged(bool modified);
-    // After DataRestored, when the step also gave the document another file.
+    // After DataRestored, when the step also gave the document another name.
     void FileRestored();
 
 private:
-    // Puts `snapshot` back; with `file`, swaps it with the document's file so
-    // the step holds the one to go back to, including a name Save As gave
+    // Puts `snapshot` back; with `document`, swaps it with the document's name
+    // so the step holds the one to go back to, including a name Save As gave
     // the document after the step was done.
-    void Restore(const DataSnapshot& snapshot, std::optional<std::filesystem::path>& file);
+    void Restore(const DataSnapshot& snapshot, std::optional<DocumentName>& document);
 
     RadioData& data_;
     QUndoStack stack_;
-    std::filesystem::path file_;
+    DocumentName document_;
     bool restoring_ = false;
 };
 

@@ -8,6 +8,8 @@
 #include "app/PathText.h"
 #include "link/ui/ProgramMessage.h"
 #include "model/DataFile.h"
+#include "model/DocumentNames.h"
+#include "model/RecentFiles.h"
 
 namespace ht57 {
 
@@ -69,7 +71,7 @@ void FileCommands::New() {
     // A new document is in no file yet, so it counts as modified. Undo gives
     // the data back to the file it came from.
     host_.History().Record(QCoreApplication::translate("FileCommands", "New"), before,
-                           std::filesystem::path());
+                           DocumentName{});
     ShowCaption();
 }
 
@@ -77,17 +79,19 @@ void FileCommands::Open() {
     if (!AskSaveChanges()) {
         return;
     }
-    const auto chosen = AskOpenDataFile(host_.DialogParent(), app_.DataFolder());
-    if (!chosen) {
-        return;
+    if (const auto chosen = AskOpenDataFile(host_.DialogParent(), DialogFolder())) {
+        (void)OpenFile(*chosen);
     }
+}
+
+bool FileCommands::OpenFile(const std::filesystem::path& file) {
     // Read into a copy first: a file that cannot be read or does not match
     // leaves the data set, the tree and the views as they were.
     RadioData& data = app_.Data();
     RadioData loaded = data;
-    if (Result read = ReadDataFile(*chosen, loaded); !read) {
+    if (Result read = ReadDataFile(file, loaded); !read) {
         ShowError(read);
-        return;
+        return false;
     }
     host_.ClearTree();
     host_.CloseAllViews();
@@ -98,8 +102,62 @@ void FileCommands::Open() {
     data.Normalise();
     host_.LoadViews();
     host_.History().Reset();
-    host_.History().SetFile(*chosen);
+    host_.History().SetFile(file);
     ShowCaption();
+    RememberRecent(file);
+    return true;
+}
+
+void FileCommands::OpenRecent(const std::filesystem::path& file) {
+    if (!AskSaveChanges()) {
+        return;
+    }
+    if (!OpenFile(file)) {
+        ForgetRecent(file);
+    }
+}
+
+const std::vector<std::filesystem::path>& FileCommands::RecentFiles() {
+    if (!recentRead_) {
+        recent_ = ReadRecentFiles(app_.Ini());
+        recentRead_ = true;
+    }
+    return recent_;
+}
+
+void FileCommands::RememberRecent(const std::filesystem::path& file) {
+    recent_ = WithRecentFile(RecentFiles(), file);
+    // A list that cannot be kept costs only the menu entries of the next start.
+    (void)WriteRecentFiles(app_.Ini(), recent_);
+}
+
+void FileCommands::ForgetRecent(const std::filesystem::path& file) {
+    std::erase(recent_, file);
+    (void)WriteRecentFiles(app_.Ini(), recent_);
+}
+
+DocumentName FileCommands::ReadDocument(const std::string& port) const {
+    const LocalTime now = CurrentLocalTime();
+    const QString origin =
+        QCoreApplication::translate("FileCommands", "read from the radio on %1 at %2")
+            .arg(QString::fromStdString(port), QString::fromStdString(DateTimeText(now)));
+    return {{}, origin.toStdString(), ReadDocumentStem(app_.Config().modelName, now)};
+}
+
+std::string FileCommands::ProposedName(const std::string& extension,
+                                       const std::string& fallback) const {
+    const EditHistory& history = host_.History();
+    if (history.File().empty() && history.Name().stem.empty()) {
+        return fallback;
+    }
+    return ProposedFileName(history.File(), history.Name().stem, extension);
+}
+
+std::filesystem::path FileCommands::DialogFolder() const {
+    const std::filesystem::path folder = CurrentFile().parent_path();
+    std::error_code ec;
+    return !folder.empty() && std::filesystem::is_directory(folder, ec) ? folder
+                                                                        : app_.DataFolder();
 }
 
 void FileCommands::Save() {
@@ -125,8 +183,8 @@ void FileCommands::SaveAs() {
 }
 
 void FileCommands::SaveThroughDialog() {
-    const auto chosen =
-        AskSaveDataFile(host_.DialogParent(), app_.DataFolder(), app_.Config().defaultSaveName);
+    const auto chosen = AskSaveDataFile(host_.DialogParent(), DialogFolder(),
+                                        ProposedName(".dat", app_.Config().defaultSaveName));
     if (!chosen) {
         return;
     }
@@ -137,6 +195,7 @@ void FileCommands::SaveThroughDialog() {
     host_.History().SetFile(*chosen);
     ShowCaption();
     host_.History().MarkSaved();
+    RememberRecent(*chosen);
 }
 
 void FileCommands::ShowError(const Result& result) {
@@ -146,7 +205,14 @@ void FileCommands::ShowError(const Result& result) {
 
 void FileCommands::ShowCaption() {
     const std::string model = app_.SetupModel(app_.Config().modelName);
-    host_.SetCaption(CurrentFile().empty() ? model : FileCaption(model, PathToUtf8(CurrentFile())));
+    const EditHistory& history = host_.History();
+    if (!CurrentFile().empty()) {
+        host_.SetCaption(FileCaption(model, PathToUtf8(CurrentFile())));
+    } else if (!history.Name().origin.empty()) {
+        host_.SetCaption(FileCaption(model, history.Name().origin));
+    } else {
+        host_.SetCaption(model);
+    }
 }
 
 }  // namespace ht57

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDockWidget>
 #include <QIcon>
 #include <QLabel>
@@ -252,10 +253,14 @@ void CMainFrame::CreateMenus() {
         }
         return menu;
     };
-    addMenu(tr("&File"),
-            {command::kNew, command::kOpen, command::kSave, command::kSaveAs, 0,
-             command::kImportChannels, command::kExportChannels, command::kOpenBackupFolder, 0,
-             command::kPrint, command::kPrintPreview, command::kPrintSetup, 0, command::kExit});
+    fileMenu_ =
+        addMenu(tr("&File"),
+                {command::kNew, command::kOpen, command::kSave, command::kSaveAs, 0,
+                 command::kImportChannels, command::kExportChannels, command::kOpenBackupFolder, 0,
+                 command::kPrint, command::kPrintPreview, command::kPrintSetup, 0, command::kExit});
+    recentSeparator_ = fileMenu_->insertSeparator(actions_.at(command::kExit));
+    connect(fileMenu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateRecentFiles);
+    UpdateRecentFiles();
     std::vector<int> editIds{command::kUndo, command::kRedo, 0};
     for (const ViewKindInfo& info : kViewKindTable) {
         editIds.push_back(info.commandId);
@@ -269,6 +274,29 @@ void CMainFrame::CreateMenus() {
     addMenu(tr("&Window"), {command::kCascade, command::kTile, command::kArrange, 0,
                             command::kNextPane, command::kPreviousPane});
     addMenu(tr("&Help"), {command::kAbout});
+}
+
+void CMainFrame::UpdateRecentFiles() {
+    for (QAction* action : recentActions_) {
+        delete action;
+    }
+    recentActions_.clear();
+    const QString home = QDir::homePath();
+    int number = 0;
+    for (const std::filesystem::path& file : files_.RecentFiles()) {
+        QString shown = QDir::toNativeSeparators(PathToQString(file));
+        if (!home.isEmpty() && shown.startsWith(home + QDir::separator())) {
+            shown = QStringLiteral("~") + shown.mid(home.size());
+        }
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(++number).arg(shown), this);
+        action->setObjectName(QStringLiteral("recentFile%1").arg(number));
+        connect(action, &QAction::triggered, this, [this, file] { files_.OpenRecent(file); });
+        fileMenu_->insertAction(recentSeparator_, action);
+        recentActions_.push_back(action);
+    }
+    // Without files the list's separator would stand beside the one above it.
+    recentSeparator_->setVisible(!recentActions_.empty());
 }
 
 void CMainFrame::CreateLanguageMenu(QMenu* setting) {
@@ -577,8 +605,10 @@ void CMainFrame::OnRead() {
     Data().Normalise();
     BuildTree();
     LoadViews();
-    // What was read is in no file yet (the backup aside).
-    history_.Record(tr("Read from radio"), before);
+    // What was read is a new document in no file yet (the backup aside): Save
+    // must ask for a name rather than overwrite the file that was open.
+    history_.Record(tr("Read from radio"), before, files_.ReadDocument(app_.Port().name));
+    files_.ShowCaption();
 }
 
 void CMainFrame::OnWrite() {

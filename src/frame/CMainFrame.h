@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <array>
 #include <map>
+#include <vector>
 
 #include "app/Application.h"
 #include "app/FileCommandHost.h"
@@ -85,6 +86,11 @@ public:
     QToolBar* ToolBar() const { return toolBar_; }
     QString PaneText(Pane pane) const;
 
+    // The File menu's entries for the recent files, numbered from 1, made
+    // afresh from the list each time the menu opens.
+    void UpdateRecentFiles();
+    const std::vector<QAction*>& RecentFileActions() const { return recentActions_; }
+
     // Command handlers.
     void OnRead();
     void OnWrite();
@@ -128,6 +134,9 @@ private:
     QToolBar* toolBar_ = nullptr;
     std::array<QLabel*, 4> panes_{};
     std::map<int, QAction*> actions_;
+    QMenu* fileMenu_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    std::vector<QAction*> recentActions_;
 };
 
 }  // namespace ht57

@@ -30,7 +30,7 @@ QString ResultText(const Result& result) {
 }
 
 std::optional<std::filesystem::path> AskCsvFile(CMainFrame& frame, bool save) {
-    const std::filesystem::path folder = frame.App().DataFolder();
+    const std::filesystem::path folder = frame.Files().DialogFolder();
     QFileDialog dialog(&frame,
                        save ? QCoreApplication::translate("ChannelFileCommands", "Export Channels")
                             : QCoreApplication::translate("ChannelFileCommands", "Import Channels"),
@@ -40,8 +40,10 @@ std::optional<std::filesystem::path> AskCsvFile(CMainFrame& frame, bool save) {
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save) {
         dialog.setDefaultSuffix(QStringLiteral("csv"));
+        // The open file's name, so each radio's list is not exported over the last one.
         const std::string model = frame.App().Config().modelName;
-        dialog.selectFile(QString::fromStdString((model.empty() ? "channels" : model) + ".csv"));
+        dialog.selectFile(QString::fromStdString(
+            frame.Files().ProposedName(".csv", (model.empty() ? "channels" : model) + ".csv")));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

@@ -55,7 +55,7 @@ private slots:
         EditHistory history(data);
         QSignalSpy restored(&history, &EditHistory::FileRestored);
         history.SetFile("/a.dat");
-        QVERIFY(history.Record("New", EditHistory::Take(data), std::filesystem::path()));
+        QVERIFY(history.Record("New", EditHistory::Take(data), DocumentName{}));
         QVERIFY(history.File().empty());
         history.SetFile("/b.dat");
         history.Stack().undo();

@@ -82,6 +82,7 @@ private slots:
     void OpenRefusesForeignFiles();
     void SaveReportsTheSystemError();
     void CancelledSaveAsStillCommits();
+    void RecentFilesOpenFromTheFileMenu();
 };
 
 void FileCommandsTest::ModifiedDocumentAsksBeforeItGoes() {
@@ -375,3 +376,39 @@ void FileCommandsTest::CancelledSaveAsStillCommits() {
 
 QTEST_MAIN(FileCommandsTest)
 #include "FileCommandsTest.moc"
+
+void FileCommandsTest::RecentFilesOpenFromTheFileMenu() {
+    Program program;
+    ModalAnswerer answers;
+    for (const char* name : {"first.dat", "gone.dat"}) {
+        WriteFileBytes(program.Data() / name, ForeignDataFile(program.factory));
+        answers.Then(ChooseFile(program.Data() / name));
+        program.frame->Files().Open();
+    }
+    answers.Then(ChooseFile(program.Data() / "saved.dat"));
+    program.frame->Files().SaveAs();
+    std::filesystem::remove(program.Data() / "gone.dat");
+    QVERIFY(program.folder.Ini().find("saved.dat") != std::string::npos);
+
+    const auto shown = [&program] {
+        program.frame->UpdateRecentFiles();
+        QStringList texts;
+        for (QAction* action : program.frame->RecentFileActions()) {
+            texts << action->text().section(QLatin1Char('/'), -1);
+        }
+        return texts;
+    };
+    QCOMPARE(shown(), QStringList({"saved.dat", "gone.dat", "first.dat"}));
+    QVERIFY(program.frame->RecentFileActions()[0]->text().startsWith("&1 "));
+
+    // A file that has gone is told about and leaves the list.
+    SeenMessage seen;
+    answers.Then(Press(QMessageBox::Ok, &seen));
+    program.frame->RecentFileActions()[1]->trigger();
+    QVERIFY2(seen.text.contains("No such file"), qPrintable(seen.text));
+    QCOMPARE(shown(), QStringList({"saved.dat", "first.dat"}));
+
+    program.frame->RecentFileActions()[1]->trigger();
+    QCOMPARE(program.frame->Files().CurrentFile(), program.Data() / "first.dat");
+    QCOMPARE(shown(), QStringList({"first.dat", "saved.dat"}));
+}

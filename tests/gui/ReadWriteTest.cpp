@@ -1,3 +1,4 @@
+#include <QDate>
 #include <QMdiArea>
 #include <QTest>
 
@@ -93,6 +94,10 @@ void ReadWriteTest::ReadReplacesImageAndRebuilds() {
     SimulatorProcess sim({{"--band", band.toStdString()}, radio});
     QVERIFY2(sim.Started(), sim.Error().c_str());
     program.app.Port().name = sim.PortName();
+    // The customer's file that was open must not take the radio's data.
+    const auto customer = program.folder / "customer.dat";
+    WriteFileBytes(customer, program.factory);
+    program.frame->History().SetFile(customer);
     if (band == "vhf") {
         // Start from UHF limits so the pane has to change.
         program.app.Data().image[region::kStatusByte] |= region::kBandFlagMask;
@@ -125,6 +130,19 @@ void ReadWriteTest::ReadReplacesImageAndRebuilds() {
     QVERIFY(program.TreeRebuilt());
     QCOMPARE(program.frame->Tree()->Root()->childCount(), 5);
     QCOMPARE(program.OpenViews(), 0);
+
+    // A new document: named after the radio, modified, and Save asks a name.
+    QVERIFY(
+        program.frame->windowTitle().contains(QStringLiteral(" [ read from the radio on %1 at ")
+                                                  .arg(QString::fromStdString(sim.PortName()))));
+    QVERIFY(program.frame->isWindowModified());
+    QString proposed;
+    answers.Then(ChooseFile({}, &proposed));
+    program.frame->Action(command::kSave)->trigger();
+    QCOMPARE(answers.Answered(), 2);
+    QCOMPARE(proposed,
+             QStringLiteral("HT-57 %1.dat").arg(QDate::currentDate().toString(Qt::ISODate)));
+    QCOMPARE(ReadFileBytes(customer), program.factory);
 }
 
 void ReadWriteTest::FailedReadChangesNothing() {
