@@ -20,7 +20,7 @@ CalibrationSession::CalibrationSession(SerialLink& link, Image& image, PortSetti
 }
 
 CalibrationSession::~CalibrationSession() {
-    End();
+    Close();
 }
 
 void CalibrationSession::SendCommand() {
@@ -36,10 +36,20 @@ LinkOutcome CalibrationSession::FailOpening() {
 }
 
 LinkOutcome CalibrationSession::Open() {
-    if (open_) {
+    if (started_) {
         return LinkOutcome::Succeeded;
     }
     std::copy_n(image_.begin() + region::kCalibration, block_.size(), block_.begin());
+    const LinkOutcome outcome = Connect(true);
+    if (outcome == LinkOutcome::Succeeded) {
+        opening_ = block_;
+        started_ = true;
+        adjusted_ = false;
+    }
+    return outcome;
+}
+
+LinkOutcome CalibrationSession::Connect(bool takeRadioValues) {
     if (!link_.Open(settings_)) {
         return LinkOutcome::PortOpenFailed;
     }
@@ -51,14 +61,17 @@ LinkOutcome CalibrationSession::Open() {
     if (link_.Read(ident) < ident.size()) {
         return FailOpening();
     }
-    std::copy_n(ident.begin() + calibration::kIdentValues, calibration::kRowCount, block_.begin());
+    if (takeRadioValues) {
+        // The radio's own values, not the image's: the image may come from a
+        // file or another radio and must not reprogram this radio's power unasked.
+        std::copy_n(ident.begin() + calibration::kIdentValues, calibration::kRowCount,
+                    block_.begin());
+    }
 
     Pause(wire::kAfterHandshakeMs);
     link_.Purge();
     WriteByte(link_, wire::kBlockPrefix);
     SendCommand();
-    // The radio's own values, not the image's: the image may come from a file
-    // or another radio and must not reprogram this radio's power unasked.
     link_.Write(block_);
     SkipBytes(link_, 1);
     Byte answer = 0;
@@ -84,16 +97,51 @@ LinkOutcome CalibrationSession::Exchange(int row, Byte value) {
     SendCommand();
     block_[calibration::kSelectedRow] = static_cast<Byte>(row);
     block_[static_cast<std::size_t>(row)] = clamped;
+    adjusted_ = true;
     link_.Write(block_);
     Byte answer = 0;
     if (link_.Read(std::span<Byte>(&answer, 1)) == 1 && wire::IsAck(answer)) {
         return LinkOutcome::Succeeded;
     }
-    End();
+    Close();
     return LinkOutcome::CommunicationError;
 }
 
 void CalibrationSession::End() {
+    Close();
+    if (started_) {
+        std::copy(block_.begin(), block_.end(), image_.begin() + region::kCalibration);
+        started_ = false;
+    }
+}
+
+LinkOutcome CalibrationSession::Revert() {
+    if (!started_) {
+        return LinkOutcome::NotConnected;
+    }
+    started_ = false;
+    block_ = opening_;
+    LinkOutcome outcome = LinkOutcome::Succeeded;
+    if (adjusted_ && open_) {
+        link_.Purge();
+        WriteByte(link_, wire::kBlockPrefix);
+        SendCommand();
+        link_.Write(block_);
+        Byte answer = 0;
+        if (link_.Read(std::span<Byte>(&answer, 1)) != 1 || !wire::IsAck(answer)) {
+            outcome = LinkOutcome::CommunicationError;
+        }
+    } else if (adjusted_) {
+        // The link went with a refused block; the radio may hold any of the
+        // blocks sent since the opening.
+        outcome = Connect(false);
+    }
+    adjusted_ = false;
+    Close();
+    return outcome;
+}
+
+void CalibrationSession::Close() {
     if (!open_) {
         return;
     }
@@ -101,7 +149,6 @@ void CalibrationSession::End() {
     Pause(kBeforeEndMs);
     WriteByte(link_, calibration::kEnd);
     link_.Close();
-    std::copy(block_.begin(), block_.end(), image_.begin() + region::kCalibration);
     open_ = false;
 }
 

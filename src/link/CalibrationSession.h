@@ -24,8 +24,10 @@ using CalibrationBlock = std::array<Byte, region::kCalibrationSize>;
 
 // The live power calibration exchange with the radio. The session owns a
 // working block laid out like image bytes 0xFF0..0xFFF; it goes to the radio
-// on opening and after every adjustment, and into the image when the session
-// ends. High and low power use the same exchange.
+// on opening and after every adjustment. End keeps it: the radio holds it and
+// the image receives it. Revert gives the radio back the block it was sent on
+// opening and leaves the image as it was. High and low power use the same
+// exchange.
 //
 // Opening sends the working block (the radio's six values from its
 // identification reply plus the image's other ten bytes), so opening and
@@ -36,7 +38,7 @@ using CalibrationBlock = std::array<Byte, region::kCalibrationSize>;
 class CalibrationSession {
 public:
     CalibrationSession(SerialLink& link, Image& image, PortSettings settings);
-    // Ends an open session (sending 'b' and storing the block).
+    // Leaves an open session with 'b'; stores nothing.
     ~CalibrationSession();
 
     CalibrationSession(const CalibrationSession&) = delete;
@@ -48,15 +50,23 @@ public:
     LinkOutcome Open();
 
     // Sets row (0..5) to value and sends the whole working block. On a wrong
-    // answer the session is ended (block stored, 'b' sent) and
-    // CommunicationError returned; without an open session nothing is sent and
+    // answer the link is closed ('b' sent, nothing stored) and
+    // CommunicationError returned; without an open link nothing is sent and
     // NotConnected is returned.
     LinkOutcome Exchange(int row, Byte value);
 
-    // Sends 'b', closes the port and stores the working block in the image.
-    // Does nothing when no session is open.
+    // Keeps the values: sends 'b' if the link is still open, closes the port
+    // and stores the working block in the image. Does nothing when the session
+    // never opened.
     void End();
 
+    // Takes the adjustments back: sends the opening block again (over a new
+    // handshake when the link has gone), then 'b'. The image is not touched.
+    // Nothing is sent when no adjustment went out. The outcome tells whether
+    // the radio took the block; NotConnected when the session never opened.
+    LinkOutcome Revert();
+
+    // The link is open.
     bool IsOpen() const { return open_; }
     const CalibrationBlock& WorkingBlock() const { return block_; }
     Byte Value(int row) const { return block_[static_cast<std::size_t>(row)]; }
@@ -64,12 +74,19 @@ public:
 private:
     void SendCommand();
     LinkOutcome FailOpening();
+    // Port, handshake, identification and the opening frame with block_;
+    // with takeRadioValues the six values come from the identification first.
+    LinkOutcome Connect(bool takeRadioValues);
+    void Close();
 
     SerialLink& link_;
     Image& image_;
     PortSettings settings_;
     CalibrationBlock block_{};
+    CalibrationBlock opening_{};
     bool open_ = false;
+    bool started_ = false;   // Open succeeded and neither End nor Revert has run
+    bool adjusted_ = false;  // an adjustment went out since the opening
 };
 
 }  // namespace ht57

@@ -263,7 +263,8 @@ private slots:
     void HighAndLowSendTheSameBytes();
     void OpeningFailureLeavesEverythingAlone_data();
     void OpeningFailureLeavesEverythingAlone();
-    void FailedExchangeStoresBlockAndKeepsDialogOpen();
+    void FailedExchangeKeepsDialogOpenAndCancelReconnects_data();
+    void FailedExchangeKeepsDialogOpenAndCancelReconnects();
     void MovingWithoutReleaseSendsNothing();
 
 private:
@@ -354,7 +355,7 @@ void CPowerAdjustDlgTest::ReleaseSendsTheBlock() {
     const Run run = Drive(dialog, [&](CPowerAdjustDlg& d) {
         Apply(d, {row, gesture, target, static_cast<Qt::Key>(key)});
         shown = d.ValueText(row)->text();
-        d.reject();
+        d.accept();
     });
     QVERIFY(run.shown);
     QVERIFY(run.messages.empty());
@@ -379,15 +380,18 @@ void CPowerAdjustDlgTest::ReleaseSendsTheBlock() {
 
 void CPowerAdjustDlgTest::EveryWayOfClosingEndsTheSession_data() {
     QTest::addColumn<QString>("way");
-    QTest::newRow("Cancel button") << "cancel";
-    QTest::newRow("Escape") << "escape";
-    QTest::newRow("close box") << "close";
-    QTest::newRow("Enter") << "enter";
-    QTest::newRow("Enter on the Cancel button") << "enter-on-button";
+    QTest::addColumn<bool>("keeps");
+    QTest::newRow("OK button") << "ok" << true;
+    QTest::newRow("Enter") << "enter" << true;
+    QTest::newRow("Cancel button") << "cancel" << false;
+    QTest::newRow("Escape") << "escape" << false;
+    QTest::newRow("close box") << "close" << false;
+    QTest::newRow("Enter on the Cancel button") << "enter-on-button" << false;
 }
 
 void CPowerAdjustDlgTest::EveryWayOfClosingEndsTheSession() {
     QFETCH(QString, way);
+    QFETCH(bool, keeps);
     auto sim = Launch();
     QVERIFY(sim);
     RadioData data = DataWithBlock();
@@ -397,7 +401,9 @@ void CPowerAdjustDlgTest::EveryWayOfClosingEndsTheSession() {
         Apply(d, {2, Gesture::Drag, 200});
         Apply(d, {4, Gesture::Key, 0, Qt::Key_Right});
         auto* cancel = d.findChild<QPushButton*>(QStringLiteral("cancel"));
-        if (way == "cancel") {
+        if (way == "ok") {
+            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+        } else if (way == "cancel") {
             QTest::mouseClick(cancel, Qt::LeftButton);
         } else if (way == "escape") {
             QTest::keyClick(d.Bar(4), Qt::Key_Escape);
@@ -412,7 +418,8 @@ void CPowerAdjustDlgTest::EveryWayOfClosingEndsTheSession() {
     });
     QVERIFY(run.shown);
     QVERIFY(!run.timedOut);
-    QCOMPARE(run.result, int(QDialog::Rejected));
+    QVERIFY(run.messages.empty());
+    QCOMPARE(run.result, int(keeps ? QDialog::Accepted : QDialog::Rejected));
     QVERIFY(!dialog.isVisible());
     QVERIFY(!dialog.Linked());
 
@@ -421,18 +428,23 @@ void CPowerAdjustDlgTest::EveryWayOfClosingEndsTheSession() {
     QCOMPARE(std::count(trace.begin(), trace.end(), kEnd), 1);
     const Traffic traffic = Parse(trace);
     QVERIFY(traffic.wellFormed);
-    QCOMPARE(traffic.exchanges.size(), std::size_t{2});
+    QCOMPARE(traffic.exchanges.size(), std::size_t{keeps ? 2u : 3u});
+    const auto radio = sim->SavedImage();
+    QVERIFY(radio);
 
+    if (!keeps) {
+        // The radio gets back what it was sent on opening; the image stays.
+        QCOMPARE(traffic.exchanges.back(), *traffic.opening);
+        QCOMPARE(BlockAt(*radio), *traffic.opening);
+        QVERIFY(data.image == before);
+        return;
+    }
     // The six positions and the row last adjusted; the other bytes as sent.
     Block expected = *traffic.opening;
     expected[2] = 200;
     expected[4] = 111;
     expected[6] = 4;
-    QCOMPARE(BlockAt(data.image), expected);
-    for (int row = 0; row < 6; ++row) {
-        QCOMPARE(int(data.image[kCalibration + static_cast<std::size_t>(row)]),
-                 dialog.Bar(row)->value());
-    }
+    QCOMPARE(BlockAt(*radio), expected);
     // Nothing else of the image moves.
     std::copy(expected.begin(), expected.end(), before.begin() + kCalibration);
     QVERIFY(data.image == before);
@@ -460,7 +472,7 @@ void CPowerAdjustDlgTest::UntouchedDialogLeavesTheRadioAsItWas() {
     QVERIFY(saved);
     const Block radio = BlockAt(*saved);
     QVERIFY(std::equal(radio.begin(), radio.begin() + 6, kRadioBlock.begin()));
-    QCOMPARE(BlockAt(data.image), expected);
+    QCOMPARE(BlockAt(data.image), kImageBlock);
 }
 
 void CPowerAdjustDlgTest::HighAndLowSendTheSameBytes() {
@@ -474,7 +486,7 @@ void CPowerAdjustDlgTest::HighAndLowSendTheSameBytes() {
         const Run run = Drive(dialog, [](CPowerAdjustDlg& d) {
             Apply(d, {0, Gesture::Drag, 120});
             Apply(d, {5, Gesture::ClickLeftArrow});
-            d.reject();
+            d.accept();
         });
         QVERIFY(run.shown);
         captions << run.caption;
@@ -532,46 +544,56 @@ void CPowerAdjustDlgTest::OpeningFailureLeavesEverythingAlone() {
     QVERIFY(std::find(trace.begin(), trace.end(), kEnd) == trace.end());
 }
 
-void CPowerAdjustDlgTest::FailedExchangeStoresBlockAndKeepsDialogOpen() {
+void CPowerAdjustDlgTest::FailedExchangeKeepsDialogOpenAndCancelReconnects_data() {
+    QTest::addColumn<bool>("radioGone");
+    QTest::newRow("radio still there") << false;
+    QTest::newRow("radio gone") << true;
+}
+
+void CPowerAdjustDlgTest::FailedExchangeKeepsDialogOpenAndCancelReconnects() {
+    QFETCH(bool, radioGone);
     auto sim = Launch({"--nak-calibration", "1"});
     QVERIFY(sim);
     RadioData data = DataWithBlock();
+    const Image before = data.image;
     CPowerAdjustDlg dialog(data, PortSettings{sim->PortName()}, true);
-    std::size_t traceAfterFailure = 0;
     bool visibleAfterFailure = false;
     bool linkedAfterFailure = true;
-    Block storedAtFailure{};
     QString textAfterMove;
+    Bytes opening;
     const Run run = Drive(dialog, [&](CPowerAdjustDlg& d) {
         Apply(d, {0, Gesture::Drag, 120});
         visibleAfterFailure = d.isVisible();
         linkedAfterFailure = d.Linked();
-        storedAtFailure = BlockAt(data.image);
-        traceAfterFailure = SettledTrace(*sim).size();
+        const Traffic first = Parse(SettledTrace(*sim));
+        opening.assign(first.opening->begin(), first.opening->end());
         // Without a link the bars still move, and nothing goes out.
         Apply(d, {0, Gesture::Key, 0, Qt::Key_Right});
         textAfterMove = d.ValueText(0)->text();
+        if (radioGone) {
+            sim->Stop();
+        }
         QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cancel")), Qt::LeftButton);
     });
     QVERIFY(run.shown);
-    QCOMPARE(run.messages.size(), std::size_t{1});
+    QCOMPARE(run.messages.size(), std::size_t{radioGone ? 2u : 1u});
     QCOMPARE(run.messages[0].text, QStringLiteral("Communication error"));
     QVERIFY(run.messages[0].dialogVisible);
     QVERIFY(visibleAfterFailure);
     QVERIFY(!linkedAfterFailure);
     QCOMPARE(textAfterMove, QStringLiteral("121"));
-
+    QVERIFY(data.image == before);
+    if (radioGone) {
+        QVERIFY(run.messages[1].text.contains(QStringLiteral("could not be taken back")));
+        return;
+    }
+    // Cancel shakes hands again and sends the opening block back.
     const Bytes trace = SettledTrace(*sim);
-    QCOMPARE(trace.size(), traceAfterFailure);
-    QCOMPARE(trace.back(), kEnd);
-    const Traffic traffic = Parse(trace);
-    QVERIFY(traffic.wellFormed);
-    QCOMPARE(traffic.exchanges.size(), std::size_t{1});
-    // The block as sent is what the image keeps, before and after closing.
-    QCOMPARE(storedAtFailure, traffic.exchanges[0]);
-    QCOMPARE(storedAtFailure[0], Byte{120});
-    QCOMPARE(storedAtFailure[6], Byte{0});
-    QCOMPARE(BlockAt(data.image), storedAtFailure);
+    QCOMPARE(CountOf(trace, kHandshake), 2);
+    Bytes tail = kCommand;
+    tail.insert(tail.end(), opening.begin(), opening.end());
+    tail.insert(tail.end(), {0x06, kEnd});
+    QVERIFY(std::equal(tail.rbegin(), tail.rend(), trace.rbegin()));
 }
 
 void CPowerAdjustDlgTest::MovingWithoutReleaseSendsNothing() {
@@ -598,8 +620,7 @@ void CPowerAdjustDlgTest::MovingWithoutReleaseSendsNothing() {
     const Traffic traffic = Parse(SettledTrace(*sim));
     QVERIFY(traffic.exchanges.empty());
     QVERIFY(traffic.ended);
-    // The block the radio last received is the one the image keeps.
-    QCOMPARE(BlockAt(data.image), *traffic.opening);
+    QCOMPARE(BlockAt(data.image), kImageBlock);
 }
 
 QTEST_MAIN(CPowerAdjustDlgTest)

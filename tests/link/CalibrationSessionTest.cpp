@@ -85,11 +85,12 @@ TEST_F(CalibrationSessionTest, SliderExchangesSendTheWholeBlock) {
     EXPECT_TRUE(std::equal(block.begin(), block.end(), saved->begin() + region::kCalibration));
 }
 
-TEST_F(CalibrationSessionTest, ClosingUntouchedStoresTheRadiosValues) {
+TEST_F(CalibrationSessionTest, EndingUntouchedStoresTheRadiosValues) {
     Launch();
     {
         CalibrationSession session(link_, image_, settings_);
         ASSERT_EQ(session.Open(), LinkOutcome::Succeeded);
+        session.End();
     }
     const Bytes expected = Concat({OpeningTraffic(), {'b'}});
     EXPECT_EQ(TraceOf(expected.size()), expected);
@@ -140,8 +141,9 @@ TEST_F(CalibrationSessionTest, ThirdHandshakeAnsweredOpens) {
     EXPECT_EQ(CountOf(sim_->Trace(), HandshakeBytes()), 3);
 }
 
-TEST_F(CalibrationSessionTest, RefusedExchangeEndsTheSessionAndKeepsTheBlock) {
+TEST_F(CalibrationSessionTest, RefusedExchangeClosesTheLinkAndStoresNothing) {
     Launch({"--nak-calibration", "2"});
+    const Image before = image_;
     const Bytes opening = OpeningTraffic();
     const CalibrationBlock opened = OpeningBlock();
     CalibrationSession session(link_, image_, settings_);
@@ -155,7 +157,7 @@ TEST_F(CalibrationSessionTest, RefusedExchangeEndsTheSessionAndKeepsTheBlock) {
     block[1] = 90;
     block[4] = 30;
     block[6] = 4;
-    EXPECT_TRUE(std::equal(block.begin(), block.end(), image_.begin() + region::kCalibration));
+    EXPECT_EQ(image_, before);
     CalibrationBlock first = opened;
     first[1] = 90;
     first[6] = 1;
@@ -167,7 +169,66 @@ TEST_F(CalibrationSessionTest, RefusedExchangeEndsTheSessionAndKeepsTheBlock) {
     // Without a link a slider only moves on screen.
     EXPECT_EQ(session.Exchange(0, 50), LinkOutcome::NotConnected);
     EXPECT_FALSE(sim_->WaitForTrace(trace.size() + 1, 300ms));
-    EXPECT_EQ(image_[region::kCalibration], block[0]);
+    EXPECT_EQ(image_, before);
+}
+
+TEST_F(CalibrationSessionTest, RevertSendsTheOpeningBlockBackAndLeavesTheImage) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        bool adjust;
+        bool radioGone;  // the simulator ends before the revert
+        LinkOutcome outcome;
+        Bytes tail;  // what the radio receives after the adjustment
+    };
+    const Bytes frame = Concat({{0x06}, kCommand, BlockOf(OpeningBlock())});
+    const std::vector<Case> cases{
+        {"untouched", {}, false, false, LinkOutcome::Succeeded, {'b'}},
+        {"adjusted", {}, true, false, LinkOutcome::Succeeded, Concat({frame, {'b'}})},
+        {"after a refused block",
+         {"--nak-calibration", "1"},
+         true,
+         false,
+         LinkOutcome::Succeeded,
+         Concat({{'b'}, HandshakeBytes(), frame, {0x06, 'b'}})},
+        {"radio gone", {"--nak-calibration", "1"}, true, true, LinkOutcome::CommunicationError, {}},
+    };
+    for (const Case& c : cases) {
+        Launch(c.args);
+        const Image before = image_;
+        CalibrationSession session(link_, image_, settings_);
+        ASSERT_EQ(session.Open(), LinkOutcome::Succeeded) << c.what;
+        const std::size_t opened = TraceOf(OpeningTraffic().size()).size();
+        Bytes adjusted;
+        if (c.adjust) {
+            (void)session.Exchange(2, 7);
+            CalibrationBlock block = OpeningBlock();
+            block[2] = 7;
+            block[6] = 2;
+            adjusted = Concat({{0x06}, kCommand, BlockOf(block)});
+        }
+        sim_->WaitForTrace(opened + adjusted.size());
+        if (c.radioGone) {
+            sim_->Stop();
+        }
+        const LinkOutcome outcome = session.Revert();
+        EXPECT_TRUE(outcome == c.outcome || (c.radioGone && outcome == LinkOutcome::PortOpenFailed))
+            << c.what;
+        EXPECT_FALSE(link_.IsOpen()) << c.what;
+        EXPECT_EQ(image_, before) << c.what;
+        EXPECT_EQ(session.Revert(), LinkOutcome::NotConnected) << c.what;
+        if (c.radioGone) {
+            continue;
+        }
+        const Bytes expected = Concat({OpeningTraffic(), adjusted, c.tail});
+        EXPECT_EQ(TraceOf(expected.size()), expected) << c.what;
+        sim_->Stop();
+        const std::optional<Image> saved = sim_->SavedImage();
+        ASSERT_TRUE(saved.has_value()) << c.what;
+        EXPECT_TRUE(
+            std::equal(saved->begin() + region::kCalibration, saved->end(), OpeningBlock().begin()))
+            << c.what;
+    }
 }
 
 TEST_F(CalibrationSessionTest, PortThatDoesNotOpen) {

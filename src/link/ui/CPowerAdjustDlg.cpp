@@ -133,10 +133,10 @@ CPowerAdjustDlg::CPowerAdjustDlg(RadioData& data, const PortSettings& settings, 
 
 CPowerAdjustDlg::~CPowerAdjustDlg() {
     // Normally the session ended when the dialog closed; a dialog torn down
-    // with its parent still leaves the radio properly.
-    if (linked_) {
-        linkThread_->RunBlocking([this] { session_->End(); });
-        linked_ = false;
+    // with its parent has not been confirmed, so the radio gets its values back.
+    if (started_) {
+        linkThread_->RunBlocking([this] { (void)session_->Revert(); });
+        started_ = linked_ = false;
     }
 }
 
@@ -171,11 +171,16 @@ void CPowerAdjustDlg::BuildRows() {
     }
     grid->setColumnStretch(1, 1);
 
+    okButton_ = new QPushButton(tr("OK"), this);
+    okButton_->setObjectName(QStringLiteral("ok"));
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &CPowerAdjustDlg::accept);
     cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancel"));
     connect(cancelButton_, &QPushButton::clicked, this, &CPowerAdjustDlg::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
+    buttons->addWidget(okButton_);
     buttons->addWidget(cancelButton_);
 
     auto* layout = new QVBoxLayout(this);
@@ -196,7 +201,7 @@ QLabel* CPowerAdjustDlg::ValueText(int row) const {
 int CPowerAdjustDlg::exec() {
     closing_ = false;
     pendingRow_.reset();
-    closeRequested_ = false;
+    closeRequested_.reset();
     if (!OnInitDialog()) {
         setResult(Rejected);
         return Rejected;
@@ -215,7 +220,7 @@ bool CPowerAdjustDlg::OnInitDialog() {
         ShowMessage(outcome);
         return false;
     }
-    linked_ = true;
+    linked_ = started_ = true;
     const CalibrationBlock& block = session_->WorkingBlock();
     for (int row = 0; row < calibration::kRowCount; ++row) {
         const Byte value = block[static_cast<std::size_t>(row)];
@@ -255,49 +260,54 @@ void CPowerAdjustDlg::SendRow(int row) {
         });
         next = std::exchange(pendingRow_, std::nullopt);
         if (outcome != LinkOutcome::Succeeded) {
-            // The engine has already ended the session and stored the block.
+            // The engine has closed the link; OK or Cancel still decide.
             linked_ = false;
             ShowMessage(outcome);
         }
     }
     pendingRow_.reset();
-    if (std::exchange(closeRequested_, false)) {
-        OnCancel();
+    if (const std::optional<bool> keep = std::exchange(closeRequested_, std::nullopt)) {
+        OnClose(*keep);
     }
 }
 
 void CPowerAdjustDlg::accept() {
-    OnCancel();
+    OnClose(true);
 }
 
 void CPowerAdjustDlg::reject() {
-    OnCancel();
+    OnClose(false);
 }
 
-void CPowerAdjustDlg::keyPressEvent(QKeyEvent* event) {
-    // Enter closes the dialog the same way as Cancel, whatever has the focus.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        OnCancel();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void CPowerAdjustDlg::OnCancel() {
+void CPowerAdjustDlg::OnClose(bool keep) {
     if (linkThread_->Busy()) {
-        closeRequested_ = true;
+        closeRequested_ = keep;
         return;
     }
     if (closing_) {
         return;
     }
     closing_ = true;
-    if (linked_) {
+    if (started_ && keep) {
         linkThread_->Run([this] { session_->End(); });
-        linked_ = false;
+    } else if (started_) {
+        // Without a link this is a new handshake, which takes seconds when
+        // the radio has gone.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        LinkOutcome outcome = LinkOutcome::NotConnected;
+        linkThread_->Run([this, &outcome] { outcome = session_->Revert(); });
+        QApplication::restoreOverrideCursor();
+        if (outcome != LinkOutcome::Succeeded) {
+            ShowProgramMessage(this,
+                               tr("The power values could not be taken back: the radio "
+                                  "could not be reached."),
+                               tr("The radio may still hold the values set in this dialog. "
+                                  "Check the cable and the radio, then open the dialog again "
+                                  "to see its values."));
+        }
     }
-    QDialog::reject();
+    started_ = linked_ = false;
+    QDialog::done(keep ? Accepted : Rejected);
 }
 
 bool CPowerAdjustDlg::Linked() const {

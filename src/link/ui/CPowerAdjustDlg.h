@@ -22,9 +22,11 @@ class CalibrationBar;
 // per calibration value, tuned live on the radio. exec() first opens the
 // calibration session; only when that succeeds does the dialog show, with the
 // radio's own values. Every release of a slider (mouse button or a scrolling
-// key) sends the whole block; every way of closing ends the session, which
-// stores the block in image bytes 0xFF0..0xFFF. A failed exchange ends the
-// session too (block stored) and leaves the dialog open without a link.
+// key) sends the whole block. OK (and Enter) keeps the values: the radio holds
+// them and image bytes 0xFF0..0xFFF receive them. Cancel, Escape and the close
+// box send back the values the radio had when the dialog opened and leave the
+// image alone; a radio that cannot be reached for that is told. A failed
+// exchange closes the link and leaves the dialog open without it.
 //
 // The serial work runs on a thread of the dialog's own; the window keeps
 // painting meanwhile, and a wait cursor shows while the session opens.
@@ -48,25 +50,22 @@ public:
     // comes back with the image untouched.
     int exec() override;
 
-    // Every way out (Cancel, Escape, the close box, Enter) ends the session.
+    // OK keeps the values; every other way out takes them back.
     void accept() override;
     void reject() override;
 
-    // True while the session with the radio is open.
+    // True while the link to the radio is open.
     bool Linked() const;
 
     QScrollBar* Bar(int row) const;
     QLabel* ValueText(int row) const;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildRows();
     bool OnInitDialog();
     void OnEndScroll(int row);
     void SendRow(int row);
-    void OnCancel();
+    void OnClose(bool keep);
     void ShowValue(int row, int value);
     void ShowMessage(LinkOutcome outcome);
 
@@ -77,13 +76,17 @@ private:
 
     std::array<CalibrationBar*, calibration::kRowCount> bars_{};
     std::array<QLabel*, calibration::kRowCount> values_{};
+    QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
 
-    // Kept on this thread; the session's own flag belongs to the link thread.
+    // Kept on this thread; the session's own flags belong to the link thread.
     bool linked_ = false;
+    // From the opening until the values are kept or taken back, link or not.
+    bool started_ = false;
     // A release that came while an exchange was on the line; sent after it.
     std::optional<int> pendingRow_;
-    bool closeRequested_ = false;
+    // A close asked for during an exchange: whether it keeps the values.
+    std::optional<bool> closeRequested_;
     bool closing_ = false;
 };
 
