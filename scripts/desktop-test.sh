@@ -48,8 +48,9 @@ done
 
 read -r area_x area_y area_w area_h < <(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g' | cut -d' ' -f1-4)
 
+# Arguments go to the program; QT_SCALE_FACTOR in the environment scales it.
 start_program() {
-    "$work/ht57" >"$work/out.txt" 2>&1 &
+    "$work/ht57" "$@" >"$work/out.txt" 2>&1 &
     program_pid=$!
     window=""
     for _ in $(seq 100); do
@@ -153,6 +154,46 @@ close_program
 sed -i 's/^Frame=.*/Frame=3000,-40,900,700/' "$work/Program.ini"
 start_program
 check_on_screen "after an off-screen placement"
+
+echo "== across scalings: as large on the screen at 200% and at 100%"
+xdotool windowsize "$window" 1000 700
+sleep 0.5
+close_program
+for scale in 2 1 2; do
+    QT_SCALE_FACTOR=$scale start_program
+    check_on_screen "at scale $scale"
+    echo "  scale $scale: client ${client_w}x${client_h}"
+    [ $((client_w - 1000)) -le 2 ] && [ $((1000 - client_w)) -le 2 ] &&
+        [ $((client_h - 700)) -le 2 ] && [ $((700 - client_h)) -le 2 ] ||
+        fail "at scale $scale the window is ${client_w}x${client_h}, not 1000x700"
+    close_program
+done
+
+echo "== larger than the screen: clipped to it"
+sed -i 's/^Frame=.*/Frame=0,0,2000,1600/; s/^Client=.*/Client=1990,1570/' "$work/Program.ini"
+start_program
+check_on_screen "a remembered size larger than the screen"
+[ "$frame_w" -ge $((area_w - 2)) ] || fail "shrunk to ${frame_w} wide, not to the screen's ${area_w}"
+close_program
+
+echo "== a file named on the command line opens"
+cp "$work/default.dat" "$work/Club List.dat"
+start_program "$work/Club List.dat"
+xdotool getwindowname "$window" | grep -q "Club List.dat" || fail "the caption does not name the file: $(xdotool getwindowname "$window")"
+close_program
+
+echo "== a missing file is told, and the program still starts"
+start_program "$work/missing.dat"
+box=""
+for _ in $(seq 50); do
+    box=$(xdotool search --onlyvisible --pid "$program_pid" --name "^Program$" 2>/dev/null | head -1) || true
+    [ -n "$box" ] && break
+    sleep 0.1
+done
+[ -n "$box" ] || fail "no message about the missing file"
+xdotool windowactivate --sync "$box" key --clearmodifiers Return
+sleep 0.5
+xdotool getwindowname "$window" | grep -q "Software" || fail "the main window went"
 close_program
 
 echo "desktop test passed"

@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <vector>
 
 namespace ht57 {
@@ -12,12 +13,12 @@ PixelRect ToPixels(const QRect& rect) {
     return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
-std::vector<PixelRect> WorkAreas() {
-    std::vector<PixelRect> areas;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        areas.push_back(ToPixels(screen->availableGeometry()));
-    }
-    return areas;
+// A screen's work area in device pixels; Qt's own are scaled about the
+// screen's top left corner.
+PixelRect DeviceWorkArea(const QScreen& screen) {
+    const QPoint origin = screen.geometry().topLeft();
+    return ScaleRect(ToPixels(screen.availableGeometry()), origin.x(), origin.y(),
+                     screen.devicePixelRatio());
 }
 
 QScreen* ScreenUnderMouse() {
@@ -29,13 +30,24 @@ QScreen* ScreenUnderMouse() {
 
 void ShowMainWindowPlaced(QWidget& window, const CIniFile& ini) {
     const QSize minimum = window.minimumSizeHint().expandedTo(window.minimumSize());
-    const std::optional<WindowPlacement> saved = ReadWindowPlacement(ini);
-    const std::vector<PixelRect> areas = WorkAreas();
-    if (saved && PlacementFits(*saved, areas, minimum.width(), minimum.height())) {
+    std::optional<WindowPlacement> saved = ReadWindowPlacement(ini);
+    std::vector<PixelRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        areas.push_back(DeviceWorkArea(*screen));
+    }
+    const std::optional<PixelRect> home =
+        saved ? HomeArea(*saved, areas) : std::optional<PixelRect>();
+    if (home) {
+        const QScreen* screen = QGuiApplication::screens().at(
+            static_cast<qsizetype>(std::find(areas.begin(), areas.end(), *home) - areas.begin()));
+        const QPoint origin = screen->geometry().topLeft();
+        // Back from device pixels into those of this start's scaling.
+        const WindowPlacement placed = ScalePlacement(ClipPlacement(*saved, *home), origin.x(),
+                                                      origin.y(), 1.0 / screen->devicePixelRatio());
         // A top-level window's position is that of its frame.
-        window.move(saved->frame.x, saved->frame.y);
-        window.resize(saved->clientWidth, saved->clientHeight);
-        if (saved->maximised) {
+        window.move(placed.frame.x, placed.frame.y);
+        window.resize(QSize(placed.clientWidth, placed.clientHeight).expandedTo(minimum));
+        if (placed.maximised) {
             window.showMaximized();
         } else {
             window.show();
@@ -61,7 +73,15 @@ WindowPlacement CurrentPlacement(const QWidget& window) {
     const QRect normal =
         window.isMaximized() || window.isFullScreen() ? window.normalGeometry() : client;
     const QRect normalFrame = normal.marginsAdded(border);
-    return {ToPixels(normalFrame), normal.width(), normal.height(), window.isMaximized()};
+    const WindowPlacement placement{ToPixels(normalFrame), normal.width(), normal.height(),
+                                    window.isMaximized()};
+    // Kept in device pixels, so a start at another scaling opens as large.
+    const QScreen* screen = window.screen();
+    if (screen == nullptr) {
+        return placement;
+    }
+    const QPoint origin = screen->geometry().topLeft();
+    return ScalePlacement(placement, origin.x(), origin.y(), screen->devicePixelRatio());
 }
 
 Result RememberPlacement(const QWidget& window, CIniFile& ini) {

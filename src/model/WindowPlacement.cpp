@@ -1,7 +1,9 @@
 #include "model/WindowPlacement.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <string_view>
 
 namespace ht57 {
@@ -72,17 +74,47 @@ Result WriteWindowPlacement(CIniFile& ini, const WindowPlacement& placement) {
     return Result::Success();
 }
 
-bool PlacementFits(const WindowPlacement& placement, std::span<const PixelRect> workAreas,
-                   int minimumWidth, int minimumHeight) {
-    if (placement.clientWidth < minimumWidth || placement.clientHeight < minimumHeight) {
-        return false;
-    }
+std::optional<PixelRect> HomeArea(const WindowPlacement& placement,
+                                  std::span<const PixelRect> workAreas) {
+    const PixelRect& f = placement.frame;
+    const PixelRect centre{static_cast<int>(f.x + static_cast<long long>(f.width) / 2),
+                           static_cast<int>(f.y + static_cast<long long>(f.height) / 2), 0, 0};
     for (const PixelRect& area : workAreas) {
-        if (area.Contains(placement.frame)) {
-            return true;
+        if (area.Contains(centre)) {
+            return area;
         }
     }
-    return false;
+    return std::nullopt;
+}
+
+WindowPlacement ClipPlacement(const WindowPlacement& placement, const PixelRect& area) {
+    WindowPlacement clipped = placement;
+    PixelRect& f = clipped.frame;
+    const int width = std::min(f.width, area.width);
+    const int height = std::min(f.height, area.height);
+    clipped.clientWidth = std::max(1, placement.clientWidth - (f.width - width));
+    clipped.clientHeight = std::max(1, placement.clientHeight - (f.height - height));
+    f.width = width;
+    f.height = height;
+    f.x = std::clamp(f.x, area.x, area.x + area.width - width);
+    f.y = std::clamp(f.y, area.y, area.y + area.height - height);
+    return clipped;
+}
+
+PixelRect ScaleRect(const PixelRect& rect, int originX, int originY, double factor) {
+    const auto scaled = [factor](double value) {
+        return static_cast<int>(std::lround(value * factor));
+    };
+    return {originX + scaled(rect.x - originX), originY + scaled(rect.y - originY),
+            scaled(rect.width), scaled(rect.height)};
+}
+
+WindowPlacement ScalePlacement(const WindowPlacement& placement, int originX, int originY,
+                               double factor) {
+    const PixelRect client =
+        ScaleRect({0, 0, placement.clientWidth, placement.clientHeight}, 0, 0, factor);
+    return {ScaleRect(placement.frame, originX, originY, factor), client.width, client.height,
+            placement.maximised};
 }
 
 PixelRect DefaultFrame(const PixelRect& workArea) {

@@ -39,11 +39,22 @@ inline constexpr std::string_view kWindowSection = "Window";
 std::optional<WindowPlacement> ReadWindowPlacement(const CIniFile& ini);
 Result WriteWindowPlacement(CIniFile& ini, const WindowPlacement& placement);
 
-// A remembered placement comes back only when its whole frame lies in one of
-// the work areas the desktop has now (a screen may have gone or shrunk), and
-// it is not smaller than the window can be.
-bool PlacementFits(const WindowPlacement& placement, std::span<const PixelRect> workAreas,
-                   int minimumWidth, int minimumHeight);
+// The work area the placement belongs to: the first that holds its frame's
+// centre; nothing when none does (its screen has gone).
+std::optional<PixelRect> HomeArea(const WindowPlacement& placement,
+                                  std::span<const PixelRect> workAreas);
+
+// The placement moved and shrunk as little as needed to lie within `area`;
+// the client loses what the frame loses.
+WindowPlacement ClipPlacement(const WindowPlacement& placement, const PixelRect& area);
+
+// The placement in the pixels of a screen scaled by `factor` about its top
+// left corner (originX, originY), which both kinds of pixel share. Kept in
+// the file in device pixels, a placement gives the same size on the screen
+// whatever scaling the next start runs at.
+WindowPlacement ScalePlacement(const WindowPlacement& placement, int originX, int originY,
+                               double factor);
+PixelRect ScaleRect(const PixelRect& rect, int originX, int originY, double factor);
 
 // The normal frame of a first start: centred in the work area, leaving a
 // margin of a tenth each side so the frame the window manager adds fits.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 #include "TempFolder.h"
@@ -43,29 +44,41 @@ TEST(WindowPlacementTest, MalformedEntriesGiveNothing) {
     }
 }
 
-TEST(WindowPlacementTest, ComesBackOnlyWhereTheWholeFrameFitsOneWorkArea) {
+TEST(WindowPlacementTest, ComesBackClippedIntoTheScreenItsCentreIsOn) {
     const std::vector<PixelRect> areas{{0, 0, 1280, 1000}, {1280, 0, 1920, 1080}};
     struct Case {
         PixelRect frame;
+        std::optional<PixelRect> clipped;  // nothing: the default placement
         int clientWidth;
-        bool fits;
     };
     const Case cases[] = {
-        {{0, 0, 1280, 1000}, 1270, true},         // exactly the first work area
-        {{1300, 50, 800, 600}, 790, true},        // on the second screen
-        {{-1, 0, 800, 600}, 790, false},          // title bar's edge off to the left
-        {{0, -20, 800, 600}, 790, false},         // caption above the screen
-        {{600, 0, 800, 600}, 790, false},         // straddles the two screens
-        {{0, 500, 800, 600}, 790, false},         // below the first work area
-        {{4000, 0, 800, 600}, 790, false},        // a screen that has gone
-        {{10, 10, 300, 200}, 100, false},         // smaller than the window can be
-        {{2147483000, 0, 2000, 10}, 790, false},  // no overflow
+        {{0, 0, 1280, 1000}, PixelRect{0, 0, 1280, 1000}, 1270},      // the whole work area
+        {{1300, 50, 800, 600}, PixelRect{1300, 50, 800, 600}, 790},   // on the second screen
+        {{-30, -20, 800, 600}, PixelRect{0, 0, 800, 600}, 790},       // edges off: moved in
+        {{100, 100, 2000, 1200}, PixelRect{0, 0, 1280, 1000}, 1270},  // too large: shrunk
+        {{1000, 0, 800, 600}, PixelRect{1280, 0, 800, 600}, 790},     // straddles: centre's screen
+        {{4000, 0, 800, 600}, std::nullopt, 0},                       // a screen that has gone
+        {{2147483000, 0, 2000, 10}, std::nullopt, 0},                 // no overflow
     };
     for (const Case& c : cases) {
-        const WindowPlacement placement{c.frame, c.clientWidth, 190, false};
-        EXPECT_EQ(PlacementFits(placement, areas, 200, 150), c.fits)
-            << c.frame.x << ',' << c.frame.y;
+        const WindowPlacement placement{c.frame, c.frame.width - 10, 190, false};
+        const auto home = HomeArea(placement, areas);
+        ASSERT_EQ(home.has_value(), c.clipped.has_value()) << c.frame.x;
+        if (home) {
+            const WindowPlacement clipped = ClipPlacement(placement, *home);
+            EXPECT_EQ(clipped.frame, *c.clipped) << c.frame.x;
+            EXPECT_EQ(clipped.clientWidth, c.clientWidth) << c.frame.x;
+        }
     }
+}
+
+TEST(WindowPlacementTest, ScalingKeepsTheSizeOnTheScreen) {
+    // A 200% start on a screen at (1280, 0) and the same window at 100%.
+    const WindowPlacement logical{{1330, 40, 500, 400}, 490, 370, true};
+    const WindowPlacement device{{1380, 80, 1000, 800}, 980, 740, true};
+    EXPECT_EQ(ScalePlacement(logical, 1280, 0, 2.0), device);
+    EXPECT_EQ(ScalePlacement(device, 1280, 0, 0.5), logical);
+    EXPECT_EQ(ScaleRect({0, 0, 3, 5}, 0, 0, 1.5), (PixelRect{0, 0, 5, 8}));
 }
 
 TEST(WindowPlacementTest, DefaultFrameIsCentredInsideTheWorkArea) {
