@@ -6,6 +6,7 @@
 
 #include "model/ChannelCsv.h"
 #include "model/ChannelEdit.h"
+#include "model/ChannelFieldEdit.h"
 #include "model/ChannelRows.h"
 #include "model/Frequency.h"
 #include "model/UserText.h"
@@ -153,14 +154,12 @@ public:
         for (const auto& [column, text] : values) {
             Take(column, text, texts);
         }
-        const std::uint32_t wantedTx = ParseFrequency(texts.txFrequency);
-        EncodeChannel(record, texts);
-        if (RecordTxFrequency(record) != wantedTx) {
-            Issue(Fill(Msg("Model", "Tx Freq %1 cannot be stored with Rx Freq %2: stored as %3"),
-                       texts.txFrequency, texts.rxFrequency,
-                       FormatFrequency(RecordTxFrequency(record))));
+        // The values were checked and put in the grid's form above; the edit
+        // rule stores each one that differs from what the channel shows.
+        if (Result stored = StoreChannelTexts(image, limits_, channel_, texts); !stored) {
+            Issue(stored.message);
+            return false;
         }
-        WriteChannel(image, channel_, record);
         return true;
     }
 
@@ -357,8 +356,7 @@ void ClearChannelCells(Image& image, const FrequencyLimits& limits,
         for (const ChannelColumn column : columns) {
             ColumnText(texts, column) = ColumnText(fresh, column);
         }
-        EncodeChannel(record, texts);
-        WriteChannel(image, n, record);
+        static_cast<void>(StoreChannelTexts(image, limits, n, texts));
     }
 }
 

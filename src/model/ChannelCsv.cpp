@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 
+#include "model/ChannelFieldEdit.h"
 #include "model/ChannelRecord.h"
 #include "model/CsvText.h"
 #include "model/FileAccess.h"
@@ -492,48 +493,36 @@ void PlanName(const RowFields& fields, RowPlan& plan) {
 // falls outside the band.
 bool StorePlan(RowPlan& plan, const FrequencyLimits& limits, Image& image) {
     const ChannelRecord before = ReadChannel(image, plan.location);
-    ChannelRecord record = before;
-    const bool wasInUse = IsChannelInUse(record, limits);
+    const bool wasInUse = IsChannelInUse(before, limits);
     if (wasInUse) {
-        if (const std::string_view old = BusyLockText(record); old != plan.busyLock) {
+        if (const std::string_view old = BusyLockText(before); old != plan.busyLock) {
             plan.notes.push_back(
                 Fill(Msg("Model", "busy lock %1 replaced by %2"), old, plan.busyLock));
         }
-    } else {
-        Image scratch = image;
-        WriteChannelDefaults(scratch, plan.location, plan.rx);
-        record = ReadChannel(scratch, plan.location);
     }
-    ChannelTexts texts{FormatFrequency(plan.rx),
-                       FormatFrequency(plan.tx),
-                       std::string(ToneText(plan.rxTone)),
-                       std::string(ToneText(plan.txTone)),
-                       plan.busyLock,
-                       kPowerTexts[plan.high ? 1 : 0],
-                       kBandwidthTexts[plan.wide ? 1 : 0],
-                       plan.name};
-    EncodeChannel(record, texts);
-
-    // The record keeps |rx - tx| and snaps it to the raster when read, so a
-    // transmit frequency the raster cannot reach from the receive frequency
-    // reads back as a neighbour; store that neighbour, as the grid's next
-    // store would.
-    const std::uint32_t readBack = RecordTxFrequency(record);
-    if (readBack < limits.lower || readBack > limits.upper) {
-        plan.skip.push_back(
-            Fill(Msg("Model", "transmit frequency %1 would be stored as %2, outside %3"),
-                 MHz(plan.tx), MHz(readBack), LimitsText(limits)));
+    const ChannelTexts texts{FormatFrequency(plan.rx),
+                             FormatFrequency(plan.tx),
+                             std::string(ToneText(plan.rxTone)),
+                             std::string(ToneText(plan.txTone)),
+                             plan.busyLock,
+                             kPowerTexts[plan.high ? 1 : 0],
+                             kBandwidthTexts[plan.wide ? 1 : 0],
+                             plan.name};
+    // Through the grid's edit rule: each value that differs from what the
+    // channel shows is stored exactly, or the row is skipped.
+    Image work = image;
+    if (Result stored = StoreChannelTexts(work, limits, plan.location, texts); !stored) {
+        plan.skip.push_back(stored.message);
         return false;
     }
-    if (readBack != plan.tx || plan.txFiner) {
+    if (const std::uint32_t readBack = RecordTxFrequency(ReadChannel(work, plan.location));
+        readBack != plan.tx || plan.txFiner) {
         plan.notes.push_back(Fill(Msg("Model",
                                       "transmit frequency %1 cannot be stored exactly with receive "
                                       "frequency %2: stored as %3"),
                                   MHz(plan.tx), MHz(plan.rx), MHz(readBack)));
-        texts.txFrequency = FormatFrequency(readBack);
-        EncodeChannel(record, texts);
     }
-    WriteChannel(image, plan.location, record);
+    image = work;
     return true;
 }
 
@@ -801,11 +790,9 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
             });
             for (std::size_t i = 0; i < group.size() && !alike; ++i) {
                 const std::string number = std::to_string(i + 1);
-                ChannelRecord record = ReadChannel(work, group[i]->location);
-                ChannelTexts texts = DecodeChannel(record, limits);
+                ChannelTexts texts = DecodeChannelAt(work, group[i]->location, limits);
                 texts.name = name.substr(0, record::kNameLength - number.size()) + number;
-                EncodeChannel(record, texts);
-                WriteChannel(work, group[i]->location, record);
+                static_cast<void>(StoreChannelTexts(work, limits, group[i]->location, texts));
                 report.issues[group[i]->issue].reasons.push_back(
                     Fill(Msg("Model", "name made distinct as %1"), Quoted(texts.name)));
             }

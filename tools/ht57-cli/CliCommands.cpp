@@ -16,6 +16,7 @@
 #include "model/ChannelListing.h"
 #include "model/ChannelRecords.h"
 #include "model/Config.h"
+#include "model/ConfigReadBack.h"
 #include "model/ConfigYaml.h"
 #include "model/DataFile.h"
 #include "model/FileAccess.h"
@@ -145,8 +146,8 @@ Installation LoadInstallation(const ProgramFolders& folders) {
 }
 
 int RunRead(const CliOptions& options, const Installation& installation) {
-    // A radio read for nothing wastes the owner's time: the output is checked
-    // before the transfer starts.
+    // A radio read for nothing wastes the owner's time: a data file bound for
+    // a terminal is refused before the transfer starts.
     if (Result writable = CheckDataOutput(options.output); !writable) {
         return Fail(writable);
     }
@@ -246,9 +247,6 @@ int RunExport(const CliOptions& options, const Installation& installation) {
 }
 
 int RunImport(const CliOptions& options, const Installation& installation) {
-    if (Result writable = CheckDataOutput(options.output); !writable) {
-        return Fail(writable);
-    }
     RadioData data;
     if (Result opened = OpenLikeTheProgram(options.File(), installation, data); !opened) {
         return Fail(opened);
@@ -298,20 +296,31 @@ Result OpenAsItIs(const std::string& file, const Installation& installation, Rad
 }
 
 int RunDump(const CliOptions& options, const Installation& installation) {
-    RadioData data;
-    if (Result opened = OpenAsItIs(options.File(), installation, data); !opened) {
+    RadioData stored;
+    if (Result opened = OpenAsItIs(options.File(), installation, stored); !opened) {
         return Fail(opened);
     }
-    if (Result written = WriteTextOutput(options.output, DumpConfigYaml(data)); !written) {
+    const std::string raw = DumpConfigYaml(stored);
+    if (options.raw) {
+        if (Result written = WriteTextOutput(options.output, raw); !written) {
+            return Fail(written);
+        }
+        return kExitSuccess;
+    }
+    // What the views show after Open: the file normalised.
+    RadioData opened = stored;
+    opened.Normalise();
+    const std::string shown = DumpConfigYaml(opened);
+    if (Result written = WriteTextOutput(options.output, shown); !written) {
         return Fail(written);
+    }
+    for (const std::string& line : NormalisedValues(raw, shown)) {
+        std::fprintf(stderr, "%s: %s\n", options.File().c_str(), line.c_str());
     }
     return kExitSuccess;
 }
 
 int RunApply(const CliOptions& options, const Installation& installation) {
-    if (Result writable = CheckDataOutput(options.output); !writable) {
-        return Fail(writable);
-    }
     RadioData data;
     if (Result opened = OpenAsItIs(options.File(), installation, data); !opened) {
         return Fail(opened);

@@ -93,6 +93,12 @@ const std::array kOptions{
                    o.writtenRange = true;
                    return true;
                }},
+    OptionSpec{"--raw", nullptr,
+               "the values as the file stores them, before the normalisation Open applies",
+               [](CliOptions& o, const std::string&, std::string&) {
+                   o.raw = true;
+                   return true;
+               }},
     OptionSpec{
         "--format", "text|csv|json",
         "text is the printed listing; csv and json one record per channel",
@@ -162,15 +168,21 @@ const std::vector<CommandSpec>& Commands() {
          "(a file numbered from 0 moves up by one), or in order with --first-channel or "
          "--fill-free, and writes the result; every row skipped or changed is reported "
          "on standard error"},
-        {"dump", Command::Dump, {"FILE.dat"}, {},
+        {"dump", Command::Dump, {"FILE.dat"}, {"--raw"},
          Output::Text, "CONFIG.yaml",
-         "writes every setting the views edit, the channels included, as YAML"},
+         "writes every setting the views edit, the channels included, as YAML, with the "
+         "values the views show after Open; each value Open's normalisation changed is "
+         "named on standard error with the value stored. The YAML starts with format: 2, "
+         "which numbers the FM presets 0 to 15 as the FM view labels them"},
         {"apply", Command::Apply, {"FILE.dat", "CONFIG.yaml"}, {},
          Output::Data, "OUT.dat",
          "stores the settings CONFIG.yaml gives into FILE.dat and writes the result; every "
          "other byte is kept, and a key that is unknown or wrong stops it, naming its line; "
          "every value stored otherwise than given (a frequency moved onto its step) is "
-         "reported on standard error"},
+         "reported on standard error. Only values that differ from FILE.dat's are edits; "
+         "channels a narrower frequency range clears must be given as null. A file "
+         "without a format key is read as older dumps wrote it, FM presets numbered 1 "
+         "to 16"},
         {"diff", Command::Diff, {"A.dat", "B.dat"}, {"--written-range"},
          Output::Text, "DIFF",
          "prints how B.dat differs from A.dat; exit 0 when equal, 1 when different, "

@@ -30,6 +30,7 @@ struct CliOptions {
     std::optional<std::string> backupFolder;  // read: also keep a dated copy there
     bool verify = false;                      // write: read back and compare what was sent
     bool writtenRange = false;                // diff: only the bytes a Write sends
+    bool raw = false;                         // dump: the stored values, not normalised
     ListFormat format = ListFormat::Text;
 
     const std::string& File() const { return files.at(0); }
