@@ -14,6 +14,9 @@
 namespace ht57 {
 namespace {
 
+// Eight BCD digits.
+constexpr std::uint32_t kLargestBcdValue = 99'999'999;
+
 FieldEditOutcome Refused(std::string why) {
     return {Result::Failure(std::move(why)), {}, false};
 }
@@ -92,6 +95,14 @@ FieldEditOutcome EditRx(ChannelRecord& record, const FrequencyLimits& limits,
         record = DefaultChannelRecord(*typed.value);
     } else {
         const std::uint32_t tx = RecordTxFrequency(record);
+        const std::uint32_t offset = tx > *typed.value ? tx - *typed.value : *typed.value - tx;
+        if (offset > kLargestBcdValue) {
+            // The offset field could not hold the way to the kept transmit.
+            return Refused(Fill(Msg("Model",
+                                    "Tx Freq %1 MHz cannot be kept with Rx Freq %2 MHz: set "
+                                    "the Tx Freq first."),
+                                FormatFrequency(tx), FormatFrequency(*typed.value)));
+        }
         WriteBcd32(&record[record::kRxFrequency], *typed.value);
         SetTransmit(record, tx);
     }
@@ -116,7 +127,8 @@ FieldEditOutcome EditTx(ChannelRecord& record, const FrequencyLimits& limits,
 
 FieldEditOutcome EditTone(ChannelRecord& record, ChannelColumn column, std::string_view text) {
     const std::optional<std::string> tone = ChoiceText(column, text);
-    if (!tone) {
+    // A code outside the list normalises to "Off": refused, not stored as Off.
+    if (!tone || (*tone == ToneText(0) && !text::EqualsNoCase(text, ToneText(0)))) {
         return Refused(Fill(Msg("Model",
                                 "%1 \"%2\" is not in the tone list: Off, 67.0 to 254.1, "
                                 "D023N to D754N or D023I to D754I."),
