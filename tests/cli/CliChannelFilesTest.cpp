@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -252,11 +254,6 @@ TEST_F(CliChannelFilesTest, OutputsGoWhereDashOOrTheShellSendsThem) {
     EXPECT_EQ(Cli({"import", "a.dat", "a.csv", "-o", "-"}).out.size(), kDataFileSize);
     EXPECT_FALSE(Contains(Cli({"import", "--help"}).out, "--backup-dir"));
     EXPECT_FALSE(fs::exists(work_ / "-"));
-
-    // A read whose output cannot be kept never starts the transfer.
-    const CliResult read = Cli({"read", "--port", "/nonexistent/tty", "-o", "no/such/dir/r.dat"});
-    EXPECT_EQ(read.exitCode, 1);
-    EXPECT_TRUE(read.err.starts_with("ht57-cli: No such file or directory")) << read.err;
 }
 
 TEST_F(CliChannelFilesTest, DumpThenApplyGivesBackTheFileAndABadKeyWritesNothing) {
@@ -282,7 +279,54 @@ TEST_F(CliChannelFilesTest, ApplyReportsAValueStoredOtherwiseAndExitsWithThree) 
     const CliResult applied = Cli({"apply", "a.dat", "fm.yaml", "-o", "b.dat"});
     EXPECT_EQ(applied.exitCode, 3);
     EXPECT_EQ(applied.err, "fm.yaml: line 3: fm_channels.6: \"99.99\" stored as \"99.9\"\n");
-    EXPECT_TRUE(Contains(Cli({"dump", "b.dat"}).out, "  6: \"99.9\"\n"));
+    // A file without a format key numbers the presets 1-16; the dump 0-15.
+    EXPECT_TRUE(Contains(Cli({"dump", "b.dat"}).out, "  5: \"99.9\"\n"));
+    EXPECT_TRUE(Contains(Cli({"dump", "b.dat"}).out, "format: 2\n"));
+}
+
+TEST_F(CliChannelFilesTest, DumpShowsWhatOpenShowsAndRawWhatIsStored) {
+    RadioData odd = data_;
+    odd.image[0xFC2] = 12;  // squelch outside its list
+    Save("a.dat", odd);
+    const CliResult shown = Cli({"dump", "a.dat"});
+    const CliResult raw = Cli({"dump", "--raw", "a.dat"});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    EXPECT_TRUE(Contains(raw.out, "squelch_level: ~\n")) << raw.out;
+    EXPECT_FALSE(Contains(shown.out, "squelch_level: ~\n"));
+    EXPECT_TRUE(Contains(shown.err, "a.dat: line ")) << shown.err;
+    EXPECT_TRUE(Contains(shown.err, ": options.squelch_level: stored ~, shown as \"")) << shown.err;
+    EXPECT_EQ(raw.err, "");
+}
+
+TEST_F(CliChannelFilesTest, DataFilesAreWrittenByTheAtomicWriteRule) {
+    Save("a.dat", data_);
+    std::ofstream(work_ / "c.yaml") << "options: {beep: false}\n";
+    const fs::path folder = work_ / "shut";
+    fs::create_directories(folder);
+    Save("shut/out.dat", data_);
+    Save("shut/locked.dat", data_);
+    fs::permissions(folder / "locked.dat", fs::perms::owner_read);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    const auto inode = [](const fs::path& file) {
+        struct stat st {};
+        ::stat(file.c_str(), &st);
+        return st.st_ino;
+    };
+    const auto before = inode(folder / "out.dat");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"import", "a.dat", "a.csv", "-o", "shut/out.dat"},
+          std::vector<std::string>{"apply", "a.dat", "c.yaml", "-o", "shut/out.dat"}}) {
+        SCOPED_TRACE(args.front());
+        ASSERT_EQ(Cli({"export", "a.dat", "-o", "a.csv"}).exitCode, 0);
+        const CliResult written = Cli(args);
+        EXPECT_EQ(written.exitCode, 0) << written.err;  // rewritten in place
+        EXPECT_EQ(inode(folder / "out.dat"), before);
+    }
+    EXPECT_NE(ReadFile(folder / "out.dat"), ReadFile(work_ / "a.dat"));  // beep cleared
+    const CliResult refused = Cli({"apply", "a.dat", "c.yaml", "-o", "shut/locked.dat"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(Contains(refused.err, "Cannot write")) << refused.err;
+    fs::permissions(folder, fs::perms::owner_all);
 }
 
 }  // namespace
