@@ -94,7 +94,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../src/app/FileCommands.cpp" line="+28"/>
+        <location filename="../src/app/FileCommands.cpp" line="+32"/>
         <source>Save changes?</source>
         <translation>保存更改吗？</translation>
     </message>
@@ -106,7 +106,7 @@ Whether to continue?</source>
 是否继续？</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>New</source>
         <translation>新建</translation>
     </message>
@@ -253,12 +253,12 @@ Choose the port under Setting, Port.</source>
 <context>
     <name>ht57::CChInfoView</name>
     <message>
-        <location filename="../src/views/CChInfoView.cpp" line="+111"/>
+        <location filename="../src/views/CChInfoView.cpp" line="+113"/>
         <source>Channel Infomation</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location line="+274"/>
+        <location line="+309"/>
         <source>Edit channel %1 %2</source>
         <translation>编辑信道 %1 %2</translation>
     </message>
@@ -376,7 +376,7 @@ Choose the port under Setting, Port.</source>
 <context>
     <name>ht57::CMainFrame</name>
     <message>
-        <location filename="../src/frame/CMainFrame.cpp" line="+128"/>
+        <location filename="../src/frame/CMainFrame.cpp" line="+129"/>
         <source>&amp;New	Ctrl+N</source>
         <translation>新建(&amp;N)	Ctrl+N</translation>
     </message>
@@ -662,7 +662,7 @@ Choose the port under Setting, Port.</source>
 <context>
     <name>ht57::CMyChildFrame</name>
     <message>
-        <location filename="../src/frame/CMyChildFrame.cpp" line="+98"/>
+        <location filename="../src/frame/CMyChildFrame.cpp" line="+110"/>
         <source>Edit %1</source>
         <translation>编辑 %1</translation>
     </message>

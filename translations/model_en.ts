@@ -9,17 +9,12 @@
         <translation>writing the backup %1</translation>
     </message>
     <message>
-        <location filename="../src/model/ChannelClipboard.cpp" line="+148"/>
+        <location filename="../src/model/ChannelClipboard.cpp" line="+149"/>
         <source>the channel is empty: it starts with an Rx Freq; nothing stored</source>
         <translation>the channel is empty: it starts with an Rx Freq; nothing stored</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>Tx Freq %1 cannot be stored with Rx Freq %2: stored as %3</source>
-        <translation>Tx Freq %1 cannot be stored with Rx Freq %2: stored as %3</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+19"/>
         <location line="+96"/>
         <source>channel %1: %2</source>
         <translation>channel %1: %2</translation>
@@ -51,7 +46,7 @@
     </message>
     <message>
         <location line="+27"/>
-        <location filename="../src/model/ChannelCsv.cpp" line="+841"/>
+        <location filename="../src/model/ChannelCsv.cpp" line="+828"/>
         <source>; </source>
         <translation>; </translation>
     </message>
@@ -67,7 +62,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/model/ConfigYaml.cpp" line="+589"/>
+        <location filename="../src/model/ConfigYaml.cpp" line="+741"/>
         <source>line %1: %2</source>
         <translation>line %1: %2</translation>
     </message>
@@ -82,7 +77,7 @@
         <translation>line %1: there is no channel %2; not stored</translation>
     </message>
     <message>
-        <location filename="../src/model/ChannelCsv.cpp" line="-644"/>
+        <location filename="../src/model/ChannelCsv.cpp" line="-630"/>
         <source>no Location</source>
         <translation>no Location</translation>
     </message>
@@ -218,22 +213,17 @@
         <translation>name %1 stored as %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>busy lock %1 replaced by %2</source>
         <translation>busy lock %1 replaced by %2</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source>transmit frequency %1 would be stored as %2, outside %3</source>
-        <translation>transmit frequency %1 would be stored as %2, outside %3</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+20"/>
         <source>transmit frequency %1 cannot be stored exactly with receive frequency %2: stored as %3</source>
         <translation>transmit frequency %1 cannot be stored exactly with receive frequency %2: stored as %3</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>The column %1 appears twice, so the file is not read.</source>
         <translation>The column %1 appears twice, so the file is not read.</translation>
     </message>
@@ -294,7 +284,7 @@
         <translation>no channel is left after %1</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+47"/>
         <source>name made distinct as %1</source>
         <translation>name made distinct as %1</translation>
     </message>
@@ -356,7 +346,7 @@
         <translation>The file is too large for a channel list.</translation>
     </message>
     <message>
-        <location filename="../src/model/ChannelRows.cpp" line="+73"/>
+        <location filename="../src/model/ChannelRows.cpp" line="+74"/>
         <source>There is no channel %1.</source>
         <translation>There is no channel %1.</translation>
     </message>
@@ -448,7 +438,7 @@
         <translation>%1 Programming Software</translation>
     </message>
     <message>
-        <location filename="../src/model/ConfigYaml.cpp" line="-532"/>
+        <location filename="../src/model/ConfigYaml.cpp" line="-683"/>
         <source>%1 is not whole MHz</source>
         <translation>%1 is not whole MHz</translation>
     </message>
@@ -494,12 +484,12 @@
     </message>
     <message>
         <location line="+7"/>
-        <location line="+156"/>
+        <location line="+170"/>
         <source>needs a single value</source>
         <translation>needs a single value</translation>
     </message>
     <message>
-        <location line="-146"/>
+        <location line="-160"/>
         <source>%1 is not %2 or %3</source>
         <translation>%1 is not %2 or %3</translation>
     </message>
@@ -515,34 +505,13 @@
     </message>
     <message>
         <location line="+7"/>
-        <location line="+105"/>
-        <location line="+73"/>
+        <location line="+119"/>
+        <location line="+238"/>
         <source>unknown key &quot;%1&quot;</source>
         <translation>unknown key &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="-141"/>
-        <location line="+5"/>
-        <source>&quot;%1&quot; is not a frequency in %2</source>
-        <translation>&quot;%1&quot; is not a frequency in %2</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>&quot;%1&quot; is not in the tone list</source>
-        <translation>&quot;%1&quot; is not in the tone list</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>busy_lock, power or bandwidth is not one of the grid&apos;s entries</source>
-        <translation>busy_lock, power or bandwidth is not one of the grid&apos;s entries</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>&quot;%1&quot; is not up to 5 of %2</source>
-        <translation>&quot;%1&quot; is not up to 5 of %2</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="-270"/>
         <source>needs channel numbers and their fields</source>
         <translation>needs channel numbers and their fields</translation>
     </message>
@@ -552,38 +521,53 @@
         <translation>&quot;%1&quot; is not a channel from 1 to 128</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>needs the channel&apos;s fields, or null when not in use</source>
         <translation>needs the channel&apos;s fields, or null when not in use</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+52"/>
         <source>needs preset numbers and frequencies</source>
         <translation>needs preset numbers and frequencies</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>&quot;%1&quot; is not a preset from 1 to 16</source>
-        <translation>&quot;%1&quot; is not a preset from 1 to 16</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="+25"/>
         <source>%1 is not empty or 87.0 to 108.0 MHz</source>
         <translation>%1 is not empty or 87.0 to 108.0 MHz</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+140"/>
+        <location line="+170"/>
+        <location line="+109"/>
         <source>top level</source>
         <translation>top level</translation>
     </message>
     <message>
-        <location line="-61"/>
+        <location line="-151"/>
         <source>&quot;%1&quot; is more than the field can hold</source>
         <translation>&quot;%1&quot; is more than the field can hold</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="-142"/>
+        <source>&quot;%1&quot; is not a preset from %2 to %3</source>
+        <translation>&quot;%1&quot; is not a preset from %2 to %3</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>%1 is not a format this program reads (1 or 2)</source>
+        <translation>%1 is not a format this program reads (1 or 2)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>the range %1-%2MHz clears channel(s) %3 in use; give them as null under channels to clear them</source>
+        <translation>the range %1-%2MHz clears channel(s) %3 in use; give them as null under channels to clear them</translation>
+    </message>
+    <message>
+        <location line="+92"/>
+        <source>channel %1 is not in use</source>
+        <translation>channel %1 is not in use</translation>
+    </message>
+    <message>
+        <location line="+136"/>
         <source>needs the sections as keys</source>
         <translation>needs the sections as keys</translation>
     </message>
@@ -1099,9 +1083,69 @@ then log out and in again: the new group counts from the next login.</translatio
         <translation>Channel</translation>
     </message>
     <message>
-        <location filename="../src/model/ConfigReadBack.cpp" line="+74"/>
+        <location filename="../src/model/ConfigReadBack.cpp" line="+77"/>
+        <source>a channel</source>
+        <translation>a channel</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>line %1: %2: %3 stored as %4</source>
         <translation>line %1: %2: %3 stored as %4</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>line %1: %2: stored %3, shown as %4</source>
+        <translation>line %1: %2: stored %3, shown as %4</translation>
+    </message>
+    <message>
+        <location filename="../src/model/ChannelFieldEdit.cpp" line="+52"/>
+        <source>the channel takes %1 to %2 MHz</source>
+        <translation>the channel takes %1 to %2 MHz</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 &quot;%2&quot; is not a frequency in MHz: %3.</source>
+        <translation>%1 &quot;%2&quot; is not a frequency in MHz: %3.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 %2 MHz is outside the band: %3.</source>
+        <translation>%1 %2 MHz is outside the band: %3.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Tx Freq %1 MHz cannot be kept with Rx Freq %2 MHz: set the Tx Freq first.</source>
+        <translation>Tx Freq %1 MHz cannot be kept with Rx Freq %2 MHz: set the Tx Freq first.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>%1 &quot;%2&quot; is not in the tone list: Off, 67.0 to 254.1, D023N to D754N or D023I to D754I.</source>
+        <translation>%1 &quot;%2&quot; is not in the tone list: Off, 67.0 to 254.1, D023N to D754N or D023I to D754I.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>%1 &quot;%2&quot; is not one of: %3.</source>
+        <translation>%1 &quot;%2&quot; is not one of: %3.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Name &quot;%1&quot; is not up to 5 of the characters %2</source>
+        <translation>Name &quot;%1&quot; is not up to 5 of the characters %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The channel is not in use: it starts with its Rx Freq.</source>
+        <translation>The channel is not in use: it starts with its Rx Freq.</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>channel %1, %2</source>
+        <translation>channel %1, %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>channel %1: %2 &quot;%3&quot; stored as %4</source>
+        <translation>channel %1: %2 &quot;%3&quot; stored as %4</translation>
     </message>
 </context>
 </TS>

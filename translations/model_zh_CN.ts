@@ -9,17 +9,12 @@
         <translation>写入备份 %1</translation>
     </message>
     <message>
-        <location filename="../src/model/ChannelClipboard.cpp" line="+148"/>
+        <location filename="../src/model/ChannelClipboard.cpp" line="+149"/>
         <source>the channel is empty: it starts with an Rx Freq; nothing stored</source>
         <translation>该信道为空：需先有接收频率；未保存任何内容</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>Tx Freq %1 cannot be stored with Rx Freq %2: stored as %3</source>
-        <translation>发射频率 %1 无法与接收频率 %2 一起保存：已保存为 %3</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+19"/>
         <location line="+96"/>
         <source>channel %1: %2</source>
         <translation>信道 %1：%2</translation>
@@ -51,7 +46,7 @@
     </message>
     <message>
         <location line="+27"/>
-        <location filename="../src/model/ChannelCsv.cpp" line="+841"/>
+        <location filename="../src/model/ChannelCsv.cpp" line="+828"/>
         <source>; </source>
         <translation>；</translation>
     </message>
@@ -67,7 +62,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/model/ConfigYaml.cpp" line="+589"/>
+        <location filename="../src/model/ConfigYaml.cpp" line="+741"/>
         <source>line %1: %2</source>
         <translation>第 %1 行：%2</translation>
     </message>
@@ -82,7 +77,7 @@
         <translation>第 %1 行：没有信道 %2；未保存</translation>
     </message>
     <message>
-        <location filename="../src/model/ChannelCsv.cpp" line="-644"/>
+        <location filename="../src/model/ChannelCsv.cpp" line="-630"/>
         <source>no Location</source>
         <translation>缺少 Location</translation>
     </message>
@@ -218,22 +213,17 @@
         <translation>名称 %1 已保存为 %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>busy lock %1 replaced by %2</source>
         <translation>遇忙禁发 %1 已改为 %2</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source>transmit frequency %1 would be stored as %2, outside %3</source>
-        <translation>发射频率 %1 将被保存为 %2，超出 %3</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+20"/>
         <source>transmit frequency %1 cannot be stored exactly with receive frequency %2: stored as %3</source>
         <translation>发射频率 %1 无法与接收频率 %2 精确保存：已保存为 %3</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>The column %1 appears twice, so the file is not read.</source>
         <translation>列 %1 出现了两次，因此未读取该文件。</translation>
     </message>
@@ -294,7 +284,7 @@
         <translation>%1 之后已没有信道</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+47"/>
         <source>name made distinct as %1</source>
         <translation>名称已区分为 %1</translation>
     </message>
@@ -356,7 +346,7 @@
         <translation>该文件太大，不是信道列表。</translation>
     </message>
     <message>
-        <location filename="../src/model/ChannelRows.cpp" line="+73"/>
+        <location filename="../src/model/ChannelRows.cpp" line="+74"/>
         <source>There is no channel %1.</source>
         <translation>没有信道 %1。</translation>
     </message>
@@ -448,7 +438,7 @@
         <translation>%1 写频软件</translation>
     </message>
     <message>
-        <location filename="../src/model/ConfigYaml.cpp" line="-532"/>
+        <location filename="../src/model/ConfigYaml.cpp" line="-683"/>
         <source>%1 is not whole MHz</source>
         <translation>%1 不是整数 MHz</translation>
     </message>
@@ -494,12 +484,12 @@
     </message>
     <message>
         <location line="+7"/>
-        <location line="+156"/>
+        <location line="+170"/>
         <source>needs a single value</source>
         <translation>需要单个值</translation>
     </message>
     <message>
-        <location line="-146"/>
+        <location line="-160"/>
         <source>%1 is not %2 or %3</source>
         <translation>%1 不是 %2 或 %3</translation>
     </message>
@@ -515,34 +505,13 @@
     </message>
     <message>
         <location line="+7"/>
-        <location line="+105"/>
-        <location line="+73"/>
+        <location line="+119"/>
+        <location line="+238"/>
         <source>unknown key &quot;%1&quot;</source>
         <translation>未知的键“%1”</translation>
     </message>
     <message>
-        <location line="-141"/>
-        <location line="+5"/>
-        <source>&quot;%1&quot; is not a frequency in %2</source>
-        <translation>“%1”不是 %2 内的频率</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>&quot;%1&quot; is not in the tone list</source>
-        <translation>“%1”不在亚音列表中</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>busy_lock, power or bandwidth is not one of the grid&apos;s entries</source>
-        <translation>busy_lock、power 或 bandwidth 不是表格中的可选值</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>&quot;%1&quot; is not up to 5 of %2</source>
-        <translation>“%1”不是最多 5 个以下字符：%2</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="-270"/>
         <source>needs channel numbers and their fields</source>
         <translation>需要信道号及其字段</translation>
     </message>
@@ -552,38 +521,53 @@
         <translation>“%1”不是 1 至 128 的信道</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>needs the channel&apos;s fields, or null when not in use</source>
         <translation>需要信道的字段，未使用时为 null</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+52"/>
         <source>needs preset numbers and frequencies</source>
         <translation>需要预置号和频率</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>&quot;%1&quot; is not a preset from 1 to 16</source>
-        <translation>“%1”不是 1 至 16 的预置</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="+25"/>
         <source>%1 is not empty or 87.0 to 108.0 MHz</source>
         <translation>%1 既不为空，也不在 87.0 至 108.0 MHz 之间</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+140"/>
+        <location line="+170"/>
+        <location line="+109"/>
         <source>top level</source>
         <translation>顶层</translation>
     </message>
     <message>
-        <location line="-61"/>
+        <location line="-151"/>
         <source>&quot;%1&quot; is more than the field can hold</source>
         <translation>“%1”超出该字段的容量</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="-142"/>
+        <source>&quot;%1&quot; is not a preset from %2 to %3</source>
+        <translation>&quot;%1&quot; 不是 %2 到 %3 的预置号</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>%1 is not a format this program reads (1 or 2)</source>
+        <translation>%1 不是本程序能读取的格式（1 或 2）</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>the range %1-%2MHz clears channel(s) %3 in use; give them as null under channels to clear them</source>
+        <translation>范围 %1-%2MHz 会清除正在使用的信道 %3；要清除它们，请在 channels 下把它们写为 null</translation>
+    </message>
+    <message>
+        <location line="+92"/>
+        <source>channel %1 is not in use</source>
+        <translation>信道 %1 未使用</translation>
+    </message>
+    <message>
+        <location line="+136"/>
         <source>needs the sections as keys</source>
         <translation>需要以各节作为键</translation>
     </message>
@@ -1099,9 +1083,69 @@ then log out and in again: the new group counts from the next login.</source>
         <translation>信道</translation>
     </message>
     <message>
-        <location filename="../src/model/ConfigReadBack.cpp" line="+74"/>
+        <location filename="../src/model/ConfigReadBack.cpp" line="+77"/>
+        <source>a channel</source>
+        <translation>一个信道</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>line %1: %2: %3 stored as %4</source>
         <translation>第 %1 行：%2：%3 存为 %4</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>line %1: %2: stored %3, shown as %4</source>
+        <translation>第 %1 行：%2：存储值 %3，显示为 %4</translation>
+    </message>
+    <message>
+        <location filename="../src/model/ChannelFieldEdit.cpp" line="+52"/>
+        <source>the channel takes %1 to %2 MHz</source>
+        <translation>信道可取 %1 到 %2 MHz</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 &quot;%2&quot; is not a frequency in MHz: %3.</source>
+        <translation>%1 &quot;%2&quot; 不是以 MHz 表示的频率：%3。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 %2 MHz is outside the band: %3.</source>
+        <translation>%1 %2 MHz 超出频段：%3。</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Tx Freq %1 MHz cannot be kept with Rx Freq %2 MHz: set the Tx Freq first.</source>
+        <translation>接收频率为 %2 MHz 时无法保持发射频率 %1 MHz：请先设置发射频率。</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>%1 &quot;%2&quot; is not in the tone list: Off, 67.0 to 254.1, D023N to D754N or D023I to D754I.</source>
+        <translation>%1 &quot;%2&quot; 不在亚音列表中：Off、67.0 到 254.1、D023N 到 D754N 或 D023I 到 D754I。</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>%1 &quot;%2&quot; is not one of: %3.</source>
+        <translation>%1 &quot;%2&quot; 不是以下之一：%3。</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Name &quot;%1&quot; is not up to 5 of the characters %2</source>
+        <translation>名称 &quot;%1&quot; 不是最多 5 个以下字符：%2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The channel is not in use: it starts with its Rx Freq.</source>
+        <translation>该信道未使用：请先输入其接收频率。</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>channel %1, %2</source>
+        <translation>信道 %1，%2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>channel %1: %2 &quot;%3&quot; stored as %4</source>
+        <translation>信道 %1：%2 &quot;%3&quot; 存储为 %4</translation>
     </message>
 </context>
 </TS>
