@@ -161,7 +161,8 @@ inline std::string CheckChannels(std::span<const Byte> input) {
             return "channel " + std::to_string(n) + " shows an impossible text";
         }
         // Storing what is shown and showing it again gives the same texts,
-        // except the transmit frequency, which is rebuilt from a snapped offset.
+        // except the transmit frequency, which an offset past eight digits
+        // cannot reach.
         ChannelRecord stored = record;
         EncodeChannel(stored, shown);
         ChannelTexts again = DecodeChannel(stored, limits);
