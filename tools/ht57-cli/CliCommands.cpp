@@ -264,6 +264,7 @@ int RunImport(const CliOptions& options, const Installation& installation) {
     import.placement.firstChannel = options.firstChannel.value_or(1);
     import.placement.fillFree = options.fillFree;
     import.distinctNames = options.distinctNames;
+    import.ignoreUnknownColumns = options.ignoreUnknownColumns;
     Result imported = ImportChannelCsv(csv, import, data.limits, data.image, report);
     if (report.rows > 0) {
         for (const std::string& line : ImportReportLines(report)) {
@@ -281,7 +282,7 @@ int RunImport(const CliOptions& options, const Installation& installation) {
         !written) {
         return Fail(written);
     }
-    return report.issues.empty() ? kExitSuccess : kExitWrittenWithChanges;
+    return report.issues.empty() && report.notes.empty() ? kExitSuccess : kExitWrittenWithChanges;
 }
 
 // The file's bytes as they stand, no normalisation: what dump shows and

@@ -54,7 +54,9 @@ const std::array kOptions{
                    }
                    return !v.empty();
                }},
-    OptionSpec{"--replace-all", nullptr, "clear the channels no row fills",
+    OptionSpec{"--replace-all", nullptr,
+               "clear the channels no row fills, except the channels of skipped rows, which "
+               "keep their record and are listed by number",
                [](CliOptions& o, const std::string&, std::string&) {
                    o.replaceAll = true;
                    return true;
@@ -77,6 +79,13 @@ const std::array kOptions{
                "number names that read alike once cut to five characters",
                [](CliOptions& o, const std::string&, std::string&) {
                    o.distinctNames = true;
+                   return true;
+               }},
+    OptionSpec{"--ignore-unknown-columns", nullptr,
+               "read a file whose header has empty or unknown columns, passing over their "
+               "values; each is named in the report",
+               [](CliOptions& o, const std::string&, std::string&) {
+                   o.ignoreUnknownColumns = true;
                    return true;
                }},
     OptionSpec{"--verify", nullptr,
@@ -156,12 +165,14 @@ const std::vector<CommandSpec>& Commands() {
          Output::RequiredText, "OUT.csv",
          "writes the channels in use as a channel CSV file"},
         {"import", Command::Import, {"FILE.dat", "IN.csv"},
-         {"--replace-all", "--first-channel", "--fill-free", "--distinct-names"},
+         {"--replace-all", "--first-channel", "--fill-free", "--distinct-names",
+          "--ignore-unknown-columns"},
          Output::Data, "OUT.dat",
          "stores the rows of a channel CSV file into the channels their Location names "
          "(a file numbered from 0 moves up by one), or in order with --first-channel or "
-         "--fill-free, and writes the result; every row skipped or changed is reported "
-         "on standard error"},
+         "--fill-free, and writes the result; every row skipped or changed, every column "
+         "the file lacks and the channels of skipped rows, which keep their record, are "
+         "reported on standard error; a column whose header is empty or unknown stops it"},
         {"dump", Command::Dump, {"FILE.dat"}, {},
          Output::Text, "CONFIG.yaml",
          "writes every setting the views edit, the channels included, as YAML"},
@@ -266,8 +277,8 @@ constexpr const char* kExitCodes =
     "  0  done\n"
     "  1  failed; nothing was written\n"
     "  2  usage error\n"
-    "  3  written, but some rows were skipped or changed (import) or values\n"
-    "     were stored otherwise than given (apply)\n"
+    "  3  written, but some rows were skipped or changed or the report has a\n"
+    "     note (import), or values were stored otherwise than given (apply)\n"
     "  diff: 0 equal, 1 different, 2 a file could not be read\n";
 
 }  // namespace

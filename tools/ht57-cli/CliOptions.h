@@ -27,6 +27,7 @@ struct CliOptions {
     std::optional<int> firstChannel;          // import: rows in order from this channel
     bool fillFree = false;                    // import: rows in order into free channels
     bool distinctNames = false;               // import: cut names that read alike numbered
+    bool ignoreUnknownColumns = false;        // import: pass over columns no list has
     std::optional<std::string> backupFolder;  // read: also keep a dated copy there
     bool verify = false;                      // write: read back and compare what was sent
     bool writtenRange = false;                // diff: only the bytes a Write sends
