@@ -15,7 +15,6 @@ namespace {
 // The one line under an option that says what it does.
 QLabel* Explanation(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
     label->setIndent(24);
     return label;
 }
@@ -59,13 +58,12 @@ CImportOptionsDlg::CImportOptionsDlg(QWidget* parent) : QDialog(parent) {
     distinctNames_ = new QCheckBox(tr("Keep cut names distinct"), this);
     layout->addWidget(distinctNames_);
     layout->addWidget(Explanation(
-        tr("Names cut to five characters that would read alike end in a number (CITY1, CITY2)."),
-        this));
+        tr("Names cut to five characters that would read alike end in a number (CITY1)."), this));
     ignoreUnknownColumns_ = new QCheckBox(tr("Ignore unknown columns"), this);
     layout->addWidget(ignoreUnknownColumns_);
-    layout->addWidget(Explanation(tr("Columns whose header is empty or unknown are passed over "
-                                     "and named in the report, instead of refusing the file."),
-                                  this));
+    layout->addWidget(Explanation(
+        tr("Columns with an empty or unknown header are passed over and named in the report."),
+        this));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     QPushButton* named =
