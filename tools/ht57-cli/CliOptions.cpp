@@ -175,7 +175,7 @@ const std::vector<CommandSpec>& Commands() {
          Output::None, nullptr,
          "sends a data file to the radio, as the program's Write does; with several --port "
          "or --radios, a line per radio on standard output as each finishes: its port and "
-         "verified, written or failed: CAUSE; exit 0 only when every radio was"},
+         "verified, written or failed: CAUSE; exit 0 only when every radio was written"},
         {"list", Command::List, {"FILE.dat"}, {"--format"},
          Output::Text, "LIST",
          "prints the channels in use"},
