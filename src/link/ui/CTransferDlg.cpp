@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "link/OutcomeCause.h"
@@ -243,6 +244,15 @@ bool CTransferDlg::OfferNextRadio(const QString& logTrouble) {
         detail += QLatin1Char('\n') + logTrouble;
     }
     box.setInformativeText(detail);
+    // Below the dialog where the screen has room, so the caption's count and
+    // the full progress bar stay in view.
+    box.adjustSize();
+    const QRect under(frameGeometry().center().x() - box.frameGeometry().width() / 2,
+                      frameGeometry().bottom() + 8, box.frameGeometry().width(),
+                      box.frameGeometry().height());
+    if (screen() != nullptr && screen()->availableGeometry().contains(under)) {
+        box.move(under.topLeft());
+    }
     box.exec();
     return box.clickedButton() == next;
 }
