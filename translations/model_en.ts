@@ -1103,5 +1103,10 @@ then log out and in again: the new group counts from the next login.</translatio
         <source>line %1: %2: %3 stored as %4</source>
         <translation>line %1: %2: %3 stored as %4</translation>
     </message>
+    <message>
+        <location filename="../src/model/ProgrammingLog.cpp" line="+36"/>
+        <source>writing the programming log %1</source>
+        <translation>writing the programming log %1</translation>
+    </message>
 </context>
 </TS>

@@ -1103,5 +1103,10 @@ then log out and in again: the new group counts from the next login.</source>
         <source>line %1: %2: %3 stored as %4</source>
         <translation>第 %1 行：%2：%3 存为 %4</translation>
     </message>
+    <message>
+        <location filename="../src/model/ProgrammingLog.cpp" line="+36"/>
+        <source>writing the programming log %1</source>
+        <translation>写入编程日志 %1</translation>
+    </message>
 </context>
 </TS>
