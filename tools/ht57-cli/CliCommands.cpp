@@ -83,22 +83,11 @@ int RunSession(const CliOptions& options, const Installation& installation, Imag
     const PortSettings settings = ChosenPorts(options, installation).front();
     ProgressBar progress(stderr);
     SerialPortLink link;
-    CloneSession* running = nullptr;
-    CloneCallbacks callbacks;
-    callbacks.progress = [&](int done, int total) {
-        progress.Update(done, total);
-        if (Interrupted()) {
-            running->Cancel();
-        }
-    };
-    CloneSession session(link, image, settings, std::move(plan), std::move(callbacks));
-    running = &session;
     LinkOutcome outcome;
     {
         const InterruptGuard guard;
-        outcome = session.Run();
+        outcome = RunClone(link, image, settings, std::move(plan), &progress);
     }
-    progress.Finish();
     switch (outcome) {
         case LinkOutcome::Succeeded:
             return kExitSuccess;

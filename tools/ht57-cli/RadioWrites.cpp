@@ -1,5 +1,6 @@
 #include "RadioWrites.h"
 
+#include <atomic>
 #include <mutex>
 #include <thread>
 
@@ -17,6 +18,16 @@ namespace {
 
 // How often a swapped cable is asked whether a radio answers.
 constexpr int kPollMs = 500;
+
+std::mutex gOutput;
+
+void PrintLine(const std::string& line) {
+    const std::lock_guard lock(gOutput);
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+}
+
+}  // namespace
 
 LinkOutcome RunClone(SerialPortLink& link, Image& image, const PortSettings& settings,
                      TransferPlan plan, ProgressBar* progress) {
@@ -39,16 +50,6 @@ LinkOutcome RunClone(SerialPortLink& link, Image& image, const PortSettings& set
     }
     return outcome;
 }
-
-std::mutex gOutput;
-
-void PrintLine(const std::string& line) {
-    const std::lock_guard lock(gOutput);
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
-}
-
-}  // namespace
 
 RadioWrite WriteRadio(const PortSettings& settings, const Image& image, bool verify,
                       ProgressBar* progress) {

@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "link/CloneSession.h"
 #include "link/LinkOutcome.h"
 #include "link/PortAccess.h"
-#include "link/SerialLink.h"
+#include "link/SerialPortLink.h"
 #include "model/Image.h"
 #include "model/ProgrammingLog.h"
 
@@ -25,6 +26,12 @@ struct RadioWrite {
 
     bool Succeeded() const { return outcome == LinkOutcome::Succeeded && mismatches.empty(); }
 };
+
+// One clone session on the calling thread, its progress drawn on `progress`
+// (may be null); Ctrl+C under an InterruptGuard stops it after the block in
+// progress.
+LinkOutcome RunClone(SerialPortLink& link, Image& image, const PortSettings& settings,
+                     TransferPlan plan, ProgressBar* progress);
 
 // Writes the image to the radio on one port and, with `verify`, reads it back
 // and compares the written range. Ctrl+C under an InterruptGuard stops it
