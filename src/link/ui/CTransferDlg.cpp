@@ -118,7 +118,7 @@ void CTransferDlg::accept() {
     if (running_ || CloneSession::Busy()) {
         return;
     }
-    // The engine refuses while any clone session runs in the process.
+    // The engine refuses while a session runs on the port.
     if (session_->Start()) {
         running_ = true;
     }
