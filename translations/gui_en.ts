@@ -156,6 +156,7 @@ Do you want to replace it?</translation>
     <name>Program</name>
     <message>
         <location filename="../src/app/Application.h" line="+23"/>
+        <location filename="../src/link/ui/CTransferDlg.cpp" line="+231"/>
         <location filename="../src/link/ui/ProgramMessage.cpp" line="+21"/>
         <source>Program</source>
         <translation>Program</translation>
@@ -169,6 +170,29 @@ Do you want to replace it?</translation>
 Choose the port under Setting, Port.</source>
         <translation>
 Choose the port under Setting, Port.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgrammingLogSetting</name>
+    <message>
+        <location filename="../src/frame/ProgrammingLogSetting.cpp" line="+44"/>
+        <source>Programming log</source>
+        <translation>Programming log</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV Files (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Append a row for every radio written to a CSV file</source>
+        <translation>Append a row for every radio written to a CSV file</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Every radio written is logged in %1</source>
+        <translation>Every radio written is logged in %1</translation>
     </message>
 </context>
 <context>
@@ -410,7 +434,7 @@ Choose the port under Setting, Port.</translation>
 <context>
     <name>ht57::CMainFrame</name>
     <message>
-        <location filename="../src/frame/CMainFrame.cpp" line="+129"/>
+        <location filename="../src/frame/CMainFrame.cpp" line="+130"/>
         <source>&amp;New	Ctrl+N</source>
         <translation>&amp;New	Ctrl+N</translation>
     </message>
@@ -527,7 +551,12 @@ Choose the port under Setting, Port.</translation>
         <translation>Port</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>Programming log</source>
+        <translation>Programming log</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
@@ -801,7 +830,7 @@ Continue?</translation>
 <context>
     <name>ht57::CTransferDlg</name>
     <message>
-        <location filename="../src/link/ui/CTransferDlg.cpp" line="+24"/>
+        <location filename="../src/link/ui/CTransferDlg.cpp" line="-199"/>
         <source>Read</source>
         <translation>Read</translation>
     </message>
@@ -826,11 +855,51 @@ Continue?</translation>
         <translation>Verify</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+106"/>
         <source>The radio does not hold what was written.
 (at %1)</source>
         <translation>The radio does not hold what was written.
 (at %1)</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>The programming log was not written: %1 (%2)</source>
+        <translation>The programming log was not written: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Radio %1 failed and must be written again.</source>
+        <translation>Radio %1 failed and must be written again.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Radio %1 has been written and verified.</source>
+        <translation>Radio %1 has been written and verified.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Radio %1 has been written.</source>
+        <translation>Radio %1 has been written.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Write Next Radio</source>
+        <translation>Write Next Radio</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>To write the same data to another radio, connect it and choose Write Next Radio.</source>
+        <translation>To write the same data to another radio, connect it and choose Write Next Radio.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Logged in %1.</source>
+        <translation>Logged in %1.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Write (radio %1)</source>
+        <translation>Write (radio %1)</translation>
     </message>
 </context>
 <context>

@@ -156,6 +156,7 @@ Do you want to replace it?</source>
     <name>Program</name>
     <message>
         <location filename="../src/app/Application.h" line="+23"/>
+        <location filename="../src/link/ui/CTransferDlg.cpp" line="+231"/>
         <location filename="../src/link/ui/ProgramMessage.cpp" line="+21"/>
         <source>Program</source>
         <translation>写频软件</translation>
@@ -169,6 +170,29 @@ Do you want to replace it?</source>
 Choose the port under Setting, Port.</source>
         <translation>
 请在“设置”菜单的“端口”中选择端口。</translation>
+    </message>
+</context>
+<context>
+    <name>ProgrammingLogSetting</name>
+    <message>
+        <location filename="../src/frame/ProgrammingLogSetting.cpp" line="+44"/>
+        <source>Programming log</source>
+        <translation>编程日志</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Append a row for every radio written to a CSV file</source>
+        <translation>每写入一台电台，就在 CSV 文件中追加一行</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Every radio written is logged in %1</source>
+        <translation>每台写入的电台都记录在 %1 中</translation>
     </message>
 </context>
 <context>
@@ -410,7 +434,7 @@ Choose the port under Setting, Port.</source>
 <context>
     <name>ht57::CMainFrame</name>
     <message>
-        <location filename="../src/frame/CMainFrame.cpp" line="+129"/>
+        <location filename="../src/frame/CMainFrame.cpp" line="+130"/>
         <source>&amp;New	Ctrl+N</source>
         <translation>新建(&amp;N)	Ctrl+N</translation>
     </message>
@@ -527,7 +551,12 @@ Choose the port under Setting, Port.</source>
         <translation>端口(&amp;P)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>Programming log</source>
+        <translation>编程日志</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
@@ -801,7 +830,7 @@ Continue?</source>
 <context>
     <name>ht57::CTransferDlg</name>
     <message>
-        <location filename="../src/link/ui/CTransferDlg.cpp" line="+24"/>
+        <location filename="../src/link/ui/CTransferDlg.cpp" line="-199"/>
         <source>Read</source>
         <translation>读频</translation>
     </message>
@@ -826,11 +855,51 @@ Continue?</source>
         <translation>校验</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+106"/>
         <source>The radio does not hold what was written.
 (at %1)</source>
         <translation>对讲机中的数据与写入的不一致。
 （位置 %1）</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>The programming log was not written: %1 (%2)</source>
+        <translation>编程日志未能写入：%1（%2）</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Radio %1 failed and must be written again.</source>
+        <translation>第 %1 台电台写入失败，必须重新写入。</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Radio %1 has been written and verified.</source>
+        <translation>第 %1 台电台已写入并校验。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Radio %1 has been written.</source>
+        <translation>第 %1 台电台已写入。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Write Next Radio</source>
+        <translation>写下一台电台</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>To write the same data to another radio, connect it and choose Write Next Radio.</source>
+        <translation>要把同样的数据写入另一台电台，请连接该电台并选择“写下一台电台”。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Logged in %1.</source>
+        <translation>已记录在 %1 中。</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Write (radio %1)</source>
+        <translation>写频（第 %1 台）</translation>
     </message>
 </context>
 <context>

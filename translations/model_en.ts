@@ -1223,6 +1223,11 @@ then log out and in again: the new group counts from the next login.</translatio
         <translation>line %1: %2: %3 stored as %4</translation>
     </message>
     <message>
+        <location filename="../src/model/ProgrammingLog.cpp" line="+36"/>
+        <source>writing the programming log %1</source>
+        <translation>writing the programming log %1</translation>
+    </message>
+    <message>
         <location filename="../src/model/YamlShape.cpp" line="-136"/>
         <source>line %1: the text holds more than %2 brackets, colons, commas, dashes, quotes and lines, far more than a configuration; nothing was read</source>
         <translation>line %1: the text holds more than %2 brackets, colons, commas, dashes, quotes and lines, far more than a configuration; nothing was read</translation>

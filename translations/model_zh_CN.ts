@@ -1223,6 +1223,11 @@ then log out and in again: the new group counts from the next login.</source>
         <translation>第 %1 行：%2：%3 存为 %4</translation>
     </message>
     <message>
+        <location filename="../src/model/ProgrammingLog.cpp" line="+36"/>
+        <source>writing the programming log %1</source>
+        <translation>写入编程日志 %1</translation>
+    </message>
+    <message>
         <location filename="../src/model/YamlShape.cpp" line="-136"/>
         <source>line %1: the text holds more than %2 brackets, colons, commas, dashes, quotes and lines, far more than a configuration; nothing was read</source>
         <translation>第 %1 行：文本中的括号、冒号、逗号、短横线、引号和行数超过 %2 个，远多于任何配置；未读取任何内容</translation>
