@@ -341,7 +341,8 @@ std::vector<const SettingsField*> StoreEditedFields(const std::vector<Field<Valu
 }
 
 // The channel fields the file edits, set onto what the channel shows now.
-Result ApplyChannels(const YAML::Node& section, const RadioData& original, RadioData& work) {
+Result ApplyChannels(const YAML::Node& section, const RadioData& original, RadioData& work,
+                     std::vector<std::string>& warnings) {
     if (!section.IsDefined() || section.IsNull()) {
         return Result::Success();
     }
@@ -372,7 +373,7 @@ Result ApplyChannels(const YAML::Node& section, const RadioData& original, Radio
                 Fill(Msg("Model", "needs the channel's fields, or null when not in use")));
         }
         ChannelTexts edits = current;
-        std::array<YAML::Node, kChannelColumnCount> lines;
+        std::array<std::optional<YAML::Node>, kChannelColumnCount> lines;
         for (auto field = node.begin(); field != node.end(); ++field) {
             const std::string key = field->first.Scalar();
             const auto column = std::find_if(kChannelFieldKeys.begin(), kChannelFieldKeys.end(),
@@ -386,7 +387,7 @@ Result ApplyChannels(const YAML::Node& section, const RadioData& original, Radio
                                    Fill(Msg("Model", "needs a single value")));
             }
             const auto index = static_cast<std::size_t>(column - kChannelFieldKeys.begin());
-            lines[index] = field->second;
+            lines[index].emplace(field->second);
             if (field->second.Scalar() != before.*(column->second)) {
                 edits.*(column->second) = field->second.Scalar();
             }
@@ -396,8 +397,25 @@ Result ApplyChannels(const YAML::Node& section, const RadioData& original, Radio
                 StoreChannelTexts(work.image, work.limits, *channel, edits, nullptr, &refused);
             !stored) {
             const auto index = static_cast<std::size_t>(static_cast<int>(refused) - 1);
-            const YAML::Node at = lines[index].IsDefined() ? lines[index] : node;
+            const YAML::Node at = lines[index].value_or(node);
             return LineFailure(at, path + "." + kChannelFieldKeys[index].first, stored.message);
+        }
+        // A stored frequency outside the band that the edit left alone is
+        // kept, and said.
+        if (edits != current) {
+            for (std::size_t index : {std::size_t{0}, std::size_t{1}}) {
+                const auto& [key, member] = kChannelFieldKeys[index];
+                const std::string& kept = current.*member;
+                const std::uint32_t value = ParseFrequency(kept);
+                if (edits.*member == kept &&
+                    (value < work.limits.lower || value > work.limits.upper)) {
+                    const YAML::Node at = lines[index].value_or(node);
+                    warnings.push_back(
+                        Fill(Msg("Model", "line %1: %2: %3 lies outside %4; kept as stored"),
+                             at.Mark().line + 1, path + "." + key, kept,
+                             FrequencyLimitsText(work.limits)));
+                }
+            }
         }
     }
     return Result::Success();
@@ -611,7 +629,7 @@ Result ApplyOptions(const YAML::Node& optionsNode, const RadioData& original, Ra
     return Result::Success();
 }
 
-Result ApplySections(const YAML::Node& root, RadioData& work) {
+Result ApplySections(const YAML::Node& root, RadioData& work, std::vector<std::string>& warnings) {
     for (auto it = root.begin(); it != root.end(); ++it) {
         const std::string key = it->first.Scalar();
         if (key != "format" &&
@@ -649,7 +667,7 @@ Result ApplySections(const YAML::Node& root, RadioData& work) {
     if (Result range = ApplyRange(optionsNode, channelsNode, original, work); !range) {
         return range;
     }
-    if (Result channels = ApplyChannels(channelsNode, original, work); !channels) {
+    if (Result channels = ApplyChannels(channelsNode, original, work, warnings); !channels) {
         return channels;
     }
     if (Result fm = ApplyFm(root[std::string(kFmSection)], format, original.image, work.image);
@@ -717,8 +735,10 @@ Result ApplyConfigYaml(std::string_view yaml, RadioData& data) {
     return ApplyConfigYaml(yaml, data, adjusted);
 }
 
-Result ApplyConfigYaml(std::string_view yaml, RadioData& data, std::vector<std::string>& adjusted) {
+Result ApplyConfigYaml(std::string_view yaml, RadioData& data, std::vector<std::string>& adjusted,
+                       std::vector<std::string>* warnings) {
     adjusted.clear();
+    std::vector<std::string> noted;
     if (Result shape = CheckYamlShape(yaml); !shape) {
         return shape;
     }
@@ -733,10 +753,13 @@ Result ApplyConfigYaml(std::string_view yaml, RadioData& data, std::vector<std::
                                Fill(Msg("Model", "needs the sections as keys")));
         }
         RadioData work = data;
-        if (Result applied = ApplySections(root, work); !applied) {
+        if (Result applied = ApplySections(root, work, noted); !applied) {
             return applied;
         }
         data = work;
+        if (warnings) {
+            *warnings = std::move(noted);
+        }
         // Read back in the file's own numbering.
         int format = kConfigYamlFormat;
         static_cast<void>(ReadFormat(root, format));

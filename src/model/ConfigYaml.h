@@ -37,6 +37,9 @@ Result ApplyConfigYaml(std::string_view yaml, RadioData& data);
 // As above; `adjusted` then gets a line for each value the codecs stored
 // otherwise than the text gave it (a frequency snapped to its step, a work
 // mode the only-channel mode overrules), read back as the dump reads it.
-Result ApplyConfigYaml(std::string_view yaml, RadioData& data, std::vector<std::string>& adjusted);
+// `warnings` gets a line for each stored value outside its range that an
+// edit of its channel left as it was.
+Result ApplyConfigYaml(std::string_view yaml, RadioData& data, std::vector<std::string>& adjusted,
+                       std::vector<std::string>* warnings = nullptr);
 
 }  // namespace ht57

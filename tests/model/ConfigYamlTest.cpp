@@ -4,6 +4,8 @@
 
 #include "ImageBuilders.h"
 #include "TempFolder.h"
+#include "model/Bcd.h"
+#include "model/ChannelTable.h"
 #include "model/ConfigYaml.h"
 #include "model/DataFile.h"
 #include "model/SettingsFields.h"
@@ -170,6 +172,25 @@ TEST(ConfigYaml, AnythingWrongNamesItsLineAndChangesNothing) {
         EXPECT_TRUE(applied.message.starts_with(c.message)) << applied.message;
         EXPECT_EQ(data.image, factory.image);
     }
+}
+
+TEST(ConfigYaml, AnEditLeavesAnOutOfBandStoredTransmitAloneAndSaysSo) {
+    RadioData data = Factory();
+    // Channel 1 with a plus shift to 180 MHz, outside the VHF band.
+    ChannelRecord record = ReadChannel(data.image, 1);
+    const std::uint32_t rx = RecordRxFrequency(record);
+    WriteBcd32(&record[record::kOffset], 18'000'000 - rx);
+    record[record::kFlags] = static_cast<Byte>((record[record::kFlags] & 0x3F) | 0x40);
+    WriteChannel(data.image, 1, record);
+    std::vector<std::string> adjusted;
+    std::vector<std::string> warnings;
+    const Result applied =
+        ApplyConfigYaml("channels:\n  1: {name: \"RENAM\"}", data, adjusted, &warnings);
+    ASSERT_TRUE(applied) << applied.message;
+    EXPECT_EQ(DecodeChannelAt(data.image, 1, data.limits).name, "RENAM");
+    EXPECT_EQ(RecordTxFrequency(ReadChannel(data.image, 1)), 18'000'000u);
+    EXPECT_EQ(warnings, (std::vector<std::string>{"line 2: channels.1.tx_frequency: 180.00000 lies "
+                                                  "outside 136-174MHz; kept as stored"}));
 }
 
 }  // namespace

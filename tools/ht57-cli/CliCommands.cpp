@@ -335,9 +335,10 @@ int RunApply(const CliOptions& options, const Installation& installation) {
                                     "reading " + options.Second()));
     }
     std::vector<std::string> adjusted;
+    std::vector<std::string> warnings;
     Result applied = ApplyConfigYaml(
         std::string_view(reinterpret_cast<const char*>(yaml.bytes.data()), yaml.bytes.size()), data,
-        adjusted);
+        adjusted, &warnings);
     if (!applied) {
         applied.message = options.Second() + ": " + applied.message;
         return Fail(applied);
@@ -349,6 +350,9 @@ int RunApply(const CliOptions& options, const Installation& installation) {
     // Reported as import reports its rows: not errors, so no "ht57-cli:".
     for (const std::string& line : adjusted) {
         std::fprintf(stderr, "%s: %s\n", options.Second().c_str(), line.c_str());
+    }
+    for (const std::string& line : warnings) {
+        std::fprintf(stderr, "%s: warning: %s\n", options.Second().c_str(), line.c_str());
     }
     return adjusted.empty() ? kExitSuccess : kExitWrittenWithChanges;
 }
