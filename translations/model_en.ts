@@ -69,7 +69,7 @@
         <translation>; </translation>
     </message>
     <message>
-        <location filename="../src/model/ConfigYaml.cpp" line="+746"/>
+        <location filename="../src/model/ConfigYaml.cpp" line="+769"/>
         <location filename="../src/model/YamlShape.cpp" line="+166"/>
         <source>line %1: %2</source>
         <translation>line %1: %2</translation>
@@ -557,7 +557,7 @@
         <translation>%1 Programming Software</translation>
     </message>
     <message>
-        <location filename="../src/model/ConfigYaml.cpp" line="-687"/>
+        <location filename="../src/model/ConfigYaml.cpp" line="-710"/>
         <source>%1 is not whole MHz</source>
         <translation>%1 is not whole MHz</translation>
     </message>
@@ -603,12 +603,12 @@
     </message>
     <message>
         <location line="+7"/>
-        <location line="+170"/>
+        <location line="+171"/>
         <source>needs a single value</source>
         <translation>needs a single value</translation>
     </message>
     <message>
-        <location line="-160"/>
+        <location line="-161"/>
         <source>%1 is not %2 or %3</source>
         <translation>%1 is not %2 or %3</translation>
     </message>
@@ -624,13 +624,13 @@
     </message>
     <message>
         <location line="+7"/>
-        <location line="+119"/>
-        <location line="+238"/>
+        <location line="+120"/>
+        <location line="+255"/>
         <source>unknown key &quot;%1&quot;</source>
         <translation>unknown key &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-287"/>
         <source>needs channel numbers and their fields</source>
         <translation>needs channel numbers and their fields</translation>
     </message>
@@ -645,7 +645,12 @@
         <translation>needs the channel&apos;s fields, or null when not in use</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+41"/>
+        <source>line %1: %2: %3 lies outside %4; kept as stored</source>
+        <translation>line %1: %2: %3 lies outside %4; kept as stored</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>needs preset numbers and frequencies</source>
         <translation>needs preset numbers and frequencies</translation>
     </message>
@@ -656,12 +661,12 @@
     </message>
     <message>
         <location line="+170"/>
-        <location line="+113"/>
+        <location line="+115"/>
         <source>top level</source>
         <translation>top level</translation>
     </message>
     <message>
-        <location line="-155"/>
+        <location line="-157"/>
         <source>&quot;%1&quot; is more than the field can hold</source>
         <translation>&quot;%1&quot; is more than the field can hold</translation>
     </message>
@@ -686,7 +691,7 @@
         <translation>channel %1 is not in use</translation>
     </message>
     <message>
-        <location line="+140"/>
+        <location line="+142"/>
         <source>needs the sections as keys</source>
         <translation>needs the sections as keys</translation>
     </message>

@@ -69,7 +69,7 @@
         <translation>；</translation>
     </message>
     <message>
-        <location filename="../src/model/ConfigYaml.cpp" line="+746"/>
+        <location filename="../src/model/ConfigYaml.cpp" line="+769"/>
         <location filename="../src/model/YamlShape.cpp" line="+166"/>
         <source>line %1: %2</source>
         <translation>第 %1 行：%2</translation>
@@ -557,7 +557,7 @@
         <translation>%1 写频软件</translation>
     </message>
     <message>
-        <location filename="../src/model/ConfigYaml.cpp" line="-687"/>
+        <location filename="../src/model/ConfigYaml.cpp" line="-710"/>
         <source>%1 is not whole MHz</source>
         <translation>%1 不是整数 MHz</translation>
     </message>
@@ -603,12 +603,12 @@
     </message>
     <message>
         <location line="+7"/>
-        <location line="+170"/>
+        <location line="+171"/>
         <source>needs a single value</source>
         <translation>需要单个值</translation>
     </message>
     <message>
-        <location line="-160"/>
+        <location line="-161"/>
         <source>%1 is not %2 or %3</source>
         <translation>%1 不是 %2 或 %3</translation>
     </message>
@@ -624,13 +624,13 @@
     </message>
     <message>
         <location line="+7"/>
-        <location line="+119"/>
-        <location line="+238"/>
+        <location line="+120"/>
+        <location line="+255"/>
         <source>unknown key &quot;%1&quot;</source>
         <translation>未知的键“%1”</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-287"/>
         <source>needs channel numbers and their fields</source>
         <translation>需要信道号及其字段</translation>
     </message>
@@ -645,7 +645,12 @@
         <translation>需要信道的字段，未使用时为 null</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+41"/>
+        <source>line %1: %2: %3 lies outside %4; kept as stored</source>
+        <translation>第 %1 行：%2：%3 超出 %4；按存储值保留</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>needs preset numbers and frequencies</source>
         <translation>需要预置号和频率</translation>
     </message>
@@ -656,12 +661,12 @@
     </message>
     <message>
         <location line="+170"/>
-        <location line="+113"/>
+        <location line="+115"/>
         <source>top level</source>
         <translation>顶层</translation>
     </message>
     <message>
-        <location line="-155"/>
+        <location line="-157"/>
         <source>&quot;%1&quot; is more than the field can hold</source>
         <translation>“%1”超出该字段的容量</translation>
     </message>
@@ -686,7 +691,7 @@
         <translation>信道 %1 未使用</translation>
     </message>
     <message>
-        <location line="+140"/>
+        <location line="+142"/>
         <source>needs the sections as keys</source>
         <translation>需要以各节作为键</translation>
     </message>
