@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <system_error>
 
 #include "link/Handshake.h"
 
@@ -78,12 +79,18 @@ bool CloneSession::Start() {
     }
     Wait();
     cancel_ = false;
-    worker_ = std::thread([this] {
-        const LinkOutcome outcome = Execute();
-        if (callbacks_.finished) {
-            callbacks_.finished(outcome);
-        }
-    });
+    try {
+        worker_ = std::thread([this] {
+            const LinkOutcome outcome = Execute();
+            if (callbacks_.finished) {
+                callbacks_.finished(outcome);
+            }
+        });
+    } catch (const std::system_error&) {
+        // No thread, no session: a flag kept here would refuse every later one.
+        gBusy = false;
+        return false;
+    }
     return true;
 }
 

@@ -104,7 +104,8 @@ public:
 
     // Claims the busy flag, then runs the session on a worker thread; the
     // outcome arrives through callbacks.finished. False (and nothing started)
-    // when a clone session is already running anywhere in the process.
+    // when a clone session is already running anywhere in the process, or when
+    // no thread can be created (the busy flag is then released again).
     bool Start();
 
     // Asks a running session to stop after the block in progress. Has no
