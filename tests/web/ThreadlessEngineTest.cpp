@@ -38,7 +38,8 @@ TEST(ThreadlessEngine, StartWithoutThreadsLeavesNoSessionBusy) {
 
 EM_JS(void, ArmTimer, (), {
     globalThis.timerFired = false;
-    setTimeout(() = > { globalThis.timerFired = true; }, 0);
+    setTimeout(
+        function() { globalThis.timerFired = true; }, 0);
 });
 EM_JS(int, TimerFired, (), { return globalThis.timerFired ? 1 : 0; });
 
