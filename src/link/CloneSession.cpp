@@ -5,12 +5,12 @@
 #include <system_error>
 
 #include "link/Handshake.h"
+#include "link/PortClaims.h"
 
 namespace ht57 {
 
 namespace {
 
-std::atomic<bool> gBusy{false};
 constexpr int kHandshakeAttempts = 4;
 
 }  // namespace
@@ -56,11 +56,15 @@ CloneSession::~CloneSession() {
 }
 
 bool CloneSession::Busy() {
-    return gBusy.load();
+    return AnyPortClaimed();
+}
+
+bool CloneSession::Busy(const std::string& port) {
+    return PortClaimed(port);
 }
 
 LinkOutcome CloneSession::Run() {
-    if (gBusy.exchange(true)) {
+    if (!ClaimPort(settings_.name)) {
         return LinkOutcome::Busy;
     }
     cancel_ = false;
@@ -74,7 +78,7 @@ LinkOutcome CloneSession::Run() {
 bool CloneSession::Start() {
     // Claimed here, before the thread exists, so a second Start in the gap
     // before the worker's first step is refused as well.
-    if (gBusy.exchange(true)) {
+    if (!ClaimPort(settings_.name)) {
         return false;
     }
     Wait();
@@ -87,8 +91,8 @@ bool CloneSession::Start() {
             }
         });
     } catch (const std::system_error&) {
-        // No thread, no session: a flag kept here would refuse every later one.
-        gBusy = false;
+        // No session ran, so none may keep the port.
+        ReleasePort(settings_.name);
         return false;
     }
     return true;
@@ -102,7 +106,7 @@ void CloneSession::Wait() {
 
 LinkOutcome CloneSession::Finish(LinkOutcome outcome) {
     link_.Close();
-    gBusy = false;
+    ReleasePort(settings_.name);
     return outcome;
 }
 

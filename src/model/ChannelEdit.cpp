@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/ChannelFieldEdit.h"
 #include "model/Frequency.h"
 #include "model/Tones.h"
 
@@ -20,39 +21,29 @@ char32_t Upper(char32_t key) {
 
 }  // namespace
 
-std::optional<std::uint32_t> EditedFrequency(std::string_view text, const FrequencyLimits& limits) {
-    std::uint32_t f = ParseFrequency(text);
-    if (f == 0) {
-        return std::nullopt;
-    }
-    f = std::min(f, limits.upper);
-    f = std::max(f, limits.lower);
-    return SnapFrequency(f);
-}
-
-ChannelTexts CommitFrequencyEdit(Image& image, const FrequencyLimits& limits, int channel,
-                                 const ChannelTexts& row, ChannelColumn column,
-                                 std::string_view text) {
-    const std::optional<std::uint32_t> f = EditedFrequency(text, limits);
-    const std::string shown = f ? FormatFrequency(*f) : std::string{};
+FrequencyCommit CommitFrequencyEdit(Image& image, const FrequencyLimits& limits, int channel,
+                                    const ChannelTexts& row, ChannelColumn column,
+                                    std::string_view text) {
     const bool inUse = !row.rxFrequency.empty();
-    ChannelTexts result = row;
-    if (column == ChannelColumn::RxFrequency) {
-        if (!f) {
-            if (inUse) {
-                WriteChannelDefaults(image, channel, std::nullopt);
-            }
-            return {};
-        }
-        if (!inUse) {
-            WriteChannelDefaults(image, channel, *f);
-            return DecodeChannelAt(image, channel, limits);
-        }
-        result.rxFrequency = shown;
-    } else if (column == ChannelColumn::TxFrequency && inUse) {
-        result.txFrequency = f ? shown : row.rxFrequency;
+    if (column == ChannelColumn::TxFrequency && !inUse) {
+        return {Result::Success(), row};
     }
-    return result;
+    ChannelRecord record = ReadChannel(image, channel);
+    const FieldEditOutcome outcome = EditChannelField(record, limits, column, text);
+    if (!outcome.result) {
+        return {outcome.result, row};
+    }
+    if (column == ChannelColumn::RxFrequency && (!inUse || outcome.stored.empty())) {
+        // Starting and clearing a channel write the image at once.
+        if (inUse || !outcome.stored.empty()) {
+            WriteChannel(image, channel, record);
+        }
+        return {Result::Success(),
+                outcome.stored.empty() ? ChannelTexts{} : DecodeChannelAt(image, channel, limits)};
+    }
+    ChannelTexts result = row;
+    ColumnText(result, column) = outcome.stored;
+    return {Result::Success(), result};
 }
 
 std::string CommitToneEdit(const ChannelTexts& row, std::string text) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/ChannelTable.h"
+#include "model/Result.h"
 
 namespace ht57 {
 
@@ -13,11 +14,8 @@ namespace ht57 {
 // row is the working copy; only starting and clearing a channel write the
 // image at once.
 
-// The frequency an edit stands for: none for an empty text, "0" or anything
-// that is not a number; otherwise clamped to the limits and snapped.
-std::optional<std::uint32_t> EditedFrequency(std::string_view text, const FrequencyLimits& limits);
-
-// The row after a frequency edit of its Rx Freq or Tx Freq cell.
+// The row after a frequency edit of its Rx Freq or Tx Freq cell, through the
+// channel edit rule (EditChannelField); the typed value is never clamped.
 // - Rx, no frequency: the row empties; a channel that was in use is cleared in
 //   the image at once.
 // - Rx on an empty row: the new-channel record is written at once and the row
@@ -25,9 +23,15 @@ std::optional<std::uint32_t> EditedFrequency(std::string_view text, const Freque
 // - Rx on a row in use: only the Rx Freq cell changes.
 // - Tx: the cell takes the frequency when the row is in use; an emptied Tx
 //   means simplex and takes the Rx frequency (a 0 MHz Tx is never stored).
-ChannelTexts CommitFrequencyEdit(Image& image, const FrequencyLimits& limits, int channel,
-                                 const ChannelTexts& row, ChannelColumn column,
-                                 std::string_view text);
+// A value outside the limits (or no number) is refused: `result` says what the
+// cell takes, and the row and the image are unchanged.
+struct FrequencyCommit {
+    Result result;
+    ChannelTexts row;
+};
+FrequencyCommit CommitFrequencyEdit(Image& image, const FrequencyLimits& limits, int channel,
+                                    const ChannelTexts& row, ChannelColumn column,
+                                    std::string_view text);
 
 // Cell text after a tone pick: normalised, or empty on an empty row.
 std::string CommitToneEdit(const ChannelTexts& row, std::string text);

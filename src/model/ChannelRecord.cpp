@@ -31,8 +31,10 @@ ShiftDirection RecordDirection(const ChannelRecord& record) {
 }
 
 std::uint32_t RecordTxFrequency(const ChannelRecord& record) {
-    const std::int64_t rx = SnapFrequency(RecordRxFrequency(record));
-    const std::int64_t offset = SnapFrequency(ReadBcd32(&record[record::kOffset]));
+    // The transmit frequency is snapped, not the offset: a transmit that lies
+    // on the raster reads back exactly, whatever raster the offset is on.
+    const std::int64_t rx = RecordRxFrequency(record);
+    const std::int64_t offset = ReadBcd32(&record[record::kOffset]);
     std::int64_t tx = rx;
     switch (RecordDirection(record)) {
         case ShiftDirection::None:
@@ -47,7 +49,7 @@ std::uint32_t RecordTxFrequency(const ChannelRecord& record) {
             tx = offset;
             break;
     }
-    return static_cast<std::uint32_t>(tx);
+    return SnapFrequency(static_cast<std::uint32_t>(tx));
 }
 
 int RecordRxToneIndex(const ChannelRecord& record) {

@@ -67,8 +67,8 @@ void WriteChannel(Image& image, int channel, const ChannelRecord& record);
 
 std::uint32_t RecordRxFrequency(const ChannelRecord& record);  // decoded, not snapped
 ShiftDirection RecordDirection(const ChannelRecord& record);
-// The transmit frequency the record describes, from the snapped receive
-// frequency and snapped offset; a minus shift below zero floors at 0.
+// The transmit frequency the record describes, snapped to the raster; a
+// minus shift below zero floors at 0.
 std::uint32_t RecordTxFrequency(const ChannelRecord& record);
 int RecordRxToneIndex(const ChannelRecord& record);
 int RecordTxToneIndex(const ChannelRecord& record);

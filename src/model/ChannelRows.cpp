@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "model/ChannelEdit.h"
+#include "model/ChannelFieldEdit.h"
 #include "model/Frequency.h"
 #include "model/TextRules.h"
 #include "model/UserText.h"
@@ -208,12 +209,12 @@ Result FillChannels(Image& image, const FrequencyLimits& limits, const std::vect
     }
     for (const int n : ValidChannels(channels)) {
         ChannelRecord record = ReadChannel(image, n);
-        ChannelTexts texts = DecodeChannel(record, limits);
-        if (texts.rxFrequency.empty()) {
+        if (!IsChannelInUse(record, limits)) {
             continue;
         }
-        ColumnText(texts, column) = *value;
-        EncodeChannel(record, texts);
+        if (!EditChannelField(record, limits, column, *value).result) {
+            continue;
+        }
         WriteChannel(image, n, record);
         ++changed;
     }
@@ -246,8 +247,8 @@ Result SetRepeaterShift(Image& image, const FrequencyLimits& limits,
                                         n, MHzText(limits.lower), MHzText(limits.upper)),
                                    where);
         }
-        texts.txFrequency = FormatFrequency(static_cast<std::uint32_t>(tx));
-        EncodeChannel(record, texts);
+        static_cast<void>(EditChannelField(record, limits, ChannelColumn::TxFrequency,
+                                           FormatFrequency(static_cast<std::uint32_t>(tx))));
         if (RecordTxFrequency(record) != tx) {
             return Result::Failure(Fill(Msg("Model",
                                             "The offset is off the channel raster; channel %1 "

@@ -53,8 +53,10 @@ bool IsLeaf(const YAML::Node& node) {
     return node.IsScalar() || node.IsNull();
 }
 
+// `line` is the template of one line: the given line, the key path, the
+// given value and the stored one.
 void Compare(const YAML::Node& given, const YAML::Node& stored, const std::string& path,
-             std::vector<std::string>& lines) {
+             const char* line, std::vector<std::string>& lines) {
     std::map<std::string, YAML::Node> storedByKey;
     for (auto it = stored.begin(); it != stored.end(); ++it) {
         storedByKey.emplace(KeyText(it->first), it->second);
@@ -68,26 +70,39 @@ void Compare(const YAML::Node& given, const YAML::Node& stored, const std::strin
         const std::string at = path.empty() ? key : path + "." + key;
         const YAML::Node value = it->second;
         if (value.IsMap() && found->second.IsMap()) {
-            Compare(value, found->second, at, lines);
+            Compare(value, found->second, at, line, lines);
+        } else if (value.IsMap() && found->second.IsNull()) {
+            // A channel given with its fields that is not in use now.
+            lines.push_back(Fill(line, it->first.Mark().line + 1, at,
+                                 Fill(Msg("Model", "a channel")), Shown(found->second)));
         } else if (IsLeaf(value) && IsLeaf(found->second) && !SameValue(value, found->second)) {
             // The key's line: an empty value has none of its own.
-            lines.push_back(Fill(Msg("Model", "line %1: %2: %3 stored as %4"),
-                                 it->first.Mark().line + 1, at, Shown(value),
-                                 Shown(found->second)));
+            lines.push_back(
+                Fill(line, it->first.Mark().line + 1, at, Shown(value), Shown(found->second)));
         }
     }
+}
+
+std::vector<std::string> CompareTexts(std::string_view given, std::string_view stored,
+                                      const char* line) {
+    std::vector<std::string> lines;
+    const YAML::Node givenRoot = YAML::Load(std::string(given));
+    const YAML::Node storedRoot = YAML::Load(std::string(stored));
+    if (givenRoot.IsMap() && storedRoot.IsMap()) {
+        Compare(givenRoot, storedRoot, "", line, lines);
+    }
+    return lines;
 }
 
 }  // namespace
 
 std::vector<std::string> ReadBackDifferences(std::string_view given, std::string_view stored) {
-    std::vector<std::string> lines;
-    const YAML::Node givenRoot = YAML::Load(std::string(given));
-    const YAML::Node storedRoot = YAML::Load(std::string(stored));
-    if (givenRoot.IsMap() && storedRoot.IsMap()) {
-        Compare(givenRoot, storedRoot, "", lines);
-    }
-    return lines;
+    return CompareTexts(given, stored, Msg("Model", "line %1: %2: %3 stored as %4"));
+}
+
+std::vector<std::string> NormalisedValues(std::string_view stored, std::string_view shown) {
+    // The line numbers are the stored dump's, which are the shown one's too.
+    return CompareTexts(stored, shown, Msg("Model", "line %1: %2: stored %3, shown as %4"));
 }
 
 }  // namespace ht57

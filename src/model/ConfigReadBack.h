@@ -13,4 +13,9 @@ namespace ht57 {
 // Keys `stored` lacks are passed over. Both texts must be valid YAML.
 std::vector<std::string> ReadBackDifferences(std::string_view given, std::string_view stored);
 
+// One line for each value a dump of the stored bytes holds otherwise than a
+// dump of the same data after normalisation (what the views show after Open),
+// naming the line, the key path, the stored value and the shown one.
+std::vector<std::string> NormalisedValues(std::string_view stored, std::string_view shown);
+
 }  // namespace ht57

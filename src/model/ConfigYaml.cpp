@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "model/ChannelFieldEdit.h"
 #include "model/ChannelRecord.h"
 #include "model/ChannelTable.h"
 #include "model/ConfigReadBack.h"
@@ -20,6 +21,7 @@
 #include "model/TextRules.h"
 #include "model/Tones.h"
 #include "model/UserText.h"
+#include "model/YamlShape.h"
 
 namespace ht57 {
 namespace {
@@ -277,57 +279,70 @@ std::optional<int> NumberKey(const YAML::Node& key, int low, int high) {
     return number >= low && number <= high ? std::optional(number) : std::nullopt;
 }
 
-bool InLimits(std::string_view text, const FrequencyLimits& limits) {
-    if (!text::IsPlainDecimal(text)) {
-        return false;
+template <typename Values>
+bool SameValue(const Field<Values>& field, const Values& a, const Values& b) {
+    if (field.position) {
+        return a.*field.position == b.*field.position;
     }
-    const std::uint32_t value = ParseFrequency(text);
-    return value >= limits.lower && value <= limits.upper;
+    if (field.flag) {
+        return a.*field.flag == b.*field.flag;
+    }
+    return a.*field.text == b.*field.text;
 }
 
-// One channel's texts checked against the lists and limits the grid offers.
-Result CheckChannel(const YAML::Node& node, const std::string& path, const ChannelTexts& texts,
-                    const FrequencyLimits& limits) {
-    auto inList = [](const std::string& text, const auto& list) {
-        return std::find(list.begin(), list.end(), text) != list.end();
-    };
-    const std::string limitsText = FrequencyLimitsText(limits);
-    if (!InLimits(texts.rxFrequency, limits)) {
-        return LineFailure(
-            node, path + ".rx_frequency",
-            Fill(Msg("Model", "\"%1\" is not a frequency in %2"), texts.rxFrequency, limitsText));
+template <typename Values>
+void CopyValue(const Field<Values>& field, const Values& from, Values& to) {
+    if (field.position) {
+        to.*field.position = from.*field.position;
+    } else if (field.flag) {
+        to.*field.flag = from.*field.flag;
+    } else {
+        to.*field.text = from.*field.text;
     }
-    if (!InLimits(texts.txFrequency, limits)) {
-        return LineFailure(
-            node, path + ".tx_frequency",
-            Fill(Msg("Model", "\"%1\" is not a frequency in %2"), texts.txFrequency, limitsText));
+}
+
+// Copies one field's bits, and nothing else, from `from` into `to`.
+void CopyFieldBits(const SettingsField& field, const Image& from, Image& to) {
+    for (std::size_t i = 0; i < field.Size(); ++i) {
+        Byte& byte = to[field.address + i];
+        byte = static_cast<Byte>((byte & ~field.mask) | (from[field.address + i] & field.mask));
     }
-    for (const auto& [key, tone] :
-         {std::pair{".rx_tone", &texts.rxTone}, std::pair{".tx_tone", &texts.txTone}}) {
-        if (!inList(*tone, ToneList())) {
-            return LineFailure(node, path + key,
-                               Fill(Msg("Model", "\"%1\" is not in the tone list"), *tone));
+    if (field.bankMask != 0) {
+        Byte& bank = to[field.bankAddress];
+        bank = static_cast<Byte>((bank & ~field.bankMask) |
+                                 (from[field.bankAddress] & field.bankMask));
+    }
+}
+
+// A value the file gives as the original data held it is no edit: it
+// neither changes a byte nor undoes what an edit elsewhere in the file did
+// (a band change, a range commit). The edited fields go onto the values as
+// they are now, are encoded, and only their bits reach the image, so a stored
+// value nobody edited is never re-encoded.
+template <typename Values, typename Encode>
+std::vector<const SettingsField*> StoreEditedFields(const std::vector<Field<Values>>& fields,
+                                                    const Values& original, const Values& given,
+                                                    Values& now, Encode encode, Image& image) {
+    std::vector<const SettingsField*> edited;
+    for (const Field<Values>& field : fields) {
+        if (field.row.kind != FieldKind::BandEdge && !SameValue(field, original, given)) {
+            CopyValue(field, given, now);
+            edited.push_back(&field.row);
         }
     }
-    if (!inList(texts.busyLock, kBusyLockTexts) || !inList(texts.power, kPowerTexts) ||
-        !inList(texts.bandwidth, kBandwidthTexts)) {
-        return LineFailure(
-            node, path,
-            Fill(Msg("Model", "busy_lock, power or bandwidth is not one of the grid's entries")));
+    if (!edited.empty()) {
+        Image encoded = image;
+        encode(now, encoded);
+        for (const SettingsField* field : edited) {
+            CopyFieldBits(*field, encoded, image);
+        }
     }
-    const bool nameOk = texts.name.size() <= record::kNameLength &&
-                        std::all_of(texts.name.begin(), texts.name.end(), [](char c) {
-                            return kNameAlphabet.find(c) != std::string_view::npos;
-                        });
-    if (!nameOk) {
-        return LineFailure(
-            node, path + ".name",
-            Fill(Msg("Model", "\"%1\" is not up to 5 of %2"), texts.name, kNameAlphabet));
-    }
-    return Result::Success();
+    return edited;
 }
 
-Result ApplyChannels(const YAML::Node& section, RadioData& work) {
+// The channel fields the file edits, set onto what the channel shows now.
+Result ApplyChannels(const YAML::Node& section, const RadioData& original, RadioData& work,
+                     std::vector<std::string>& warnings) {
     if (!section.IsDefined() || section.IsNull()) {
         return Result::Success();
     }
@@ -344,6 +359,7 @@ Result ApplyChannels(const YAML::Node& section, RadioData& work) {
         }
         const std::string path = "channels." + std::to_string(*channel);
         const YAML::Node node = it->second;
+        const ChannelTexts before = DecodeChannelAt(original.image, *channel, original.limits);
         const ChannelTexts current = DecodeChannelAt(work.image, *channel, work.limits);
         if (node.IsNull()) {
             if (!current.rxFrequency.empty()) {
@@ -356,7 +372,8 @@ Result ApplyChannels(const YAML::Node& section, RadioData& work) {
                 node, path,
                 Fill(Msg("Model", "needs the channel's fields, or null when not in use")));
         }
-        ChannelTexts texts = current;
+        ChannelTexts edits = current;
+        std::array<std::optional<YAML::Node>, kChannelColumnCount> lines;
         for (auto field = node.begin(); field != node.end(); ++field) {
             const std::string key = field->first.Scalar();
             const auto column = std::find_if(kChannelFieldKeys.begin(), kChannelFieldKeys.end(),
@@ -369,18 +386,37 @@ Result ApplyChannels(const YAML::Node& section, RadioData& work) {
                 return LineFailure(field->second, path + "." + key,
                                    Fill(Msg("Model", "needs a single value")));
             }
-            texts.*(column->second) = field->second.Scalar();
+            const auto index = static_cast<std::size_t>(column - kChannelFieldKeys.begin());
+            lines[index].emplace(field->second);
+            if (field->second.Scalar() != before.*(column->second)) {
+                edits.*(column->second) = field->second.Scalar();
+            }
         }
-        if (texts == current) {
-            continue;
+        ChannelColumn refused = ChannelColumn::RxFrequency;
+        if (Result stored =
+                StoreChannelTexts(work.image, work.limits, *channel, edits, nullptr, &refused);
+            !stored) {
+            const auto index = static_cast<std::size_t>(static_cast<int>(refused) - 1);
+            const YAML::Node at = lines[index].value_or(node);
+            return LineFailure(at, path + "." + kChannelFieldKeys[index].first, stored.message);
         }
-        if (Result checked = CheckChannel(node, path, texts, work.limits); !checked) {
-            return checked;
+        // A stored frequency outside the band that the edit left alone is
+        // kept, and said.
+        if (edits != current) {
+            for (std::size_t index : {std::size_t{0}, std::size_t{1}}) {
+                const auto& [key, member] = kChannelFieldKeys[index];
+                const std::string& kept = current.*member;
+                const std::uint32_t value = ParseFrequency(kept);
+                if (edits.*member == kept &&
+                    (value < work.limits.lower || value > work.limits.upper)) {
+                    const YAML::Node at = lines[index].value_or(node);
+                    warnings.push_back(
+                        Fill(Msg("Model", "line %1: %2: %3 lies outside %4; kept as stored"),
+                             at.Mark().line + 1, path + "." + key, kept,
+                             FrequencyLimitsText(work.limits)));
+                }
+            }
         }
-        if (current.rxFrequency.empty()) {
-            WriteChannelDefaults(work.image, *channel, ParseFrequency(texts.rxFrequency));
-        }
-        EncodeChannelAt(texts, work.image, *channel);
     }
     return Result::Success();
 }
@@ -392,7 +428,12 @@ bool InPresetRange(std::string_view text) {
            hundredKilohertz <= static_cast<std::uint32_t>(field::kFmChannels.high);
 }
 
-Result ApplyFm(const YAML::Node& section, Image& image) {
+// The number of the first FM preset in a file of that format.
+int FirstPresetNumber(int format) {
+    return format >= kConfigYamlFormat ? 0 : 1;
+}
+
+Result ApplyFm(const YAML::Node& section, int format, const Image& original, Image& image) {
     if (!section.IsDefined() || section.IsNull()) {
         return Result::Success();
     }
@@ -400,135 +441,261 @@ Result ApplyFm(const YAML::Node& section, Image& image) {
         return LineFailure(section, std::string(kFmSection),
                            Fill(Msg("Model", "needs preset numbers and frequencies")));
     }
-    const FmTexts current = DecodeFm(image);
-    FmTexts texts = current;
+    const int first = FirstPresetNumber(format);
+    const int last = first + kFmPresetCount - 1;
+    const FmTexts before = DecodeFm(original);
+    FmTexts texts = DecodeFm(image);
+    std::vector<std::size_t> edited;
     for (auto it = section.begin(); it != section.end(); ++it) {
-        const auto preset = NumberKey(it->first, 1, static_cast<int>(field::kFmChannels.count));
+        const auto preset = NumberKey(it->first, first, last);
         if (!preset) {
-            return LineFailure(
-                it->first, std::string(kFmSection),
-                Fill(Msg("Model", "\"%1\" is not a preset from 1 to 16"), it->first.Scalar()));
+            return LineFailure(it->first, std::string(kFmSection),
+                               Fill(Msg("Model", "\"%1\" is not a preset from %2 to %3"),
+                                    it->first.Scalar(), first, last));
         }
+        const auto index = static_cast<std::size_t>(*preset - first);
         const std::string path = std::string(kFmSection) + "." + std::to_string(*preset);
         const YAML::Node node = it->second;
         const std::string text = node.IsScalar() ? node.Scalar() : std::string();
+        const bool unchanged = node.IsScalar() && text == before[index];
         const bool inRange =
-            text.empty() || text == current[static_cast<std::size_t>(*preset - 1)] ||
+            unchanged || text.empty() ||
             (text::IsPlainDecimal(text) && text.size() <= kFmEditLength && InPresetRange(text));
         if (!node.IsScalar() || !inRange) {
             return LineFailure(
                 node, path,
                 Fill(Msg("Model", "%1 is not empty or 87.0 to 108.0 MHz"), Shown(node)));
         }
-        texts[static_cast<std::size_t>(*preset - 1)] = text;
-    }
-    if (texts != current) {
-        for (std::string& text : texts) {
-            text = CommitFmText(text);
+        if (!unchanged) {
+            texts[index] = CommitFmText(text);
+            edited.push_back(index);
         }
-        EncodeFm(texts, image);
+    }
+    Image encoded = image;
+    EncodeFm(texts, encoded);
+    for (const std::size_t index : edited) {
+        image[field::kFmChannels.address + index] = encoded[field::kFmChannels.address + index];
     }
     return Result::Success();
 }
 
-Result ApplySections(const YAML::Node& root, RadioData& work) {
+Result ReadFormat(const YAML::Node& root, int& format) {
+    format = kFirstConfigYamlFormat;
+    const YAML::Node node = root["format"];
+    if (!node.IsDefined()) {
+        return Result::Success();
+    }
+    const std::string text = node.IsScalar() ? node.Scalar() : std::string();
+    if (text == "1" || text == "2") {
+        format = text[0] - '0';
+        return Result::Success();
+    }
+    return LineFailure(
+        node, "format",
+        Fill(Msg("Model", "%1 is not a format this program reads (1 or 2)"), Shown(node)));
+}
+
+// Narrowing the range clears the channels in use outside it, as the form
+// does once its question is answered. The file answers it by giving those
+// channels as null; otherwise the range is refused at its key's line.
+Result CheckRangeErasures(const FrequencyRangeEdits& edits, const RadioData& work,
+                          const YAML::Node& channels, const YAML::Node& at,
+                          const std::string& path) {
+    RadioData after = work;
+    CommitFrequencyRange(edits, after);
+    std::string kept;
+    for (int n = 1; n <= region::kChannelCount; ++n) {
+        const bool lost = IsChannelInUse(ReadChannel(work.image, n), work.limits) &&
+                          !IsChannelInUse(ReadChannel(after.image, n), after.limits);
+        const YAML::Node given = channels.IsMap() ? channels[std::to_string(n)] : YAML::Node();
+        if (lost && !(given.IsDefined() && given.IsNull())) {
+            kept += (kept.empty() ? "" : ", ") + std::to_string(n);
+        }
+    }
+    if (kept.empty()) {
+        return Result::Success();
+    }
+    return LineFailure(at, path,
+                       Fill(Msg("Model",
+                                "the range %1-%2MHz clears channel(s) %3 in use; give them as null "
+                                "under channels to clear them"),
+                            edits.lowerLimit, edits.upperLimit, kept));
+}
+
+Result ApplyRange(const YAML::Node& optionsNode, const YAML::Node& channels,
+                  const RadioData& original, RadioData& work) {
+    if (!optionsNode.IsDefined() || !optionsNode.IsMap()) {
+        return Result::Success();
+    }
+    const OptionValues before = DecodeOptions(original.image, original.limits);
+    OptionValues given = before;
+    std::optional<YAML::Node> edited;
+    std::string path;
+    for (const Field<OptionValues>& field : OptionFields()) {
+        const std::string key(field.row.key);
+        const YAML::Node node = optionsNode[key];
+        if (field.row.kind != FieldKind::BandEdge || !node.IsDefined()) {
+            continue;
+        }
+        if (Result read = ReadField(field, node, "options." + key, given); !read) {
+            return read;
+        }
+        if (!SameValue(field, before, given) && !edited) {
+            edited.emplace(node);
+            path = "options." + key;
+        }
+    }
+    if (!edited) {
+        return Result::Success();
+    }
+    const OptionValues now = DecodeOptions(work.image, work.limits);
+    // A limit the file leaves as it was keeps what the image holds now.
+    const FrequencyRangeEdits edits{
+        given.lowerLimit != before.lowerLimit ? given.lowerLimit : now.lowerLimit,
+        given.upperLimit != before.upperLimit ? given.upperLimit : now.upperLimit, now.rxFrequency};
+    if (Result checked = CheckRangeErasures(edits, work, channels, *edited, path); !checked) {
+        return checked;
+    }
+    const FrequencyRangeEdits shown = CommitFrequencyRange(edits, work);
+    // The form stores its limit edits, and the Rx Frequency it reset, next.
+    OptionValues stored = DecodeOptions(work.image, work.limits);
+    stored.lowerLimit = shown.lowerLimit;
+    stored.upperLimit = shown.upperLimit;
+    stored.rxFrequency = shown.rxFrequency;
+    Image encoded = work.image;
+    EncodeOptions(stored, encoded);
+    for (const SettingsField* field :
+         {&field::kLowerLimit, &field::kUpperLimit, &field::kRxFrequency}) {
+        CopyFieldBits(*field, encoded, work.image);
+    }
+    return Result::Success();
+}
+
+Result ApplyOptions(const YAML::Node& optionsNode, const RadioData& original, RadioData& work) {
+    const OptionValues before = DecodeOptions(original.image, original.limits);
+    OptionValues given = before;
+    if (Result read = ReadSection(optionsNode, "options", OptionFields(), given); !read) {
+        return read;
+    }
+    OptionValues now = DecodeOptions(work.image, work.limits);
+    // Snapped as the form snaps a typed value; more than the field can hold
+    // is refused, never stored cut.
+    const std::pair<std::string OptionValues::*, const SettingsField*> kFrequencies[] = {
+        {&OptionValues::rxFrequency, &field::kRxFrequency},
+        {&OptionValues::offsetFrequency, &field::kOffsetFrequency}};
+    for (const auto& [text, settingsField] : kFrequencies) {
+        if (given.*text == before.*text) {
+            continue;
+        }
+        const auto snapped = SnappedFrequencyText(given.*text);
+        if (!snapped) {
+            const std::string key(settingsField->key);
+            return LineFailure(
+                optionsNode[key], "options." + key,
+                Fill(Msg("Model", "\"%1\" is more than the field can hold"), given.*text));
+        }
+        given.*text = *snapped;
+    }
+    // The priority channel is named by its number, which means the same
+    // whatever the list of channels in use now holds.
+    std::optional<Byte> priority;
+    if (given.priorityChannel != before.priorityChannel) {
+        const std::string wanted =
+            given.priorityChannel == kNoSelection
+                ? std::string()
+                : given.priorityChannels[static_cast<std::size_t>(given.priorityChannel)];
+        if (!wanted.empty() && std::find(now.priorityChannels.begin(), now.priorityChannels.end(),
+                                         wanted) == now.priorityChannels.end()) {
+            const std::string key(field::kPriorityChannel.key);
+            return LineFailure(optionsNode[key], "options." + key,
+                               Fill(Msg("Model", "channel %1 is not in use"), wanted));
+        }
+        priority = static_cast<Byte>(wanted.empty() ? 0 : std::stoi(wanted));
+        given.priorityChannel = before.priorityChannel;
+    }
+    const std::vector<const SettingsField*> edited = StoreEditedFields(
+        OptionFields(), before, given, now,
+        [](const OptionValues& values, Image& image) { EncodeOptions(values, image); }, work.image);
+    if (priority) {
+        work.image[field::kPriorityChannel.address] = *priority;
+    }
+    // Checking "Only Channel Mode" checks "Channel" too, as the form does.
+    if (now.onlyChannelMode &&
+        std::find(edited.begin(), edited.end(), &field::kOnlyChannelMode) != edited.end()) {
+        Image encoded = work.image;
+        EncodeOptions(now, encoded);
+        CopyFieldBits(field::kWorkMode, encoded, work.image);
+    }
+    return Result::Success();
+}
+
+Result ApplySections(const YAML::Node& root, RadioData& work, std::vector<std::string>& warnings) {
     for (auto it = root.begin(); it != root.end(); ++it) {
         const std::string key = it->first.Scalar();
-        if (std::find(kSections.begin(), kSections.end(), key) == kSections.end()) {
+        if (key != "format" &&
+            std::find(kSections.begin(), kSections.end(), key) == kSections.end()) {
             return LineFailure(it->first, Fill(Msg("Model", "top level")),
                                Fill(Msg("Model", "unknown key \"%1\""), key));
         }
     }
-    const RadioInfoValues info = DecodeRadioInfo(work.image);
-    RadioInfoValues newInfo = info;
-    if (Result read = ReadSection(root["radio_info"], "radio_info", RadioInfoFields(), newInfo);
+    int format = kConfigYamlFormat;
+    if (Result read = ReadFormat(root, format); !read) {
+        return read;
+    }
+    const RadioData original = work;
+
+    const RadioInfoValues info = DecodeRadioInfo(original.image);
+    RadioInfoValues givenInfo = info;
+    if (Result read = ReadSection(root["radio_info"], "radio_info", RadioInfoFields(), givenInfo);
         !read) {
         return read;
     }
-    if (newInfo != info) {
-        if (newInfo.band != info.band && BandChangeNeeded(newInfo.band, work.image)) {
-            ApplyBandChange(newInfo.band, work);
-        }
-        EncodeRadioInfo(newInfo, work.image);
+    // A band change does all the Radio Info form's does, whatever else the
+    // file gives: the values it resets are edits only where the file changes
+    // them.
+    if (givenInfo.band != info.band && BandChangeNeeded(givenInfo.band, work.image)) {
+        ApplyBandChange(givenInfo.band, work);
     }
+    RadioInfoValues nowInfo = DecodeRadioInfo(work.image);
+    StoreEditedFields(RadioInfoFields(), info, givenInfo, nowInfo, EncodeRadioInfo, work.image);
 
     // The frequency range comes before the channels, which must lie in it;
     // the other options come last, as the priority channel list depends on
     // the channels.
     const YAML::Node optionsNode = root["options"];
-    if (optionsNode.IsDefined() && optionsNode.IsMap()) {
-        const OptionValues options = DecodeOptions(work.image, work.limits);
-        OptionValues newOptions = options;
-        for (const Field<OptionValues>& field : OptionFields()) {
-            const YAML::Node node = optionsNode[std::string(field.row.key)];
-            if (field.row.kind == FieldKind::BandEdge && node.IsDefined()) {
-                if (Result read =
-                        ReadField(field, node, "options." + std::string(field.row.key), newOptions);
-                    !read) {
-                    return read;
-                }
-            }
-        }
-        if (newOptions.lowerLimit != options.lowerLimit ||
-            newOptions.upperLimit != options.upperLimit) {
-            CommitFrequencyRange(
-                {newOptions.lowerLimit, newOptions.upperLimit, newOptions.rxFrequency}, work);
-        }
+    const YAML::Node channelsNode = root["channels"];
+    if (Result range = ApplyRange(optionsNode, channelsNode, original, work); !range) {
+        return range;
     }
-    if (Result channels = ApplyChannels(root["channels"], work); !channels) {
+    if (Result channels = ApplyChannels(channelsNode, original, work, warnings); !channels) {
         return channels;
     }
-    if (Result fm = ApplyFm(root[std::string(kFmSection)], work.image); !fm) {
+    if (Result fm = ApplyFm(root[std::string(kFmSection)], format, original.image, work.image);
+        !fm) {
         return fm;
     }
-    const DtmfValues dtmf = DecodeDtmf(work.image);
-    DtmfValues newDtmf = dtmf;
-    if (Result read = ReadSection(root["dtmf"], "dtmf", DtmfFields(), newDtmf); !read) {
+    const DtmfValues dtmf = DecodeDtmf(original.image);
+    DtmfValues givenDtmf = dtmf;
+    if (Result read = ReadSection(root["dtmf"], "dtmf", DtmfFields(), givenDtmf); !read) {
         return read;
     }
-    if (newDtmf != dtmf) {
-        EncodeDtmf(newDtmf, work.image);
-    }
+    DtmfValues nowDtmf = DecodeDtmf(work.image);
+    StoreEditedFields(DtmfFields(), dtmf, givenDtmf, nowDtmf, EncodeDtmf, work.image);
 
-    // The priority channel is named by its number, which means the same
-    // whatever the list of channels in use now holds.
-    const OptionValues now = DecodeOptions(work.image, work.limits);
-    OptionValues stored = now;
-    if (Result read = ReadSection(optionsNode, "options", OptionFields(), stored); !read) {
-        return read;
-    }
-    stored.lowerLimit = now.lowerLimit;
-    stored.upperLimit = now.upperLimit;
-    if (stored != now) {
-        // Snapped as the form snaps a typed value; more than the field can
-        // hold is refused, never stored cut.
-        const std::pair<std::string OptionValues::*, const SettingsField*> kFrequencies[] = {
-            {&OptionValues::rxFrequency, &field::kRxFrequency},
-            {&OptionValues::offsetFrequency, &field::kOffsetFrequency}};
-        for (const auto& [text, settingsField] : kFrequencies) {
-            if (stored.*text == now.*text) {
-                continue;
-            }
-            const auto snapped = SnappedFrequencyText(stored.*text);
-            if (!snapped) {
-                const std::string key(settingsField->key);
-                return LineFailure(
-                    optionsNode[key], "options." + key,
-                    Fill(Msg("Model", "\"%1\" is more than the field can hold"), stored.*text));
-            }
-            stored.*text = *snapped;
-        }
-        ApplyWorkModeRule(stored);
-        EncodeOptions(stored, work.image);
+    if (optionsNode.IsDefined() && !optionsNode.IsNull()) {
+        return ApplyOptions(optionsNode, original, work);
     }
     return Result::Success();
 }
 
 }  // namespace
 
-std::string DumpConfigYaml(const RadioData& data) {
+std::string DumpConfigYaml(const RadioData& data, int format) {
     YAML::Emitter out;
     out << YAML::BeginMap;
+    if (format >= kConfigYamlFormat) {
+        out << YAML::Key << "format" << YAML::Value << format;
+    }
     out << YAML::Key << "radio_info" << YAML::Value;
     EmitFields(out, RadioInfoFields(), DecodeRadioInfo(data.image));
     out << YAML::Key << "options" << YAML::Value;
@@ -538,9 +705,10 @@ std::string DumpConfigYaml(const RadioData& data) {
 
     out << YAML::Key << std::string(kFmSection) << YAML::Value << YAML::BeginMap;
     const FmTexts fm = DecodeFm(data.image);
-    for (int preset = 1; preset <= kFmPresetCount; ++preset) {
-        out << YAML::Key << preset << YAML::Value << YAML::DoubleQuoted
-            << fm[static_cast<std::size_t>(preset - 1)];
+    const int first = FirstPresetNumber(format);
+    for (int preset = 0; preset < kFmPresetCount; ++preset) {
+        out << YAML::Key << preset + first << YAML::Value << YAML::DoubleQuoted
+            << fm[static_cast<std::size_t>(preset)];
     }
     out << YAML::EndMap;
 
@@ -567,10 +735,16 @@ Result ApplyConfigYaml(std::string_view yaml, RadioData& data) {
     return ApplyConfigYaml(yaml, data, adjusted);
 }
 
-Result ApplyConfigYaml(std::string_view yaml, RadioData& data, std::vector<std::string>& adjusted) {
+Result ApplyConfigYaml(std::string_view yaml, RadioData& data, std::vector<std::string>& adjusted,
+                       std::vector<std::string>* warnings) {
     adjusted.clear();
+    std::vector<std::string> noted;
+    if (Result shape = CheckYamlShape(yaml); !shape) {
+        return shape;
+    }
     try {
-        const YAML::Node root = YAML::Load(std::string(yaml));
+        YamlTextStream text(yaml);
+        const YAML::Node root = YAML::Load(text);
         if (root.IsNull()) {
             return Result::Success();
         }
@@ -579,11 +753,17 @@ Result ApplyConfigYaml(std::string_view yaml, RadioData& data, std::vector<std::
                                Fill(Msg("Model", "needs the sections as keys")));
         }
         RadioData work = data;
-        if (Result applied = ApplySections(root, work); !applied) {
+        if (Result applied = ApplySections(root, work, noted); !applied) {
             return applied;
         }
         data = work;
-        adjusted = ReadBackDifferences(yaml, DumpConfigYaml(data));
+        if (warnings) {
+            *warnings = std::move(noted);
+        }
+        // Read back in the file's own numbering.
+        int format = kConfigYamlFormat;
+        static_cast<void>(ReadFormat(root, format));
+        adjusted = ReadBackDifferences(yaml, DumpConfigYaml(data, format));
         return Result::Success();
     } catch (const YAML::Exception& e) {
         return Result::Failure(Fill(Msg("Model", "line %1: %2"), e.mark.line + 1, e.msg));

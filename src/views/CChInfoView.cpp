@@ -8,11 +8,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QVBoxLayout>
 #include <array>
 #include <vector>
 
 #include "model/ChannelEdit.h"
+#include "model/ChannelFieldEdit.h"
 #include "model/Tones.h"
 #include "views/ChannelGridCommands.h"
 #include "views/EditorKeys.h"
@@ -162,7 +164,9 @@ void CChInfoView::ShowContextMenu(QWidget& source, const QPoint& position) {
 
 bool CChInfoView::ApplyChannelChange(const QString& name,
                                      const std::function<void(RadioData&)>& change) {
-    CloseEditors();
+    if (!CloseEditors()) {
+        return false;
+    }
     const bool changed = Frame().History().Apply(name, [&](RadioData& data) {
         StoreRows(data.image);
         change(data);
@@ -180,7 +184,9 @@ Image CChInfoView::GridImage() {
 
 void CChInfoView::StoreRows(Image& image) const {
     for (int row = 1; row <= kLastRow; ++row) {
-        EncodeChannelAt(RowTexts(row), image, row);
+        // Every cell was checked as it was committed; a row the edit rule
+        // refuses now stays as the image has it.
+        static_cast<void>(StoreChannelTexts(image, Data().limits, row, RowTexts(row)));
     }
 }
 
@@ -236,16 +242,17 @@ void CChInfoView::SaveToImage() {
     Frame().RefreshView(ViewKind::ChannelInfo);
 }
 
-void CChInfoView::CommitOpenEditors() {
+bool CChInfoView::CommitOpenEditors() {
     CommitTone();
     CommitList();
-    CommitFrequency();
+    const bool frequency = CommitFrequency();
     CommitName();
+    return frequency;
 }
 
-void CChInfoView::CloseEditors() {
+bool CChInfoView::CloseEditors() {
     grid_->setFocus(Qt::OtherFocusReason);
-    CommitOpenEditors();
+    return CommitOpenEditors();
 }
 
 void CChInfoView::OnGridMousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
@@ -264,7 +271,9 @@ void CChInfoView::OnGridMousePressed(Qt::MouseButton button, Qt::KeyboardModifie
 }
 
 void CChInfoView::BeginEdit() {
-    CommitOpenEditors();
+    if (!CommitOpenEditors()) {
+        return;  // the refused cell stays in edit
+    }
     const int row = grid_->Row();
     if (row < 1 || grid_->Col() < 1) {
         return;
@@ -331,16 +340,44 @@ void CChInfoView::HideEditor(QWidget& editor) {
     }
 }
 
-void CChInfoView::CommitFrequency() {
+bool CChInfoView::CommitFrequency() {
     if (frequencyEditor_->isHidden()) {
-        return;
+        return true;
     }
     const std::string text = frequencyEditor_->text().toStdString();
-    HideEditor(*frequencyEditor_);
     const DataSnapshot before = EditHistory::Take(Data());
-    ShowRow(editRow_, CommitFrequencyEdit(ImageBytes(), Data().limits, editRow_, RowTexts(editRow_),
-                                          ColumnOf(editCol_), text));
+    const FrequencyCommit commit = CommitFrequencyEdit(
+        ImageBytes(), Data().limits, editRow_, RowTexts(editRow_), ColumnOf(editCol_), text);
+    if (!commit.result) {
+        RefuseEdit(*frequencyEditor_, commit.result.message);
+        return false;
+    }
+    HideEditor(*frequencyEditor_);
+    ShowRow(editRow_, commit.row);
     StoreEditedRow(before);
+    return true;
+}
+
+void CChInfoView::RefuseEdit(QLineEdit& editor, const std::string& why) {
+    // Every commit of the same refused text (focus loss, then the click that
+    // caused it) is refused; the reason is shown once.
+    if (refusalShowing_) {
+        return;
+    }
+    refusalShowing_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, &editor, message = QString::fromStdString(why)] {
+            QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+            box.setObjectName(QStringLiteral("channelEditRefused"));
+            box.exec();
+            refusalShowing_ = false;
+            if (editor.isVisible()) {
+                editor.setFocus(Qt::OtherFocusReason);
+                editor.selectAll();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void CChInfoView::CommitTone() {
@@ -379,7 +416,7 @@ void CChInfoView::CommitName() {
 void CChInfoView::StoreEditedRow(const DataSnapshot& before) {
     // An empty row was written by the commit itself (or is untouched).
     if (const ChannelTexts row = RowTexts(editRow_); !row.rxFrequency.empty()) {
-        EncodeChannelAt(row, ImageBytes(), editRow_);
+        static_cast<void>(StoreChannelTexts(ImageBytes(), Data().limits, editRow_, row));
     }
     Frame().History().Record(
         tr("Edit channel %1 %2").arg(editRow_).arg(ModelText(ColumnTitle(ColumnOf(editCol_)))),
@@ -449,7 +486,9 @@ bool CChInfoView::FilterEditorKey(QObject* editor, QKeyEvent* key) {
     if (editor == frequencyEditor_) {
         if (enter) {
             const bool empty = frequencyEditor_->text().isEmpty();
-            CloseEditors();
+            if (!CloseEditors()) {
+                return true;
+            }
             MoveCurrentCell(empty ? Qt::Key_Down : Qt::Key_Right);
             return true;
         }

@@ -39,7 +39,8 @@ public:
     // The image as it would be with the grid's rows stored.
     Image GridImage();
     // Focus to the grid; whatever editor was open is committed and closed.
-    void CloseEditors();
+    // False when the edit rule refused the open cell, which stays in edit.
+    bool CloseEditors();
 
 protected:
     void FillFixedLists() override;
@@ -50,11 +51,13 @@ protected:
 
 private:
     void BeginEdit();
-    void CommitFrequency();
+    bool CommitFrequency();
     void CommitTone();
     void CommitList();
     void CommitName();
-    void CommitOpenEditors();
+    bool CommitOpenEditors();
+    // The cell stays in edit with the text typed; the reason is shown.
+    void RefuseEdit(QLineEdit& editor, const std::string& why);
     void StoreRows(Image& image) const;
     void ShowContextMenu(QWidget& source, const QPoint& position);
     // The edited row into the image as one named undo step.
@@ -82,6 +85,7 @@ private:
     // The cell the open editor belongs to.
     int editRow_ = 0;
     int editCol_ = 0;
+    bool refusalShowing_ = false;
 };
 
 }  // namespace ht57

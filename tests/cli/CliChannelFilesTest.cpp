@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -123,7 +125,7 @@ TEST_F(CliChannelFilesTest, ExportThenImportGivesBackTheChannelsBusyLockIncluded
 
     const CliResult imported = Cli({"import", "a.dat", "a.csv", "-o", "b.dat", "--replace-all"});
     ASSERT_EQ(imported.exitCode, 0) << imported.err;
-    EXPECT_EQ(imported.err, "2 rows: 2 imported, 0 skipped\n");
+    EXPECT_EQ(imported.err, "2 of 2 rows stored, 0 skipped\n");
     ASSERT_EQ(Cli({"export", "b.dat", "-o", "b.csv"}).exitCode, 0);
     EXPECT_EQ(ReadText(work_ / "b.csv"), csv);
 
@@ -141,7 +143,9 @@ TEST_F(CliChannelFilesTest, ImportReportsSkippedRowsAndExitsWithThree) {
     EXPECT_TRUE(Contains(result.err,
                          "line 12, channel 101: skipped: receive frequency 432.35 MHz "
                          "is outside 136-174 MHz\n"));
-    EXPECT_TRUE(Contains(result.err, "\n20 rows: 9 imported, 11 skipped\n"));
+    EXPECT_TRUE(Contains(result.err,
+                         "\n9 of 20 rows stored, 11 skipped, 4 channels of skipped "
+                         "rows kept as they were\n"));
 
     const CliResult diff = Cli({"diff", "a.dat", "b.dat"});
     EXPECT_EQ(diff.exitCode, 1);
@@ -156,11 +160,14 @@ TEST_F(CliChannelFilesTest, ImportReportsSkippedRowsAndExitsWithThree) {
 TEST_F(CliChannelFilesTest, AFileThatIsNoChannelListWritesNothing) {
     Save("a.dat", WithChannels({kSimplex}));
     WriteFile(work_ / "notes.csv", Bytes{'h', 'e', 'l', 'l', 'o', '\n'});
+    const std::string_view odd = "Location,Frequency,Duplx\n1,146.94,-\n";
+    WriteFile(work_ / "odd.csv", Bytes(odd.begin(), odd.end()));
     const struct {
         std::vector<std::string> args;
         const char* message;
     } cases[] = {
         {{"import", "a.dat", "notes.csv", "-o", "b.dat"}, "The file is not a channel list"},
+        {{"import", "a.dat", "odd.csv", "-o", "b.dat"}, "The file is not read: its header names"},
         {{"import", "a.dat", "missing.csv", "-o", "b.dat"}, "No such file or directory"},
         {{"import", "missing.dat", "notes.csv", "-o", "b.dat"}, "No such file or directory"},
         {{"export", "missing.dat", "-o", "b.csv"}, "No such file or directory"},
@@ -172,6 +179,10 @@ TEST_F(CliChannelFilesTest, AFileThatIsNoChannelListWritesNothing) {
         EXPECT_TRUE(result.err.starts_with(std::string("ht57-cli: ") + c.message)) << result.err;
         EXPECT_FALSE(fs::exists(work_ / c.args.back()));
     }
+    const CliResult ignored =
+        Cli({"import", "a.dat", "odd.csv", "-o", "b.dat", "--ignore-unknown-columns"});
+    EXPECT_EQ(ignored.exitCode, 3);
+    EXPECT_TRUE(Contains(ignored.err, "column 3 \"Duplx\" is no column of a channel list"));
 }
 
 TEST_F(CliChannelFilesTest, DiffShowsChannelsSettingsAndLeftoverBytes) {
@@ -252,11 +263,6 @@ TEST_F(CliChannelFilesTest, OutputsGoWhereDashOOrTheShellSendsThem) {
     EXPECT_EQ(Cli({"import", "a.dat", "a.csv", "-o", "-"}).out.size(), kDataFileSize);
     EXPECT_FALSE(Contains(Cli({"import", "--help"}).out, "--backup-dir"));
     EXPECT_FALSE(fs::exists(work_ / "-"));
-
-    // A read whose output cannot be kept never starts the transfer.
-    const CliResult read = Cli({"read", "--port", "/nonexistent/tty", "-o", "no/such/dir/r.dat"});
-    EXPECT_EQ(read.exitCode, 1);
-    EXPECT_TRUE(read.err.starts_with("ht57-cli: No such file or directory")) << read.err;
 }
 
 TEST_F(CliChannelFilesTest, DumpThenApplyGivesBackTheFileAndABadKeyWritesNothing) {
@@ -282,7 +288,54 @@ TEST_F(CliChannelFilesTest, ApplyReportsAValueStoredOtherwiseAndExitsWithThree) 
     const CliResult applied = Cli({"apply", "a.dat", "fm.yaml", "-o", "b.dat"});
     EXPECT_EQ(applied.exitCode, 3);
     EXPECT_EQ(applied.err, "fm.yaml: line 3: fm_channels.6: \"99.99\" stored as \"99.9\"\n");
-    EXPECT_TRUE(Contains(Cli({"dump", "b.dat"}).out, "  6: \"99.9\"\n"));
+    // A file without a format key numbers the presets 1-16; the dump 0-15.
+    EXPECT_TRUE(Contains(Cli({"dump", "b.dat"}).out, "  5: \"99.9\"\n"));
+    EXPECT_TRUE(Contains(Cli({"dump", "b.dat"}).out, "format: 2\n"));
+}
+
+TEST_F(CliChannelFilesTest, DumpShowsWhatOpenShowsAndRawWhatIsStored) {
+    RadioData odd = data_;
+    odd.image[0xFC2] = 12;  // squelch outside its list
+    Save("a.dat", odd);
+    const CliResult shown = Cli({"dump", "a.dat"});
+    const CliResult raw = Cli({"dump", "--raw", "a.dat"});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    EXPECT_TRUE(Contains(raw.out, "squelch_level: ~\n")) << raw.out;
+    EXPECT_FALSE(Contains(shown.out, "squelch_level: ~\n"));
+    EXPECT_TRUE(Contains(shown.err, "a.dat: line ")) << shown.err;
+    EXPECT_TRUE(Contains(shown.err, ": options.squelch_level: stored ~, shown as \"")) << shown.err;
+    EXPECT_EQ(raw.err, "");
+}
+
+TEST_F(CliChannelFilesTest, DataFilesAreWrittenByTheAtomicWriteRule) {
+    Save("a.dat", data_);
+    std::ofstream(work_ / "c.yaml") << "options: {beep: false}\n";
+    const fs::path folder = work_ / "shut";
+    fs::create_directories(folder);
+    Save("shut/out.dat", data_);
+    Save("shut/locked.dat", data_);
+    fs::permissions(folder / "locked.dat", fs::perms::owner_read);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    const auto inode = [](const fs::path& file) {
+        struct stat st {};
+        ::stat(file.c_str(), &st);
+        return st.st_ino;
+    };
+    const auto before = inode(folder / "out.dat");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"import", "a.dat", "a.csv", "-o", "shut/out.dat"},
+          std::vector<std::string>{"apply", "a.dat", "c.yaml", "-o", "shut/out.dat"}}) {
+        SCOPED_TRACE(args.front());
+        ASSERT_EQ(Cli({"export", "a.dat", "-o", "a.csv"}).exitCode, 0);
+        const CliResult written = Cli(args);
+        EXPECT_EQ(written.exitCode, 0) << written.err;  // rewritten in place
+        EXPECT_EQ(inode(folder / "out.dat"), before);
+    }
+    EXPECT_NE(ReadFile(folder / "out.dat"), ReadFile(work_ / "a.dat"));  // beep cleared
+    const CliResult refused = Cli({"apply", "a.dat", "c.yaml", "-o", "shut/locked.dat"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(Contains(refused.err, "Cannot write")) << refused.err;
+    fs::permissions(folder, fs::perms::owner_all);
 }
 
 }  // namespace

@@ -12,26 +12,10 @@ ChannelTexts InUse(const char* rx, const char* tx) {
     return {rx, tx, "Off", "Off", "Off", "High", "Wide", "AB"};
 }
 
-TEST(EditedFrequency, ClampsThenSnaps) {
-    const struct {
-        const char* typed;
-        std::optional<std::uint32_t> expected;
-    } cases[] = {
-        {"200", 17'400'000},        {"100", 13'600'000},      {"146.5213", 14'652'000},
-        {"146.5225", 14'652'000},   {"146.523", 14'652'500},  {"136.015", 13'601'500},
-        {"174", 17'400'000},        {"145.6abc", 14'560'000}, {"0", std::nullopt},
-        {"", std::nullopt},         {".", std::nullopt},      {"abc", std::nullopt},
-        {"0.000001", std::nullopt},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(EditedFrequency(c.typed, kVhfLimits), c.expected) << c.typed;
-    }
-}
-
 TEST(CommitFrequencyEdit, FirstFrequencyOnEmptyRowWritesNewChannel) {
     Image image = test::ErasedImage();
     const ChannelTexts row =
-        CommitFrequencyEdit(image, kVhfLimits, 7, {}, ChannelColumn::RxFrequency, "145.6");
+        CommitFrequencyEdit(image, kVhfLimits, 7, {}, ChannelColumn::RxFrequency, "145.6").row;
     const ChannelRecord expected{0x00, 0x00, 0x56, 0x14, 0x00, 0x00, 0x56, 0x14,
                                  0x00, 0x00, 0x0F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
     EXPECT_EQ(ReadChannel(image, 7), expected);
@@ -42,12 +26,13 @@ TEST(CommitFrequencyEdit, FirstFrequencyOnEmptyRowWritesNewChannel) {
 }
 
 TEST(CommitFrequencyEdit, NoFrequencyClearsAChannelInUseAtOnce) {
-    for (const char* typed : {"0", "", ".", "x"}) {
+    for (const char* typed : {"0", "", "."}) {
         Image image = test::ErasedImage();
         test::PutChannel(image, 5, 14'652'000);
         const ChannelTexts row =
             CommitFrequencyEdit(image, kVhfLimits, 5, InUse("146.52000", "146.52000"),
-                                ChannelColumn::RxFrequency, typed);
+                                ChannelColumn::RxFrequency, typed)
+                .row;
         EXPECT_EQ(row, ChannelTexts{}) << typed;
         const ChannelRecord cleared{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                     0x00, 0x00, 0x0F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
@@ -62,13 +47,16 @@ TEST(CommitFrequencyEdit, EditsThatLeaveTheImageAlone) {
         ChannelColumn column;
         const char* typed;
         ChannelTexts expected;
+        bool refused = false;
     } cases[] = {
         {"rx of a channel in use changes only rx", InUse("146.52000", "146.52000"),
          ChannelColumn::RxFrequency, "147", InUse("147.00000", "146.52000")},
-        {"rx is clamped", InUse("146.52000", "146.52000"), ChannelColumn::RxFrequency, "999",
-         InUse("174.00000", "146.52000")},
+        {"rx outside the band is refused, not clamped", InUse("146.52000", "146.52000"),
+         ChannelColumn::RxFrequency, "446.00625", InUse("146.52000", "146.52000"), true},
+        {"tx outside the band is refused", InUse("146.52000", "146.52000"),
+         ChannelColumn::TxFrequency, "100", InUse("146.52000", "146.52000"), true},
         {"tx of a channel in use", InUse("146.52000", "146.52000"), ChannelColumn::TxFrequency,
-         "100", InUse("146.52000", "136.00000")},
+         "146.0062", InUse("146.52000", "146.00625")},
         {"tx emptied means simplex", InUse("146.52000", "147.00000"), ChannelColumn::TxFrequency,
          "", InUse("146.52000", "146.52000")},
         {"tx of an empty row", {}, ChannelColumn::TxFrequency, "146", {}},
@@ -78,7 +66,12 @@ TEST(CommitFrequencyEdit, EditsThatLeaveTheImageAlone) {
         Image image = test::ErasedImage();
         test::PutChannel(image, 9, 14'652'000);
         const Image before = image;
-        EXPECT_EQ(CommitFrequencyEdit(image, kVhfLimits, 9, c.row, c.column, c.typed), c.expected)
+        const FrequencyCommit commit =
+            CommitFrequencyEdit(image, kVhfLimits, 9, c.row, c.column, c.typed);
+        EXPECT_EQ(commit.row, c.expected) << c.what;
+        EXPECT_EQ(!commit.result, c.refused) << c.what;
+        EXPECT_EQ(c.refused,
+                  commit.result.message.find("136.00000 to 174.00000") != std::string::npos)
             << c.what;
         EXPECT_EQ(image, before) << c.what;
     }

@@ -4,6 +4,8 @@
 
 #include "ImageBuilders.h"
 #include "TempFolder.h"
+#include "model/Bcd.h"
+#include "model/ChannelTable.h"
 #include "model/ConfigYaml.h"
 #include "model/DataFile.h"
 #include "model/SettingsFields.h"
@@ -72,7 +74,10 @@ TEST(ConfigYaml, EachKindOfFieldIsStoredThroughItsCodec) {
         {"check box", "options: {beep: false}", "beep: false"},
         {"pair of texts", "options: {work_mode: Frequency}", "work_mode: Frequency"},
         {"edit text", "dtmf: {first_digit_delay: \"200\"}", "first_digit_delay: \"200\""},
-        {"FM preset", "fm_channels: {3: \"101.1\"}", "3: \"101.1\""},
+        {"FM preset, numbered as the view labels it", "format: 2\nfm_channels: {3: \"101.1\"}",
+         "\n  3: \"101.1\""},
+        {"FM preset of a file without format, numbered 1-16", "fm_channels: {3: \"101.1\"}",
+         "\n  2: \"101.1\""},
         {"new channel",
          "channels:\n  90: {rx_frequency: \"145.50000\", tx_frequency: \"145.50000\", rx_tone: "
          "Off, tx_tone: \"100.0\", busy_lock: Carrier, power: Low, bandwidth: Narrow, name: A1}",
@@ -121,7 +126,7 @@ TEST(ConfigYaml, EachValueStoredOtherwiseThanGivenIsReported) {
 
 TEST(ConfigYaml, AnythingWrongNamesItsLineAndChangesNothing) {
     const struct {
-        const char* yaml;
+        std::string yaml;
         const char* message;
     } cases[] = {
         {"radio_info: {}\nopshuns: {}", "line 2: top level: unknown key \"opshuns\""},
@@ -134,13 +139,29 @@ TEST(ConfigYaml, AnythingWrongNamesItsLineAndChangesNothing) {
         {"fm_channels:\n  2: [88]",
          "line 2: fm_channels.2: this value is not empty or 87.0 to 108.0 MHz"},
         {"channels:\n  1: {tx_frequency: \"440.00000\"}",
-         "line 2: channels.1.tx_frequency: \"440.00000\" is not a frequency in 136-174MHz"},
-        {"channels:\n  1: {name: \"abc\"}", "line 2: channels.1.name: \"abc\" is not up to 5"},
+         "line 2: channels.1.tx_frequency: Tx Freq 440.00000 MHz is outside the band"},
+        {"channels:\n  1: {name: \"a#c\"}", "line 2: channels.1.name: Name \"a#c\" is not up to 5"},
         {"channels: {129: ~}", "line 1: channels: \"129\" is not a channel from 1 to 128"},
-        {"channels:\n  2: {rx_frequency: \"145.0\",\n  power: Medium}", "line 2: channels.2: "},
+        {"channels:\n  2: {rx_frequency: \"145.0\",\n  power: Medium}",
+         "line 3: channels.2.power: Power \"Medium\" is not one of: Low, High."},
+        {"format: 2\nfm_channels: {16: \"88.0\"}",
+         "line 2: fm_channels: \"16\" is not a preset from 0 to 15"},
+        {"format: 3", "line 1: format: \"3\" is not a format"},
         {"options: {squelch_level: \"3\"\n", "line 2: "},
         {"channels: {3: ~}\nfm_channels: {1: \"200\"}",
          "line 2: fm_channels.1: \"200\" is not empty"},
+        {"options:\n  squelch_level: \"5\"\n  beep: true\n  squelch_level: \"7\"",
+         "line 4: options.squelch_level: given twice, on lines 2 and 4"},
+        {"channels:\n  5: {name: A}\n  6: {name: A}\n  05: ~",
+         "line 4: channels.05: given twice, on lines 2 and 4"},
+        {"dtmf: {}\nchannels: {9: {name: A, name: B}}",
+         "line 2: channels.9.name: given twice, on lines 2 and 2"},
+        {"options: {beep: true}\n---\noptions: {beep: false}",
+         "line 2: a second document starts here"},
+        {std::string(16, '[') + std::string(16, ']'), "line 1: top level: needs the sections"},
+        {"dtmf:\n  " + std::string(16, '[') + std::string(16, ']'),
+         "line 2: nested more than 16 levels deep"},
+        {std::string(1'000'000, '['), "line 1: the text holds more than 20000 brackets"},
     };
     const RadioData factory = Factory();
     for (const auto& c : cases) {
@@ -151,6 +172,25 @@ TEST(ConfigYaml, AnythingWrongNamesItsLineAndChangesNothing) {
         EXPECT_TRUE(applied.message.starts_with(c.message)) << applied.message;
         EXPECT_EQ(data.image, factory.image);
     }
+}
+
+TEST(ConfigYaml, AnEditLeavesAnOutOfBandStoredTransmitAloneAndSaysSo) {
+    RadioData data = Factory();
+    // Channel 1 with a plus shift to 180 MHz, outside the VHF band.
+    ChannelRecord record = ReadChannel(data.image, 1);
+    const std::uint32_t rx = RecordRxFrequency(record);
+    WriteBcd32(&record[record::kOffset], 18'000'000 - rx);
+    record[record::kFlags] = static_cast<Byte>((record[record::kFlags] & 0x3F) | 0x40);
+    WriteChannel(data.image, 1, record);
+    std::vector<std::string> adjusted;
+    std::vector<std::string> warnings;
+    const Result applied =
+        ApplyConfigYaml("channels:\n  1: {name: \"RENAM\"}", data, adjusted, &warnings);
+    ASSERT_TRUE(applied) << applied.message;
+    EXPECT_EQ(DecodeChannelAt(data.image, 1, data.limits).name, "RENAM");
+    EXPECT_EQ(RecordTxFrequency(ReadChannel(data.image, 1)), 18'000'000u);
+    EXPECT_EQ(warnings, (std::vector<std::string>{"line 2: channels.1.tx_frequency: 180.00000 lies "
+                                                  "outside 136-174MHz; kept as stored"}));
 }
 
 }  // namespace

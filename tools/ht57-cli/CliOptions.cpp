@@ -28,9 +28,11 @@ struct OptionSpec {
 };
 
 const std::array kOptions{
-    OptionSpec{"--port", "PORT", "serial port; COM of Program.ini when not given",
+    OptionSpec{"--port", "PORT",
+               "serial port; COM of Program.ini when not given; write takes it more than once "
+               "to write several radios at once",
                [](CliOptions& o, const std::string& v, std::string&) {
-                   o.port = v;
+                   o.ports.push_back(v);
                    return true;
                }},
     OptionSpec{"--baud", "N", "baud rate; BaudRate of Program.ini when not given",
@@ -54,7 +56,9 @@ const std::array kOptions{
                    }
                    return !v.empty();
                }},
-    OptionSpec{"--replace-all", nullptr, "clear the channels no row fills",
+    OptionSpec{"--replace-all", nullptr,
+               "clear the channels no row fills, except the channels of skipped rows, which "
+               "keep their record and are listed by number",
                [](CliOptions& o, const std::string&, std::string&) {
                    o.replaceAll = true;
                    return true;
@@ -79,6 +83,13 @@ const std::array kOptions{
                    o.distinctNames = true;
                    return true;
                }},
+    OptionSpec{"--ignore-unknown-columns", nullptr,
+               "read a file whose header has empty or unknown columns, passing over their "
+               "values; each is named in the report",
+               [](CliOptions& o, const std::string&, std::string&) {
+                   o.ignoreUnknownColumns = true;
+                   return true;
+               }},
     OptionSpec{"--verify", nullptr,
                "read the radio back and compare the written range; exit 1 naming the "
                "differing addresses",
@@ -86,11 +97,39 @@ const std::array kOptions{
                    o.verify = true;
                    return true;
                }},
+    OptionSpec{"--radios", "N",
+               "write N radios one after another on one port: after each, wait until it no "
+               "longer answers and the next one does",
+               [](CliOptions& o, const std::string& v, std::string& error) {
+                   const std::optional<int> n = ParsePositive(v);
+                   if (!n) {
+                       error = "--radios: '" + v + "' is not a number of radios";
+                       return false;
+                   }
+                   o.radios = *n;
+                   return true;
+               }},
+    OptionSpec{"--log", "LOG.csv",
+               "append a row per radio: time, port, data file, SHA-256 of the bytes written, "
+               "outcome",
+               [](CliOptions& o, const std::string& v, std::string& error) {
+                   o.logFile = v;
+                   if (v.empty()) {
+                       error = "--log needs a file name";
+                   }
+                   return !v.empty();
+               }},
     OptionSpec{"--written-range", nullptr,
                "compare only image bytes 0x000-0xFEF, what a Write sends: no header, "
                "no calibration",
                [](CliOptions& o, const std::string&, std::string&) {
                    o.writtenRange = true;
+                   return true;
+               }},
+    OptionSpec{"--raw", nullptr,
+               "the values as the file stores them, before the normalisation Open applies",
+               [](CliOptions& o, const std::string&, std::string&) {
+                   o.raw = true;
                    return true;
                }},
     OptionSpec{
@@ -146,9 +185,12 @@ const std::vector<CommandSpec>& Commands() {
          Output::Data, "FILE.dat",
          "copies the radio's memory into a new data file; with --backup-dir also into a "
          "dated copy in DIR, kept even when FILE.dat cannot be written"},
-        {"write", Command::Write, {"FILE.dat"}, {"--port", "--baud", "--verify"},
+        {"write", Command::Write, {"FILE.dat"},
+         {"--port", "--baud", "--verify", "--radios", "--log"},
          Output::None, nullptr,
-         "sends a data file to the radio, as the program's Write does"},
+         "sends a data file to the radio, as the program's Write does; with several --port "
+         "or --radios, a line per radio on standard output as each finishes: its port and "
+         "verified, written or failed: CAUSE; exit 0 only when every radio was written"},
         {"list", Command::List, {"FILE.dat"}, {"--format"},
          Output::Text, "LIST",
          "prints the channels in use"},
@@ -156,21 +198,29 @@ const std::vector<CommandSpec>& Commands() {
          Output::RequiredText, "OUT.csv",
          "writes the channels in use as a channel CSV file"},
         {"import", Command::Import, {"FILE.dat", "IN.csv"},
-         {"--replace-all", "--first-channel", "--fill-free", "--distinct-names"},
+         {"--replace-all", "--first-channel", "--fill-free", "--distinct-names",
+          "--ignore-unknown-columns"},
          Output::Data, "OUT.dat",
          "stores the rows of a channel CSV file into the channels their Location names "
          "(a file numbered from 0 moves up by one), or in order with --first-channel or "
-         "--fill-free, and writes the result; every row skipped or changed is reported "
-         "on standard error"},
-        {"dump", Command::Dump, {"FILE.dat"}, {},
+         "--fill-free, and writes the result; every row skipped or changed, every column "
+         "the file lacks and the channels of skipped rows, which keep their record, are "
+         "reported on standard error; a column whose header is empty or unknown stops it"},
+        {"dump", Command::Dump, {"FILE.dat"}, {"--raw"},
          Output::Text, "CONFIG.yaml",
-         "writes every setting the views edit, the channels included, as YAML"},
+         "writes every setting the views edit, the channels included, as YAML, with the "
+         "values the views show after Open; each value Open's normalisation changed is "
+         "named on standard error with the value stored. The YAML starts with format: 2, "
+         "which numbers the FM presets 0 to 15 as the FM view labels them"},
         {"apply", Command::Apply, {"FILE.dat", "CONFIG.yaml"}, {},
          Output::Data, "OUT.dat",
          "stores the settings CONFIG.yaml gives into FILE.dat and writes the result; every "
          "other byte is kept, and a key that is unknown or wrong stops it, naming its line; "
          "every value stored otherwise than given (a frequency moved onto its step) is "
-         "reported on standard error"},
+         "reported on standard error. Only values that differ from FILE.dat's are edits; "
+         "channels a narrower frequency range clears must be given as null. A file "
+         "without a format key is read as older dumps wrote it, FM presets numbered 1 "
+         "to 16"},
         {"diff", Command::Diff, {"A.dat", "B.dat"}, {"--written-range"},
          Output::Text, "DIFF",
          "prints how B.dat differs from A.dat; exit 0 when equal, 1 when different, "
@@ -266,9 +316,11 @@ constexpr const char* kExitCodes =
     "  0  done\n"
     "  1  failed; nothing was written\n"
     "  2  usage error\n"
-    "  3  written, but some rows were skipped or changed (import) or values\n"
-    "     were stored otherwise than given (apply)\n"
-    "  diff: 0 equal, 1 different, 2 a file could not be read\n";
+    "  3  written, but some rows were skipped or changed or the report has a\n"
+    "     note (import), or values were stored otherwise than given (apply)\n"
+    "  diff: 0 equal, 1 different, 2 a file could not be read\n"
+    "  write with several radios: 0 every radio written, 1 any failed,\n"
+    "     130 stopped by Ctrl+C\n";
 
 }  // namespace
 
@@ -366,6 +418,21 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                 error += std::string(" ") + operand;
             }
         }
+        return std::nullopt;
+    }
+    if (options.ports.size() > 1 && command->command != Command::Write) {
+        error = name + " takes one --port";
+        return std::nullopt;
+    }
+    for (std::size_t i = 1; i < options.ports.size(); ++i) {
+        if (std::find(options.ports.begin(), options.ports.begin() + static_cast<std::ptrdiff_t>(i),
+                      options.ports[i]) != options.ports.begin() + static_cast<std::ptrdiff_t>(i)) {
+            error = "--port " + options.ports[i] + " given twice";
+            return std::nullopt;
+        }
+    }
+    if (options.ports.size() > 1 && options.radios > 1) {
+        error = "--radios takes one --port";
         return std::nullopt;
     }
     const bool needsOutput =

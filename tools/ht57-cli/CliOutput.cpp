@@ -5,15 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
 
 #include "CliOptions.h"
 #include "model/FileAccess.h"
 
 namespace ht57::cli {
 namespace {
-
-namespace fs = std::filesystem;
 
 bool NamesStandardOutput(const std::string& output) {
     if (output.empty() || output == kStandardStream) {
@@ -86,29 +83,12 @@ Result WriteTextOutput(const std::string& output, std::string_view text) {
 }
 
 Result CheckDataOutput(const std::string& output) {
-    if (NamesStandardOutput(output) || IsStreamOrDevice(output)) {
-        if (IsTerminal(output)) {
-            return Result::Failure("A data file is not written to a terminal",
-                                   "redirect standard output or give -o FILE.dat");
-        }
-        return Result::Success();
+    if ((NamesStandardOutput(output) || IsStreamOrDevice(output)) && IsTerminal(output)) {
+        return Result::Failure("A data file is not written to a terminal",
+                               "redirect standard output or give -o FILE.dat");
     }
-    std::error_code ec;
-    const fs::path target(output);
-    if (fs::is_directory(target, ec)) {
-        return Result::Failure(SystemErrorText(EISDIR), "Cannot replace " + output);
-    }
-    if (fs::exists(target, ec) && ::access(output.c_str(), W_OK) != 0) {
-        return Result::Failure(SystemErrorText(errno), "Cannot replace " + output);
-    }
-    fs::path folder = target.parent_path();
-    if (folder.empty()) {
-        folder = ".";
-    }
-    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
-        return Result::Failure(SystemErrorText(errno),
-                               "Cannot create a file in " + folder.string());
-    }
+    // Whether a file can be written is the atomic-write rule's to say, as
+    // for the program's Save.
     return Result::Success();
 }
 

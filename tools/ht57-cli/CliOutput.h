@@ -16,12 +16,14 @@ namespace ht57::cli {
 // are; regular files are replaced atomically.
 Result WriteTextOutput(const std::string& output, std::string_view text);
 
-// As WriteTextOutput, but a data file is refused when standard output is a
-// terminal, and a regular file the user may not write is refused.
+// As WriteTextOutput, but a data file is refused when it would go to a
+// terminal. A file goes through the model's atomic-write rule: a file the
+// user may not write is refused, one in a folder that takes no new files is
+// rewritten in place.
 Result WriteDataOutput(const std::string& output, std::span<const Byte> bytes);
 
-// The checks WriteDataOutput makes before anything is written, for commands
-// that must know before a long transfer whether their result can be kept.
+// The check WriteDataOutput makes before anything is written (no terminal),
+// for commands that must know before a long transfer.
 Result CheckDataOutput(const std::string& output);
 
 }  // namespace ht57::cli

@@ -151,7 +151,13 @@ val EditCell(int channel, int columnNumber, const std::string& text) {
     ChannelTexts row = DecodeChannelAt(data.image, channel, data.limits);
     const ChannelColumn column = EditColumn(row, static_cast<ChannelColumn>(columnNumber));
     if (column == ChannelColumn::RxFrequency || column == ChannelColumn::TxFrequency) {
-        row = CommitFrequencyEdit(data.image, data.limits, channel, row, column, text);
+        FrequencyCommit commit =
+            CommitFrequencyEdit(data.image, data.limits, channel, row, column, text);
+        if (!commit.result) {
+            TheDocument().Record(before);
+            return ResultValue(commit.result);
+        }
+        row = std::move(commit.row);
     } else if (column == ChannelColumn::Name) {
         std::string name;
         for (char c : text) {
