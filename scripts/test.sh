@@ -53,6 +53,9 @@ cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 bash scripts/desktop-test.sh build
 
+echo "== Browser version (WebAssembly, headless Chromium) =="
+bash scripts/test-web.sh build/bin
+
 echo "== Debian package =="
 (cd build && cpack -G DEB)
 deb=$(ls -t build/ht57_*.deb | head -n 1)

@@ -5,13 +5,22 @@
 #include <chrono>
 #include <thread>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include "link/CPerfTimer.h"
 #include "link/CloneSession.h"
 
 namespace ht57 {
 
 void Pause(int ms) {
+#ifdef __EMSCRIPTEN__
+    // A page has one thread: the pause hands it back to the browser.
+    emscripten_sleep(static_cast<unsigned>(ms));
+#else
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+#endif
 }
 
 void WriteByte(SerialLink& link, Byte b) {

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <random>
+#include <string>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -172,18 +173,30 @@ void SyncFolder([[maybe_unused]] const fs::path& folder) {
 #endif
 }
 
+// The library's text for a code no system uses, with that code's number (if it
+// shows) written as `code`'s.
+std::string UnknownCodeText(int unused, int code) {
+    std::string text = std::system_category().message(unused);
+    const std::string digits = std::to_string(unused);
+    if (const std::size_t at = text.find(digits); at != std::string::npos) {
+        text.replace(at, digits.size(), std::to_string(code));
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string SystemErrorText(int code) {
     if (code == 0) {
         return Fill(kNoErrorText);
     }
-    std::string text = std::system_category().message(code);
-    std::string lower;
-    for (char c : text) {
-        lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    }
-    if (text.empty() || lower.starts_with("unknown error")) {
+    // C libraries word the text of an unknown code differently ("Unknown
+    // error 987654", "No error information", "unspecified system_category
+    // error"), and some word negative codes apart: a code is unknown when its
+    // text is the one an unused code of its sign gets.
+    constexpr int kUnusedCode = 1 << 30;
+    const std::string text = std::system_category().message(code);
+    if (text.empty() || text == UnknownCodeText(code < 0 ? -kUnusedCode : kUnusedCode, code)) {
         return Fill(kNoErrorText);
     }
     return text;

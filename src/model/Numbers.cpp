@@ -1,8 +1,12 @@
 #include "model/Numbers.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <string>
 
 #include "model/TextRules.h"
 
@@ -48,6 +52,34 @@ std::uint64_t MultiplySaturating(std::uint64_t value, int power) {
     return value;
 }
 
+// The C++ library of the WebAssembly build has no floating-point from_chars
+// or to_chars; there the C functions stand in, which read and write the same
+// plain forms (the C locale is the only one in that build).
+#ifdef __EMSCRIPTEN__
+std::errc ParseDouble(std::string_view number, double& value) {
+    const std::string copy(number);
+    errno = 0;
+    value = std::strtod(copy.c_str(), nullptr);
+    return errno == ERANGE ? std::errc::result_out_of_range : std::errc{};
+}
+
+// d.dddddddddddddde+XX: 15 significant digits.
+const char* WriteScientific15(char* first, char* last, double value) {
+    const int length = std::snprintf(first, static_cast<std::size_t>(last - first), "%.14e", value);
+    return length < 0 ? first : first + std::min<std::ptrdiff_t>(length, last - first - 1);
+}
+#else
+std::errc ParseDouble(std::string_view number, double& value) {
+    return std::from_chars(number.data(), number.data() + number.size(), value,
+                           std::chars_format::fixed)
+        .ec;
+}
+
+const char* WriteScientific15(char* first, char* last, double value) {
+    return std::to_chars(first, last, value, std::chars_format::scientific, 14).ptr;
+}
+#endif
+
 }  // namespace
 
 std::uint64_t ScaleDecimal(std::string_view text, int power) {
@@ -56,30 +88,28 @@ std::uint64_t ScaleDecimal(std::string_view text, int power) {
         return 0;
     }
     double value = 0;
-    const auto parsed = std::from_chars(number.data(), number.data() + number.size(), value,
-                                        std::chars_format::fixed);
-    if (parsed.ec == std::errc::result_out_of_range) {
+    const std::errc parsed = ParseDouble(number, value);
+    if (parsed == std::errc::result_out_of_range) {
         // Too large when a non-zero digit stands before the point, else too small.
         const std::string_view whole = number.substr(0, number.find('.'));
         return whole.find_first_not_of('0') == std::string_view::npos ? 0 : kMax;
     }
-    if (parsed.ec != std::errc{} || value == 0) {
+    if (parsed != std::errc{} || value == 0) {
         return 0;
     }
     // Round the double to 15 significant digits: d.dddddddddddddde+XX.
     char buffer[64];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const char* end = WriteScientific15(buffer, buffer + sizeof buffer, value);
     std::uint64_t mantissa = 0;
     int exponent = 0;
     const char* p = buffer;
-    for (; p < written.ptr && *p != 'e'; ++p) {
+    for (; p < end && *p != 'e'; ++p) {
         if (IsDigit(*p)) {
             mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
         }
     }
-    if (p < written.ptr) {
-        std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), written.ptr, exponent);
+    if (p < end) {
+        std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, exponent);
     }
     // value = mantissa x 10^(exponent - 14); scaled = value x 10^power.
     const int shift = exponent - 14 + power;
