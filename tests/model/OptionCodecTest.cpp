@@ -420,47 +420,34 @@ TEST(OptionCodec, StoredFrequenciesLoadSnapped) {
     EXPECT_EQ(values.lowerLimit, "136");
 }
 
-// Field kinds x edited or not: an unedited field gets its stored bits back,
-// an edited one keeps what was encoded, and no other bit moves.
-TEST(KeepUnchangedFields, RestoresOnlyTheFieldsWhoseEncodingDidNotChange) {
-    struct Case {
-        const SettingsField& field;
-        std::size_t address;  // the byte the edit changes
+// Field kinds x edited or not: an unedited field gets its stored bits back, an
+// edited one keeps its whole encoding; FM presets count one by one.
+TEST(KeepUnchangedFields, RestoresOnlyUneditedFields) {
+    using namespace field;
+    const struct {
+        std::size_t edit, first;  // the byte the edit changes, its element's first byte
         Byte bit;
-        std::size_t first;  // the first byte of the edited element
-    };
-    const Case cases[] = {
-        {field::kLowerLimit, field::kLowerLimit.address + 1, 0x10, field::kLowerLimit.address},
-        {field::kBeep, field::kBeep.address, field::kBeep.mask, field::kBeep.address},
-        {field::kSquelch, field::kSquelch.address, 0x01, field::kSquelch.address},
-        {field::kDecode, field::kDecode.bankAddress, field::kDecode.bankMask,
-         field::kDecode.address},  // a tone's bank bit carries its code byte along
-        {field::kDtmfCode, field::kDtmfCode.address + 2, 0x01, field::kDtmfCode.address},
-        {field::kFmChannels, field::kFmChannels.address + 3, 0x01,
-         field::kFmChannels.address + 3},  // one FM preset, not its neighbours
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{kLowerLimit.address + 1, kLowerLimit.address, 0x10},
+                 {kBeep.address, kBeep.address, kBeep.mask},
+                 {kSquelch.address, kSquelch.address, 0x01},
+                 {kDecode.bankAddress, kDecode.address, kDecode.bankMask},
+                 {kDtmfCode.address + 2, kDtmfCode.address, 0x01},
+                 {kFmChannels.address + 3, kFmChannels.address + 3, 0x01}};
+    for (const auto& c : cases) {
         for (const bool edited : {false, true}) {
-            SCOPED_TRACE(std::string(c.field.key) + (edited ? " edited" : " unedited"));
             Image stored{};
-            stored.fill(0xFE);  // out of range for most fields
-            Image shown{};      // what the shown values encode to
-            shown.fill(0x00);
+            stored.fill(0xFE);
+            const Image shown{};
             Image result = shown;
-            if (edited) {
-                result[c.address] ^= c.bit;
-            }
+            result[c.edit] ^= edited ? c.bit : 0;
             const Image encoded = result;
             KeepUnchangedFields(stored, shown, result);
-            // The whole field moves together: its first byte follows the edit too.
-            const Byte mask = c.field.mask;
-            EXPECT_EQ(result[c.first] & mask, (edited ? encoded : stored)[c.first] & mask);
-            EXPECT_EQ(result[c.address] & c.bit,
-                      edited ? encoded[c.address] & c.bit : stored[c.address] & c.bit);
-            // A neighbouring field that was not edited always comes back.
-            EXPECT_EQ(result[field::kSave.address] & field::kSave.mask,
-                      stored[field::kSave.address] & field::kSave.mask);
-            EXPECT_EQ(result[field::kFmChannels.address], stored[field::kFmChannels.address]);
+            const Image& expected = edited ? encoded : stored;
+            EXPECT_EQ(result[c.edit] & c.bit, expected[c.edit] & c.bit) << c.edit;
+            EXPECT_EQ(result[c.first] | (c.first == c.edit ? 0xFF : 0),
+                      expected[c.first] | (c.first == c.edit ? 0xFF : 0));
+            EXPECT_EQ(result[kSave.address] & kSave.mask, stored[kSave.address] & kSave.mask);
+            EXPECT_EQ(result[kFmChannels.address], stored[kFmChannels.address]);
         }
     }
 }
