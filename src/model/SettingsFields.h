@@ -375,6 +375,38 @@ constexpr void SetFieldOn(Image& image, const SettingsField& f, bool on) {
     SetFieldValue(image, f, on != (f.kind == FieldKind::InvertedFlag) ? 1 : 0);
 }
 
+// A form stores only what the person edited. It encodes the values it showed
+// and the values its controls hold now; a field (each element on its own)
+// whose two encodings agree was not edited and gets its stored bits back, so
+// a value the form cannot show faithfully (a limit past 999 MHz, a list
+// position past the end) is never re-encoded by an unrelated edit.
+constexpr void KeepUnchangedFields(const Image& stored, const Image& shownEncoded, Image& edited) {
+    const auto agree = [&](std::size_t address, Byte mask) {
+        return ((shownEncoded[address] ^ edited[address]) & mask) == 0;
+    };
+    const auto restore = [&](std::size_t address, Byte mask) {
+        edited[address] = static_cast<Byte>((edited[address] & ~mask) | (stored[address] & mask));
+    };
+    for (const SettingsField& f : kSettingsFields) {
+        for (std::size_t element = 0; element < f.count; ++element) {
+            const std::size_t first = f.address + element * f.length;
+            bool unchanged = f.bankMask == 0 || agree(f.bankAddress, f.bankMask);
+            for (std::size_t i = 0; i < f.length; ++i) {
+                unchanged = unchanged && agree(first + i, f.mask);
+            }
+            if (!unchanged) {
+                continue;
+            }
+            for (std::size_t i = 0; i < f.length; ++i) {
+                restore(first + i, f.mask);
+            }
+            if (f.bankMask != 0) {
+                restore(f.bankAddress, f.bankMask);
+            }
+        }
+    }
+}
+
 namespace detail {
 
 constexpr bool FieldsAreSound() {

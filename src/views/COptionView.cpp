@@ -247,10 +247,21 @@ void COptionView::FillFixedLists() {
 
 void COptionView::LoadFromImage() {
     ShowValues(DecodeOptions(ImageBytes(), Data().limits));
+    // What the controls show, not what was decoded: a control that cannot
+    // hold a stored value shows something else, and that is no edit.
+    shown_ = ReadValues();
 }
 
 void COptionView::SaveToImage() {
-    EncodeOptions(ReadValues(), ImageBytes());
+    Image& image = ImageBytes();
+    const OptionValues current = ReadValues();
+    Image shownEncoded = image;
+    EncodeOptions(shown_, shownEncoded);
+    Image edited = image;
+    EncodeOptions(current, edited);
+    KeepUnchangedFields(image, shownEncoded, edited);
+    image = edited;
+    shown_ = current;
 }
 
 void COptionView::ShowValues(const OptionValues& values) {

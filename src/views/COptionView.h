@@ -74,6 +74,9 @@ private:
     Controls c_;
     QButtonGroup* workMode_ = nullptr;
     bool committingRange_ = false;
+    // The values the controls held after the last load or store: a store
+    // encodes only the fields that differ from them.
+    OptionValues shown_;
 };
 
 }  // namespace ht57

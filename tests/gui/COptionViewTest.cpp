@@ -147,7 +147,7 @@ private slots:
     void RangeCommitDropsErasedPriorityChannels();
     void OnlyChannelModeForcesChannel();
     void OnlyChannelModeLoadedDisablesWorkMode();
-    void PositionBeyondListStoresAllOnes();
+    void UneditedOutOfRangeBytesAreKept();
     void StoreKeepsForeignBitsAndIsStable();
 };
 
@@ -498,12 +498,12 @@ void COptionViewTest::PriorityChannel_data() {
     QTest::addColumn<int>("storedAfter");
 
     QTest::newRow("1 matches 12 by prefix")
-        << QList<int>{5, 12} << 1 << QStringList{"5", "12"} << "12" << 12;
+        << QList<int>{5, 12} << 1 << QStringList{"5", "12"} << "12" << 1;
     QTest::newRow("7 matches nothing")
-        << QList<int>{5, 12} << 7 << QStringList{"5", "12"} << "5" << 5;
+        << QList<int>{5, 12} << 7 << QStringList{"5", "12"} << "5" << 7;
     QTest::newRow("exact") << QList<int>{5, 12, 128} << 128 << QStringList{"5", "12", "128"}
                            << "128" << 128;
-    QTest::newRow("none in use") << QList<int>{} << 1 << QStringList{} << "" << 0;
+    QTest::newRow("none in use") << QList<int>{} << 1 << QStringList{} << "" << 1;
 }
 
 void COptionViewTest::PriorityChannel() {
@@ -587,21 +587,31 @@ void COptionViewTest::OnlyChannelModeLoadedDisablesWorkMode() {
     QVERIFY(form.c().channelMode->isChecked());
     QVERIFY(!form.c().frequencyMode->isEnabled());
     form.view->SaveToImage();
-    QCOMPARE(int{form.data.image[0xFC5]}, 0x21);
+    QCOMPARE(int{form.data.image[0xFC5]}, 0x20);
 }
 
-void COptionViewTest::PositionBeyondListStoresAllOnes() {
+void COptionViewTest::UneditedOutOfRangeBytesAreKept() {
     OptionForm form;
     form.data.image[0xFC2] = 12;    // squelch
     form.data.image[0xFCE] = 0x26;  // UHF, PF3 6
+    form.data.image[0xFA0] = 0x30;  // lower limit 1643 MHz, more than the edit shows
+    form.data.image[0xFA1] = 0xFE;
     form.Open();
     QCOMPARE(form.c().squelch->currentIndex(), -1);
     QCOMPARE(form.c().pf3->currentIndex(), -1);
+    const Image before = form.data.image;
 
+    // Storing without an edit keeps every byte; an edit stores only its own bits.
     form.view->SaveToImage();
-    QCOMPARE(int{form.data.image[0xFC2]}, 0xFF);
-    QCOMPARE(form.data.image[0xFCE] & 0x07, 0x07);
-    QCOMPARE(form.data.image[0xFCE] & 0x20, 0x20);
+    QVERIFY(form.data.image == before);
+    form.c().beep->click();
+    form.view->SaveToImage();
+    Image expected = before;
+    expected[0xFC5] ^= 0x08;
+    QVERIFY(form.data.image == expected);
+    form.c().squelch->setCurrentIndex(2);
+    form.view->SaveToImage();
+    QCOMPARE(int{form.data.image[0xFC2]}, 2);
 }
 
 void COptionViewTest::StoreKeepsForeignBitsAndIsStable() {

@@ -420,6 +420,38 @@ TEST(OptionCodec, StoredFrequenciesLoadSnapped) {
     EXPECT_EQ(values.lowerLimit, "136");
 }
 
+// Field kinds x edited or not: an unedited field gets its stored bits back, an
+// edited one keeps its whole encoding; FM presets count one by one.
+TEST(KeepUnchangedFields, RestoresOnlyUneditedFields) {
+    using namespace field;
+    const struct {
+        std::size_t edit, first;  // the byte the edit changes, its element's first byte
+        Byte bit;
+    } cases[] = {{kLowerLimit.address + 1, kLowerLimit.address, 0x10},
+                 {kBeep.address, kBeep.address, kBeep.mask},
+                 {kSquelch.address, kSquelch.address, 0x01},
+                 {kDecode.bankAddress, kDecode.address, kDecode.bankMask},
+                 {kDtmfCode.address + 2, kDtmfCode.address, 0x01},
+                 {kFmChannels.address + 3, kFmChannels.address + 3, 0x01}};
+    for (const auto& c : cases) {
+        for (const bool edited : {false, true}) {
+            Image stored{};
+            stored.fill(0xFE);
+            const Image shown{};
+            Image result = shown;
+            result[c.edit] ^= edited ? c.bit : 0;
+            const Image encoded = result;
+            KeepUnchangedFields(stored, shown, result);
+            const Image& expected = edited ? encoded : stored;
+            EXPECT_EQ(result[c.edit] & c.bit, expected[c.edit] & c.bit) << c.edit;
+            EXPECT_EQ(result[c.first] | (c.first == c.edit ? 0xFF : 0),
+                      expected[c.first] | (c.first == c.edit ? 0xFF : 0));
+            EXPECT_EQ(result[kSave.address] & kSave.mask, stored[kSave.address] & kSave.mask);
+            EXPECT_EQ(result[kFmChannels.address], stored[kFmChannels.address]);
+        }
+    }
+}
+
 TEST(SnappedFrequencyText, SnapsToTheChannelRaster) {
     const struct {
         const char* text;
