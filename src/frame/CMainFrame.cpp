@@ -93,6 +93,8 @@ CMainFrame::CMainFrame(Application& app, ViewRegistry views, CommandRegistry com
     panes_[kCopyrightPane]->setToolTip(panes_[kCopyrightPane]->text());
     SetPortPane();
     RecomputeFrequencyLimits();
+    // The data just loaded is where the document starts.
+    history_.Reset();
 }
 
 CMainFrame::~CMainFrame() {
@@ -539,6 +541,13 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ModifiedChange && isWindowModified() != history_.IsModified()) {
+        setWindowModified(history_.IsModified());
+    }
 }
 
 void CMainFrame::OnDataRestored() {

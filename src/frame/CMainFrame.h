@@ -95,6 +95,9 @@ public:
 protected:
     // Every way of closing the window asks about unsaved changes first.
     void closeEvent(QCloseEvent* event) override;
+    // Keeps "*" to the history's word when Qt's MDI area sets the window's
+    // modified flag on its own (it does as view windows open and maximise).
+    void changeEvent(QEvent* event) override;
 
 private:
     void OnDataRestored();
