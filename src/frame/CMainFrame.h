@@ -113,6 +113,9 @@ private:
     void OnSubWindowActivated(QMdiSubWindow* window);
     void OnTreeItemClicked(int code);
     void ForgetChild(const CMyChildFrame* child);
+    // The view's own commands go into the Edit menu, after Undo and Redo;
+    // they leave it with the view.
+    void ListViewCommands(const CBaseFormView& view);
 
     Application& app_;
     ViewRegistry views_;
@@ -129,6 +132,7 @@ private:
     NavigationTree* tree_ = nullptr;
     QDockWidget* treeBar_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    QMenu* editMenu_ = nullptr;
     std::array<QLabel*, 4> panes_{};
     std::map<int, QAction*> actions_;
 };
