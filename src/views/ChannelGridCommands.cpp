@@ -65,11 +65,11 @@ ChannelGridCommands::ChannelGridCommands(CChInfoView& view, FlexGrid& grid, Radi
               [this] { DeleteChannels(); });
     AddAction(tr("C&lear"), QKeySequence(Qt::Key_Delete), [this] { Clear(); });
     AddSeparator();
-    AddAction(tr("Move &Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { Move(-1); });
+    AddAction(tr("Mo&ve Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { Move(-1); });
     AddAction(tr("Move Do&wn"), QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { Move(1); });
     AddSeparator();
     AddAction(tr("&Fill..."), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { Fill(); });
-    AddAction(tr("Repeater S&hift..."), QKeySequence(Qt::CTRL | Qt::Key_T),
+    AddAction(tr("Rep&eater Shift..."), QKeySequence(Qt::CTRL | Qt::Key_T),
               [this] { RepeaterShift(); });
     AddAction(tr("Fi&nd..."), QKeySequence::Find, [this] { Find(); });
     AddAction(tr("Find Ne&xt"), QKeySequence(Qt::Key_F3), [this] { FindNext(); });
