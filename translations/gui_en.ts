@@ -94,7 +94,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../src/app/FileCommands.cpp" line="+28"/>
+        <location filename="../src/app/FileCommands.cpp" line="+32"/>
         <source>Save changes?</source>
         <translation>Save changes?</translation>
     </message>
@@ -106,7 +106,7 @@ Whether to continue?</source>
 Whether to continue?</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>New</source>
         <translation>New</translation>
     </message>
@@ -253,12 +253,12 @@ Choose the port under Setting, Port.</translation>
 <context>
     <name>ht57::CChInfoView</name>
     <message>
-        <location filename="../src/views/CChInfoView.cpp" line="+111"/>
+        <location filename="../src/views/CChInfoView.cpp" line="+112"/>
         <source>Channel Infomation</source>
         <translation>Channel Infomation</translation>
     </message>
     <message>
-        <location line="+274"/>
+        <location line="+282"/>
         <source>Edit channel %1 %2</source>
         <translation>Edit channel %1 %2</translation>
     </message>
@@ -376,7 +376,7 @@ Choose the port under Setting, Port.</translation>
 <context>
     <name>ht57::CMainFrame</name>
     <message>
-        <location filename="../src/frame/CMainFrame.cpp" line="+128"/>
+        <location filename="../src/frame/CMainFrame.cpp" line="+132"/>
         <source>&amp;New	Ctrl+N</source>
         <translation>&amp;New	Ctrl+N</translation>
     </message>
@@ -630,7 +630,7 @@ Choose the port under Setting, Port.</translation>
         <translation>Tree Bar</translation>
     </message>
     <message>
-        <location line="+227"/>
+        <location line="+245"/>
         <location line="+10"/>
         <source>Read from radio</source>
         <translation>Read from radio</translation>
@@ -662,7 +662,7 @@ Choose the port under Setting, Port.</translation>
 <context>
     <name>ht57::CMyChildFrame</name>
     <message>
-        <location filename="../src/frame/CMyChildFrame.cpp" line="+98"/>
+        <location filename="../src/frame/CMyChildFrame.cpp" line="+110"/>
         <source>Edit %1</source>
         <translation>Edit %1</translation>
     </message>
@@ -855,12 +855,7 @@ Continue?</translation>
         <translation>C&amp;lear</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Move &amp;Up</source>
-        <translation>Move &amp;Up</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Move Do&amp;wn</source>
         <translation>Move Do&amp;wn</translation>
     </message>
@@ -870,9 +865,14 @@ Continue?</translation>
         <translation>&amp;Fill...</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Repeater S&amp;hift...</source>
-        <translation>Repeater S&amp;hift...</translation>
+        <location line="-3"/>
+        <source>Mo&amp;ve Up</source>
+        <translation>Mo&amp;ve Up</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Rep&amp;eater Shift...</source>
+        <translation>Rep&amp;eater Shift...</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -885,12 +885,12 @@ Continue?</translation>
         <translation>Find Ne&amp;xt</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+1"/>
         <source>&amp;Sort Channels</source>
         <translation>&amp;Sort Channels</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+107"/>
         <location line="+4"/>
         <location line="+11"/>
         <source>Paste</source>

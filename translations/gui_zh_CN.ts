@@ -94,7 +94,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../src/app/FileCommands.cpp" line="+28"/>
+        <location filename="../src/app/FileCommands.cpp" line="+32"/>
         <source>Save changes?</source>
         <translation>保存更改吗？</translation>
     </message>
@@ -106,7 +106,7 @@ Whether to continue?</source>
 是否继续？</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>New</source>
         <translation>新建</translation>
     </message>
@@ -253,12 +253,12 @@ Choose the port under Setting, Port.</source>
 <context>
     <name>ht57::CChInfoView</name>
     <message>
-        <location filename="../src/views/CChInfoView.cpp" line="+111"/>
+        <location filename="../src/views/CChInfoView.cpp" line="+112"/>
         <source>Channel Infomation</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location line="+274"/>
+        <location line="+282"/>
         <source>Edit channel %1 %2</source>
         <translation>编辑信道 %1 %2</translation>
     </message>
@@ -376,7 +376,7 @@ Choose the port under Setting, Port.</source>
 <context>
     <name>ht57::CMainFrame</name>
     <message>
-        <location filename="../src/frame/CMainFrame.cpp" line="+128"/>
+        <location filename="../src/frame/CMainFrame.cpp" line="+132"/>
         <source>&amp;New	Ctrl+N</source>
         <translation>新建(&amp;N)	Ctrl+N</translation>
     </message>
@@ -630,7 +630,7 @@ Choose the port under Setting, Port.</source>
         <translation>树形栏</translation>
     </message>
     <message>
-        <location line="+227"/>
+        <location line="+245"/>
         <location line="+10"/>
         <source>Read from radio</source>
         <translation>从对讲机读频</translation>
@@ -662,7 +662,7 @@ Choose the port under Setting, Port.</source>
 <context>
     <name>ht57::CMyChildFrame</name>
     <message>
-        <location filename="../src/frame/CMyChildFrame.cpp" line="+98"/>
+        <location filename="../src/frame/CMyChildFrame.cpp" line="+110"/>
         <source>Edit %1</source>
         <translation>编辑 %1</translation>
     </message>
@@ -855,12 +855,7 @@ Continue?</source>
         <translation>清除(&amp;L)</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Move &amp;Up</source>
-        <translation>上移(&amp;U)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Move Do&amp;wn</source>
         <translation>下移(&amp;W)</translation>
     </message>
@@ -870,9 +865,14 @@ Continue?</source>
         <translation>填充(&amp;F)...</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Repeater S&amp;hift...</source>
-        <translation>中继差频(&amp;H)...</translation>
+        <location line="-3"/>
+        <source>Mo&amp;ve Up</source>
+        <translation>上移(&amp;V)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Rep&amp;eater Shift...</source>
+        <translation>中继差频(&amp;E)...</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -885,12 +885,12 @@ Continue?</source>
         <translation>查找下一个(&amp;X)</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+1"/>
         <source>&amp;Sort Channels</source>
         <translation>信道排序(&amp;S)</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+107"/>
         <location line="+4"/>
         <location line="+11"/>
         <source>Paste</source>
