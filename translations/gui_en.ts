@@ -31,14 +31,16 @@
 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>%1 was imported; the rows below were skipped or changed.</source>
-        <translation>%1 was imported; the rows below were skipped or changed.</translation>
+        <location line="+7"/>
+        <source>%1: %2.
+The lines below say what was skipped or changed.</source>
+        <translation>%1: %2.
+The lines below say what was skipped or changed.</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>%1 was imported.</source>
-        <translation>%1 was imported.</translation>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -154,6 +156,7 @@ Do you want to replace it?</translation>
     <name>Program</name>
     <message>
         <location filename="../src/app/Application.h" line="+23"/>
+        <location filename="../src/link/ui/CTransferDlg.cpp" line="+231"/>
         <location filename="../src/link/ui/ProgramMessage.cpp" line="+21"/>
         <source>Program</source>
         <translation>Program</translation>
@@ -167,6 +170,29 @@ Do you want to replace it?</translation>
 Choose the port under Setting, Port.</source>
         <translation>
 Choose the port under Setting, Port.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgrammingLogSetting</name>
+    <message>
+        <location filename="../src/frame/ProgrammingLogSetting.cpp" line="+44"/>
+        <source>Programming log</source>
+        <translation>Programming log</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV Files (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Append a row for every radio written to a CSV file</source>
+        <translation>Append a row for every radio written to a CSV file</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Every radio written is logged in %1</source>
+        <translation>Every radio written is logged in %1</translation>
     </message>
 </context>
 <context>
@@ -318,19 +344,21 @@ Choose the port under Setting, Port.</translation>
 <context>
     <name>ht57::CImportOptionsDlg</name>
     <message>
-        <location filename="../src/frame/CImportOptionsDlg.cpp" line="+15"/>
+        <location filename="../src/frame/CImportOptionsDlg.cpp" line="+25"/>
         <source>Import Channels</source>
         <translation>Import Channels</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Store the list into the channels it names, or replace all channels?
-&quot;Replace All&quot; clears every channel the list does not fill.</source>
+&quot;Named Channels Only&quot;: channels the list does not name keep their records.
+&quot;Replace All&quot;: channels the list does not fill are cleared, except channels whose row was skipped, which keep their record and are listed by number.</source>
         <translation>Store the list into the channels it names, or replace all channels?
-&quot;Replace All&quot; clears every channel the list does not fill.</translation>
+&quot;Named Channels Only&quot;: channels the list does not name keep their records.
+&quot;Replace All&quot;: channels the list does not fill are cleared, except channels whose row was skipped, which keep their record and are listed by number.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Place by Location</source>
         <translation>Place by Location</translation>
     </message>
@@ -345,9 +373,39 @@ Choose the port under Setting, Port.</translation>
         <translation>Fill free channels</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Each row goes to the channel its Location column names.</source>
+        <translation>Each row goes to the channel its Location column names.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The rows go in file order to channel N and the channels after it.</source>
+        <translation>The rows go in file order to channel N and the channels after it.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The rows go in file order to the channels not in use.</source>
+        <translation>The rows go in file order to the channels not in use.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Keep cut names distinct</source>
         <translation>Keep cut names distinct</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Names cut to five characters that would read alike end in a number (CITY1).</source>
+        <translation>Names cut to five characters that would read alike end in a number (CITY1).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ignore unknown columns</source>
+        <translation>Ignore unknown columns</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Columns with an empty or unknown header are passed over and named in the report.</source>
+        <translation>Columns with an empty or unknown header are passed over and named in the report.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -376,7 +434,7 @@ Choose the port under Setting, Port.</translation>
 <context>
     <name>ht57::CMainFrame</name>
     <message>
-        <location filename="../src/frame/CMainFrame.cpp" line="+132"/>
+        <location filename="../src/frame/CMainFrame.cpp" line="+133"/>
         <source>&amp;New	Ctrl+N</source>
         <translation>&amp;New	Ctrl+N</translation>
     </message>
@@ -493,7 +551,12 @@ Choose the port under Setting, Port.</translation>
         <translation>Port</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>Programming log</source>
+        <translation>Programming log</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
@@ -767,7 +830,7 @@ Continue?</translation>
 <context>
     <name>ht57::CTransferDlg</name>
     <message>
-        <location filename="../src/link/ui/CTransferDlg.cpp" line="+24"/>
+        <location filename="../src/link/ui/CTransferDlg.cpp" line="-199"/>
         <source>Read</source>
         <translation>Read</translation>
     </message>
@@ -792,11 +855,51 @@ Continue?</translation>
         <translation>Verify</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+106"/>
         <source>The radio does not hold what was written.
 (at %1)</source>
         <translation>The radio does not hold what was written.
 (at %1)</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>The programming log was not written: %1 (%2)</source>
+        <translation>The programming log was not written: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Radio %1 failed and must be written again.</source>
+        <translation>Radio %1 failed and must be written again.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Radio %1 has been written and verified.</source>
+        <translation>Radio %1 has been written and verified.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Radio %1 has been written.</source>
+        <translation>Radio %1 has been written.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Write Next Radio</source>
+        <translation>Write Next Radio</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>To write the same data to another radio, connect it and choose Write Next Radio.</source>
+        <translation>To write the same data to another radio, connect it and choose Write Next Radio.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Logged in %1.</source>
+        <translation>Logged in %1.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Write (radio %1)</source>
+        <translation>Write (radio %1)</translation>
     </message>
 </context>
 <context>
@@ -891,8 +994,8 @@ Continue?</translation>
     </message>
     <message>
         <location line="+107"/>
-        <location line="+4"/>
-        <location line="+11"/>
+        <location line="+9"/>
+        <location line="+7"/>
         <source>Paste</source>
         <translation>Paste</translation>
     </message>

@@ -31,14 +31,16 @@
 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>%1 was imported; the rows below were skipped or changed.</source>
-        <translation>已导入 %1；以下各行被跳过或已更改。</translation>
+        <location line="+7"/>
+        <source>%1: %2.
+The lines below say what was skipped or changed.</source>
+        <translation>%1：%2。
+下面各行说明了跳过或改动的内容。</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>%1 was imported.</source>
-        <translation>已导入 %1。</translation>
+        <source>%1: %2.</source>
+        <translation>%1：%2。</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -154,6 +156,7 @@ Do you want to replace it?</source>
     <name>Program</name>
     <message>
         <location filename="../src/app/Application.h" line="+23"/>
+        <location filename="../src/link/ui/CTransferDlg.cpp" line="+231"/>
         <location filename="../src/link/ui/ProgramMessage.cpp" line="+21"/>
         <source>Program</source>
         <translation>写频软件</translation>
@@ -167,6 +170,29 @@ Do you want to replace it?</source>
 Choose the port under Setting, Port.</source>
         <translation>
 请在“设置”菜单的“端口”中选择端口。</translation>
+    </message>
+</context>
+<context>
+    <name>ProgrammingLogSetting</name>
+    <message>
+        <location filename="../src/frame/ProgrammingLogSetting.cpp" line="+44"/>
+        <source>Programming log</source>
+        <translation>编程日志</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Append a row for every radio written to a CSV file</source>
+        <translation>每写入一台电台，就在 CSV 文件中追加一行</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Every radio written is logged in %1</source>
+        <translation>每台写入的电台都记录在 %1 中</translation>
     </message>
 </context>
 <context>
@@ -318,19 +344,21 @@ Choose the port under Setting, Port.</source>
 <context>
     <name>ht57::CImportOptionsDlg</name>
     <message>
-        <location filename="../src/frame/CImportOptionsDlg.cpp" line="+15"/>
+        <location filename="../src/frame/CImportOptionsDlg.cpp" line="+25"/>
         <source>Import Channels</source>
         <translation>导入信道</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Store the list into the channels it names, or replace all channels?
-&quot;Replace All&quot; clears every channel the list does not fill.</source>
-        <translation>将列表存入它指定的信道，还是替换全部信道？
-“全部替换”会清除列表未填写的所有信道。</translation>
+&quot;Named Channels Only&quot;: channels the list does not name keep their records.
+&quot;Replace All&quot;: channels the list does not fill are cleared, except channels whose row was skipped, which keep their record and are listed by number.</source>
+        <translation>将列表存入其指定的信道，还是替换全部信道？
+“仅指定的信道”：列表未指定的信道保持原有记录。
+“全部替换”：列表未填入的信道被清除，但所在行被跳过的信道除外，这些信道保持原有记录并按编号列出。</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Place by Location</source>
         <translation>按位置存放</translation>
     </message>
@@ -345,9 +373,39 @@ Choose the port under Setting, Port.</source>
         <translation>填入空闲信道</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Each row goes to the channel its Location column names.</source>
+        <translation>每一行存入其 Location 列指定的信道。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The rows go in file order to channel N and the channels after it.</source>
+        <translation>各行按文件顺序存入第 N 个信道及其后的信道。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The rows go in file order to the channels not in use.</source>
+        <translation>各行按文件顺序存入未使用的信道。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Keep cut names distinct</source>
         <translation>截短的名称保持不重复</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Names cut to five characters that would read alike end in a number (CITY1).</source>
+        <translation>截为五个字符后会相同的名称在末尾加上编号（CITY1）。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ignore unknown columns</source>
+        <translation>忽略未知列</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Columns with an empty or unknown header are passed over and named in the report.</source>
+        <translation>标题为空或未知的列将被略过，并在报告中列出。</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -376,7 +434,7 @@ Choose the port under Setting, Port.</source>
 <context>
     <name>ht57::CMainFrame</name>
     <message>
-        <location filename="../src/frame/CMainFrame.cpp" line="+132"/>
+        <location filename="../src/frame/CMainFrame.cpp" line="+133"/>
         <source>&amp;New	Ctrl+N</source>
         <translation>新建(&amp;N)	Ctrl+N</translation>
     </message>
@@ -493,7 +551,12 @@ Choose the port under Setting, Port.</source>
         <translation>端口(&amp;P)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>Programming log</source>
+        <translation>编程日志</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
@@ -767,7 +830,7 @@ Continue?</source>
 <context>
     <name>ht57::CTransferDlg</name>
     <message>
-        <location filename="../src/link/ui/CTransferDlg.cpp" line="+24"/>
+        <location filename="../src/link/ui/CTransferDlg.cpp" line="-199"/>
         <source>Read</source>
         <translation>读频</translation>
     </message>
@@ -792,11 +855,51 @@ Continue?</source>
         <translation>校验</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+106"/>
         <source>The radio does not hold what was written.
 (at %1)</source>
         <translation>对讲机中的数据与写入的不一致。
 （位置 %1）</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>The programming log was not written: %1 (%2)</source>
+        <translation>编程日志未能写入：%1（%2）</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Radio %1 failed and must be written again.</source>
+        <translation>第 %1 台电台写入失败，必须重新写入。</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Radio %1 has been written and verified.</source>
+        <translation>第 %1 台电台已写入并校验。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Radio %1 has been written.</source>
+        <translation>第 %1 台电台已写入。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Write Next Radio</source>
+        <translation>写下一台电台</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>To write the same data to another radio, connect it and choose Write Next Radio.</source>
+        <translation>要把同样的数据写入另一台电台，请连接该电台并选择“写下一台电台”。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Logged in %1.</source>
+        <translation>已记录在 %1 中。</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Write (radio %1)</source>
+        <translation>写频（第 %1 台）</translation>
     </message>
 </context>
 <context>
@@ -891,8 +994,8 @@ Continue?</source>
     </message>
     <message>
         <location line="+107"/>
-        <location line="+4"/>
-        <location line="+11"/>
+        <location line="+9"/>
+        <location line="+7"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>

@@ -9,7 +9,27 @@
         <translation>writing the backup %1</translation>
     </message>
     <message>
-        <location filename="../src/model/ChannelClipboard.cpp" line="+148"/>
+        <location filename="../src/model/ChannelClipboard.cpp" line="+118"/>
+        <source>The pasted header names the column &quot;%1&quot; twice; nothing was pasted.</source>
+        <translation>The pasted header names the column &quot;%1&quot; twice; nothing was pasted.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The pasted header&apos;s column %1 (&quot;%2&quot;) is not a column of the grid; nothing was pasted.</source>
+        <translation>The pasted header&apos;s column %1 (&quot;%2&quot;) is not a column of the grid; nothing was pasted.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Line %1 of the pasted text has values past its header&apos;s last column; nothing was pasted.</source>
+        <translation>Line %1 of the pasted text has values past its header&apos;s last column; nothing was pasted.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Line %1 of the pasted text has %2 values, but from %3 on the grid has %4 columns; nothing was pasted.</source>
+        <translation>Line %1 of the pasted text has %2 values, but from %3 on the grid has %4 columns; nothing was pasted.</translation>
+    </message>
+    <message>
+        <location line="+58"/>
         <source>the channel is empty: it starts with an Rx Freq; nothing stored</source>
         <translation>the channel is empty: it starts with an Rx Freq; nothing stored</translation>
     </message>
@@ -20,12 +40,11 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+96"/>
         <source>channel %1: %2</source>
         <translation>channel %1: %2</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="+9"/>
         <source>%1 &quot;%2&quot; is not a frequency in MHz; not stored</source>
         <translation>%1 &quot;%2&quot; is not a frequency in MHz; not stored</translation>
     </message>
@@ -50,39 +69,28 @@
         <translation>Name &quot;%1&quot; stored as &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+27"/>
-        <location filename="../src/model/ChannelCsv.cpp" line="+841"/>
+        <location filename="../src/model/ChannelCsv.cpp" line="+1026"/>
         <source>; </source>
         <translation>; </translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>channel %1: not stored: %2</source>
-        <translation>channel %1: not stored: %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>line %1: not stored: %2</source>
-        <translation>line %1: not stored: %2</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location filename="../src/model/ConfigYaml.cpp" line="+589"/>
+        <location filename="../src/model/ConfigYaml.cpp" line="+594"/>
+        <location filename="../src/model/YamlShape.cpp" line="+166"/>
         <source>line %1: %2</source>
         <translation>line %1: %2</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location filename="../src/model/ChannelClipboard.cpp" line="+79"/>
         <source>The clipboard holds no channel values to paste.</source>
         <translation>The clipboard holds no channel values to paste.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>line %1: there is no channel %2; not stored</source>
         <translation>line %1: there is no channel %2; not stored</translation>
     </message>
     <message>
-        <location filename="../src/model/ChannelCsv.cpp" line="-644"/>
+        <location filename="../src/model/ChannelCsv.cpp" line="-795"/>
         <source>no Location</source>
         <translation>no Location</translation>
     </message>
@@ -122,7 +130,7 @@
         <translation>receive frequency %1 MHz is off the channel raster: stored as %2</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Duplex &quot;off&quot; (transmit disabled) cannot be stored: every channel of this radio transmits</source>
         <translation>Duplex &quot;off&quot; (transmit disabled) cannot be stored: every channel of this radio transmits</translation>
     </message>
@@ -152,18 +160,18 @@
         <translation>transmit frequency %1 is outside %2</translation>
     </message>
     <message>
-        <location line="+32"/>
-        <location line="+50"/>
+        <location line="+33"/>
+        <location line="+56"/>
         <source>tone %1 is not in the radio&apos;s tone list</source>
         <translation>tone %1 is not in the radio&apos;s tone list</translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="-35"/>
         <source>CrossMode %1 is not known</source>
         <translation>CrossMode %1 is not known</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>tone mode %1 (reverse squelch) has no equivalent on this radio</source>
         <translation>tone mode %1 (reverse squelch) has no equivalent on this radio</translation>
     </message>
@@ -173,7 +181,7 @@
         <translation>tone mode %1 is not known</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>DtcsPolarity %1 is not two letters N or R</source>
         <translation>DtcsPolarity %1 is not two letters N or R</translation>
     </message>
@@ -183,12 +191,12 @@
         <translation>DCS code %1 is not in the radio&apos;s tone list</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>Mode %1 cannot be stored: the radio has FM (Wide) and NFM (Narrow) only</source>
         <translation>Mode %1 cannot be stored: the radio has FM (Wide) and NFM (Narrow) only</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>power %1 stored as %2</source>
         <translation>power %1 stored as %2</translation>
     </message>
@@ -203,7 +211,7 @@
         <translation>power %1 is not understood: stored as Low</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>BusyLock %1 is not known: stored as Off</source>
         <translation>BusyLock %1 is not known: stored as Off</translation>
     </message>
@@ -213,17 +221,17 @@
         <translation>%1 %2 dropped</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>name %1 stored as %2</source>
         <translation>name %1 stored as %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <source>busy lock %1 replaced by %2</source>
         <translation>busy lock %1 replaced by %2</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+19"/>
         <source>transmit frequency %1 would be stored as %2, outside %3</source>
         <translation>transmit frequency %1 would be stored as %2, outside %3</translation>
     </message>
@@ -233,18 +241,19 @@
         <translation>transmit frequency %1 cannot be stored exactly with receive frequency %2: stored as %3</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+35"/>
         <source>The column %1 appears twice, so the file is not read.</source>
         <translation>The column %1 appears twice, so the file is not read.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+139"/>
+        <location line="+59"/>
+        <location line="+181"/>
         <source>line %1</source>
         <translation>line %1</translation>
     </message>
     <message>
-        <location line="-133"/>
+        <location line="-234"/>
         <source>The file is not a channel list: its first line names no Location and Frequency columns.</source>
         <translation>The file is not a channel list: its first line names no Location and Frequency columns.</translation>
     </message>
@@ -254,7 +263,37 @@
         <translation>first line %1</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+17"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>column %1 (no name)</source>
+        <translation>column %1 (no name)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>column %1 %2</source>
+        <translation>column %1 %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The file is not read: its header names columns a channel list does not have: %1. Correct the header, or import with unknown columns ignored.</source>
+        <translation>The file is not read: its header names columns a channel list does not have: %1. Correct the header, or import with unknown columns ignored.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 is no column of a channel list: its values were ignored</source>
+        <translation>%1 is no column of a channel list: its values were ignored</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>channels %1 read alike as %2 once their names are cut to five characters (%3); the option to keep cut names distinct (--distinct-names) numbers them</source>
+        <translation>channels %1 read alike as %2 once their names are cut to five characters (%3); the option to keep cut names distinct (--distinct-names) numbers them</translation>
+    </message>
+    <message>
+        <location line="+120"/>
         <source>The file is in UTF-16. Save it as UTF-8 and import it again.</source>
         <translation>The file is in UTF-16. Save it as UTF-8 and import it again.</translation>
     </message>
@@ -264,7 +303,7 @@
         <translation>The file holds no channel list.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>A quoted field that starts in the record on line %1 is never closed, so the rest of the file cannot be read.</source>
         <translation>A quoted field that starts in the record on line %1 is never closed, so the rest of the file cannot be read.</translation>
     </message>
@@ -279,12 +318,17 @@
         <translation>only the header on line %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+21"/>
         <source>the file numbers its channels from 0: every row was placed one channel higher</source>
         <translation>the file numbers its channels from 0: every row was placed one channel higher</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+29"/>
+        <source>the row has %1 fields, more than the %2 columns the header names, so its values may be out of place</source>
+        <translation>the row has %1 fields, more than the %2 columns the header names, so its values may be out of place</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>no free channel is left</source>
         <translation>no free channel is left</translation>
     </message>
@@ -294,17 +338,112 @@
         <translation>no channel is left after %1</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+111"/>
+        <source>channels of skipped rows, kept as they were: %1</source>
+        <translation>channels of skipped rows, kept as they were: %1</translation>
+    </message>
+    <message>
+        <location line="-316"/>
         <source>name made distinct as %1</source>
         <translation>name made distinct as %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-663"/>
+        <source>no Name column: every channel stored without a name</source>
+        <translation>no Name column: every channel stored without a name</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no Duplex column: every channel simplex</source>
+        <translation>no Duplex column: every channel simplex</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no Offset column: + and - channels transmit on their receive frequency</source>
+        <translation>no Offset column: + and - channels transmit on their receive frequency</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no Tone column: every channel without tones (Off)</source>
+        <translation>no Tone column: every channel without tones (Off)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no DtcsPolarity column: DCS codes read as normal (NN)</source>
+        <translation>no DtcsPolarity column: DCS codes read as normal (NN)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no RxDtcsCode column: Cross channels take their receive DCS code from DtcsCode</source>
+        <translation>no RxDtcsCode column: Cross channels take their receive DCS code from DtcsCode</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no CrossMode column: Cross channels read as Tone-&gt;Tone</source>
+        <translation>no CrossMode column: Cross channels read as Tone-&gt;Tone</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no Mode column: every channel Wide (FM)</source>
+        <translation>no Mode column: every channel Wide (FM)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no Power column: every channel High</source>
+        <translation>no Power column: every channel High</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no BusyLock column: every channel&apos;s busy lock Off</source>
+        <translation>no BusyLock column: every channel&apos;s busy lock Off</translation>
+    </message>
+    <message>
+        <location line="+905"/>
         <source>No row of the file could be stored, so no channel was cleared.</source>
         <translation>No row of the file could be stored, so no channel was cleared.</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+1"/>
+        <source>No row of the file could be stored, so nothing was changed.</source>
+        <translation>No row of the file could be stored, so nothing was changed.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1 of %2 row stored</source>
+        <translation>%1 of %2 row stored</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 of %2 rows stored</source>
+        <translation>%1 of %2 rows stored</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 skipped</source>
+        <translation>%1 skipped</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 channel of a skipped row kept as it was</source>
+        <translation>%1 channel of a skipped row kept as it was</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 channels of skipped rows kept as they were</source>
+        <translation>%1 channels of skipped rows kept as they were</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 other channel cleared</source>
+        <translation>%1 other channel cleared</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 other channels cleared</source>
+        <translation>%1 other channels cleared</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>line %1, channel %2: skipped: %3</source>
         <translation>line %1, channel %2: skipped: %3</translation>
     </message>
@@ -324,27 +463,7 @@
         <translation>line %1: imported: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>%1 row: %2 imported, %3 skipped</source>
-        <translation>%1 row: %2 imported, %3 skipped</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 rows: %2 imported, %3 skipped</source>
-        <translation>%1 rows: %2 imported, %3 skipped</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 row: %2 imported, %3 skipped, %4 other channels cleared</source>
-        <translation>%1 row: %2 imported, %3 skipped, %4 other channels cleared</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 rows: %2 imported, %3 skipped, %4 other channels cleared</source>
-        <translation>%1 rows: %2 imported, %3 skipped, %4 other channels cleared</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+33"/>
         <location line="+4"/>
         <location filename="../src/model/ProgramFolders.cpp" line="+77"/>
         <source>reading %1</source>
@@ -448,7 +567,7 @@
         <translation>%1 Programming Software</translation>
     </message>
     <message>
-        <location filename="../src/model/ConfigYaml.cpp" line="-532"/>
+        <location filename="../src/model/ConfigYaml.cpp" line="-536"/>
         <source>%1 is not whole MHz</source>
         <translation>%1 is not whole MHz</translation>
     </message>
@@ -573,17 +692,17 @@
     </message>
     <message>
         <location line="+17"/>
-        <location line="+140"/>
+        <location line="+144"/>
         <source>top level</source>
         <translation>top level</translation>
     </message>
     <message>
-        <location line="-61"/>
+        <location line="-65"/>
         <source>&quot;%1&quot; is more than the field can hold</source>
         <translation>&quot;%1&quot; is more than the field can hold</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+66"/>
         <source>needs the sections as keys</source>
         <translation>needs the sections as keys</translation>
     </message>
@@ -1102,6 +1221,31 @@ then log out and in again: the new group counts from the next login.</translatio
         <location filename="../src/model/ConfigReadBack.cpp" line="+74"/>
         <source>line %1: %2: %3 stored as %4</source>
         <translation>line %1: %2: %3 stored as %4</translation>
+    </message>
+    <message>
+        <location filename="../src/model/ProgrammingLog.cpp" line="+36"/>
+        <source>writing the programming log %1</source>
+        <translation>writing the programming log %1</translation>
+    </message>
+    <message>
+        <location filename="../src/model/YamlShape.cpp" line="-136"/>
+        <source>line %1: the text holds more than %2 brackets, colons, commas, dashes, quotes and lines, far more than a configuration; nothing was read</source>
+        <translation>line %1: the text holds more than %2 brackets, colons, commas, dashes, quotes and lines, far more than a configuration; nothing was read</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>line %1: a second document starts here; a configuration is one document, so nothing was read</source>
+        <translation>line %1: a second document starts here; a configuration is one document, so nothing was read</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>line %1: %2: given twice, on lines %3 and %1; a key is given once, so nothing was read</source>
+        <translation>line %1: %2: given twice, on lines %3 and %1; a key is given once, so nothing was read</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>line %1: nested more than %2 levels deep, deeper than a configuration; nothing was read</source>
+        <translation>line %1: nested more than %2 levels deep, deeper than a configuration; nothing was read</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,27 @@
         <translation>写入备份 %1</translation>
     </message>
     <message>
-        <location filename="../src/model/ChannelClipboard.cpp" line="+148"/>
+        <location filename="../src/model/ChannelClipboard.cpp" line="+118"/>
+        <source>The pasted header names the column &quot;%1&quot; twice; nothing was pasted.</source>
+        <translation>粘贴内容的标题行两次列出“%1”列；未粘贴任何内容。</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The pasted header&apos;s column %1 (&quot;%2&quot;) is not a column of the grid; nothing was pasted.</source>
+        <translation>粘贴内容标题行的第 %1 列（“%2”）不是表格中的列；未粘贴任何内容。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Line %1 of the pasted text has values past its header&apos;s last column; nothing was pasted.</source>
+        <translation>粘贴内容的第 %1 行在标题行最后一列之后还有数值；未粘贴任何内容。</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Line %1 of the pasted text has %2 values, but from %3 on the grid has %4 columns; nothing was pasted.</source>
+        <translation>粘贴内容的第 %1 行有 %2 个数值，但表格从 %3 起只有 %4 列；未粘贴任何内容。</translation>
+    </message>
+    <message>
+        <location line="+58"/>
         <source>the channel is empty: it starts with an Rx Freq; nothing stored</source>
         <translation>该信道为空：需先有接收频率；未保存任何内容</translation>
     </message>
@@ -20,12 +40,11 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+96"/>
         <source>channel %1: %2</source>
         <translation>信道 %1：%2</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="+9"/>
         <source>%1 &quot;%2&quot; is not a frequency in MHz; not stored</source>
         <translation>%1“%2”不是以 MHz 为单位的频率；未保存</translation>
     </message>
@@ -50,39 +69,28 @@
         <translation>名称“%1”已保存为“%2”</translation>
     </message>
     <message>
-        <location line="+27"/>
-        <location filename="../src/model/ChannelCsv.cpp" line="+841"/>
+        <location filename="../src/model/ChannelCsv.cpp" line="+1026"/>
         <source>; </source>
         <translation>；</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>channel %1: not stored: %2</source>
-        <translation>信道 %1：未保存：%2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>line %1: not stored: %2</source>
-        <translation>第 %1 行：未保存：%2</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location filename="../src/model/ConfigYaml.cpp" line="+589"/>
+        <location filename="../src/model/ConfigYaml.cpp" line="+594"/>
+        <location filename="../src/model/YamlShape.cpp" line="+166"/>
         <source>line %1: %2</source>
         <translation>第 %1 行：%2</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location filename="../src/model/ChannelClipboard.cpp" line="+79"/>
         <source>The clipboard holds no channel values to paste.</source>
         <translation>剪贴板中没有可粘贴的信道数据。</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>line %1: there is no channel %2; not stored</source>
         <translation>第 %1 行：没有信道 %2；未保存</translation>
     </message>
     <message>
-        <location filename="../src/model/ChannelCsv.cpp" line="-644"/>
+        <location filename="../src/model/ChannelCsv.cpp" line="-795"/>
         <source>no Location</source>
         <translation>缺少 Location</translation>
     </message>
@@ -122,7 +130,7 @@
         <translation>接收频率 %1 MHz 不在信道步进上：已保存为 %2</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Duplex &quot;off&quot; (transmit disabled) cannot be stored: every channel of this radio transmits</source>
         <translation>Duplex “off”（禁止发射）无法保存：本机每个信道都可发射</translation>
     </message>
@@ -152,18 +160,18 @@
         <translation>发射频率 %1 超出 %2</translation>
     </message>
     <message>
-        <location line="+32"/>
-        <location line="+50"/>
+        <location line="+33"/>
+        <location line="+56"/>
         <source>tone %1 is not in the radio&apos;s tone list</source>
         <translation>亚音 %1 不在本机的亚音列表中</translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="-35"/>
         <source>CrossMode %1 is not known</source>
         <translation>无法识别 CrossMode %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>tone mode %1 (reverse squelch) has no equivalent on this radio</source>
         <translation>亚音模式 %1（反向静噪）在本机上没有对应功能</translation>
     </message>
@@ -173,7 +181,7 @@
         <translation>无法识别亚音模式 %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>DtcsPolarity %1 is not two letters N or R</source>
         <translation>DtcsPolarity %1 不是两个 N 或 R 字母</translation>
     </message>
@@ -183,12 +191,12 @@
         <translation>数字亚音码 %1 不在本机的亚音列表中</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>Mode %1 cannot be stored: the radio has FM (Wide) and NFM (Narrow) only</source>
         <translation>Mode %1 无法保存：本机只有 FM（宽带）和 NFM（窄带）</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>power %1 stored as %2</source>
         <translation>功率 %1 已保存为 %2</translation>
     </message>
@@ -203,7 +211,7 @@
         <translation>无法识别功率 %1：已保存为 Low</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>BusyLock %1 is not known: stored as Off</source>
         <translation>无法识别 BusyLock %1：已保存为 Off</translation>
     </message>
@@ -213,17 +221,17 @@
         <translation>%1 %2 已舍弃</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>name %1 stored as %2</source>
         <translation>名称 %1 已保存为 %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <source>busy lock %1 replaced by %2</source>
         <translation>遇忙禁发 %1 已改为 %2</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+19"/>
         <source>transmit frequency %1 would be stored as %2, outside %3</source>
         <translation>发射频率 %1 将被保存为 %2，超出 %3</translation>
     </message>
@@ -233,18 +241,19 @@
         <translation>发射频率 %1 无法与接收频率 %2 精确保存：已保存为 %3</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+35"/>
         <source>The column %1 appears twice, so the file is not read.</source>
         <translation>列 %1 出现了两次，因此未读取该文件。</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+139"/>
+        <location line="+59"/>
+        <location line="+181"/>
         <source>line %1</source>
         <translation>第 %1 行</translation>
     </message>
     <message>
-        <location line="-133"/>
+        <location line="-234"/>
         <source>The file is not a channel list: its first line names no Location and Frequency columns.</source>
         <translation>该文件不是信道列表：第一行没有 Location 和 Frequency 列。</translation>
     </message>
@@ -254,7 +263,37 @@
         <translation>首行为第 %1 行</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+17"/>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>column %1 (no name)</source>
+        <translation>第 %1 列（无名称）</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>column %1 %2</source>
+        <translation>第 %1 列 %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The file is not read: its header names columns a channel list does not have: %1. Correct the header, or import with unknown columns ignored.</source>
+        <translation>未读取该文件：其标题行含有信道列表没有的列：%1。请更正标题行，或选择忽略未知列后再导入。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 is no column of a channel list: its values were ignored</source>
+        <translation>%1 不是信道列表的列：其数值已忽略</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>channels %1 read alike as %2 once their names are cut to five characters (%3); the option to keep cut names distinct (--distinct-names) numbers them</source>
+        <translation>信道 %1 的名称截为五个字符后都成了 %2（%3）；“截短的名称保持不重复”选项（--distinct-names）会给它们编号</translation>
+    </message>
+    <message>
+        <location line="+120"/>
         <source>The file is in UTF-16. Save it as UTF-8 and import it again.</source>
         <translation>该文件为 UTF-16 编码。请另存为 UTF-8 后重新导入。</translation>
     </message>
@@ -264,7 +303,7 @@
         <translation>该文件中没有信道列表。</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>A quoted field that starts in the record on line %1 is never closed, so the rest of the file cannot be read.</source>
         <translation>第 %1 行记录中的引号字段没有结束，文件其余部分无法读取。</translation>
     </message>
@@ -279,12 +318,17 @@
         <translation>只有第 %1 行的表头</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+21"/>
         <source>the file numbers its channels from 0: every row was placed one channel higher</source>
         <translation>该文件的信道从 0 开始编号：每一行都已顺延一个信道</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+29"/>
+        <source>the row has %1 fields, more than the %2 columns the header names, so its values may be out of place</source>
+        <translation>该行有 %1 个字段，多于标题行列出的 %2 列，其数值可能错位</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>no free channel is left</source>
         <translation>没有剩余的空闲信道</translation>
     </message>
@@ -294,17 +338,112 @@
         <translation>%1 之后已没有信道</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+111"/>
+        <source>channels of skipped rows, kept as they were: %1</source>
+        <translation>被跳过的行所指的信道，保持原样：%1</translation>
+    </message>
+    <message>
+        <location line="-316"/>
         <source>name made distinct as %1</source>
         <translation>名称已区分为 %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-663"/>
+        <source>no Name column: every channel stored without a name</source>
+        <translation>没有 Name 列：所有信道都不带名称</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no Duplex column: every channel simplex</source>
+        <translation>没有 Duplex 列：所有信道均为同频</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no Offset column: + and - channels transmit on their receive frequency</source>
+        <translation>没有 Offset 列：+ 和 - 信道在接收频率上发射</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no Tone column: every channel without tones (Off)</source>
+        <translation>没有 Tone 列：所有信道都不带亚音（关）</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no DtcsPolarity column: DCS codes read as normal (NN)</source>
+        <translation>没有 DtcsPolarity 列：数字亚音按正向（NN）读取</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no RxDtcsCode column: Cross channels take their receive DCS code from DtcsCode</source>
+        <translation>没有 RxDtcsCode 列：Cross 信道的接收数字亚音取自 DtcsCode</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no CrossMode column: Cross channels read as Tone-&gt;Tone</source>
+        <translation>没有 CrossMode 列：Cross 信道按 Tone-&gt;Tone 读取</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no Mode column: every channel Wide (FM)</source>
+        <translation>没有 Mode 列：所有信道均为宽带（FM）</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no Power column: every channel High</source>
+        <translation>没有 Power 列：所有信道均为大功率</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no BusyLock column: every channel&apos;s busy lock Off</source>
+        <translation>没有 BusyLock 列：所有信道的遇忙禁发均为关</translation>
+    </message>
+    <message>
+        <location line="+905"/>
         <source>No row of the file could be stored, so no channel was cleared.</source>
         <translation>文件中没有任何一行可以保存，因此未清除任何信道。</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+1"/>
+        <source>No row of the file could be stored, so nothing was changed.</source>
+        <translation>文件中没有任何一行可以保存，因此未做任何更改。</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1 of %2 row stored</source>
+        <translation>%2 行中已保存 %1 行</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 of %2 rows stored</source>
+        <translation>%2 行中已保存 %1 行</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 skipped</source>
+        <translation>跳过 %1 行</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 channel of a skipped row kept as it was</source>
+        <translation>被跳过的行所指的 %1 个信道保持原样</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 channels of skipped rows kept as they were</source>
+        <translation>被跳过的行所指的 %1 个信道保持原样</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 other channel cleared</source>
+        <translation>另外清除了 %1 个信道</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 other channels cleared</source>
+        <translation>另外清除了 %1 个信道</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>line %1, channel %2: skipped: %3</source>
         <translation>第 %1 行，信道 %2：已跳过：%3</translation>
     </message>
@@ -324,27 +463,7 @@
         <translation>第 %1 行：已导入：%2</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>%1 row: %2 imported, %3 skipped</source>
-        <translation>共 %1 行：导入 %2 行，跳过 %3 行</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 rows: %2 imported, %3 skipped</source>
-        <translation>共 %1 行：导入 %2 行，跳过 %3 行</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 row: %2 imported, %3 skipped, %4 other channels cleared</source>
-        <translation>共 %1 行：导入 %2 行，跳过 %3 行，清除其他信道 %4 个</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 rows: %2 imported, %3 skipped, %4 other channels cleared</source>
-        <translation>共 %1 行：导入 %2 行，跳过 %3 行，清除其他信道 %4 个</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+33"/>
         <location line="+4"/>
         <location filename="../src/model/ProgramFolders.cpp" line="+77"/>
         <source>reading %1</source>
@@ -448,7 +567,7 @@
         <translation>%1 写频软件</translation>
     </message>
     <message>
-        <location filename="../src/model/ConfigYaml.cpp" line="-532"/>
+        <location filename="../src/model/ConfigYaml.cpp" line="-536"/>
         <source>%1 is not whole MHz</source>
         <translation>%1 不是整数 MHz</translation>
     </message>
@@ -573,17 +692,17 @@
     </message>
     <message>
         <location line="+17"/>
-        <location line="+140"/>
+        <location line="+144"/>
         <source>top level</source>
         <translation>顶层</translation>
     </message>
     <message>
-        <location line="-61"/>
+        <location line="-65"/>
         <source>&quot;%1&quot; is more than the field can hold</source>
         <translation>“%1”超出该字段的容量</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+66"/>
         <source>needs the sections as keys</source>
         <translation>需要以各节作为键</translation>
     </message>
@@ -1102,6 +1221,31 @@ then log out and in again: the new group counts from the next login.</source>
         <location filename="../src/model/ConfigReadBack.cpp" line="+74"/>
         <source>line %1: %2: %3 stored as %4</source>
         <translation>第 %1 行：%2：%3 存为 %4</translation>
+    </message>
+    <message>
+        <location filename="../src/model/ProgrammingLog.cpp" line="+36"/>
+        <source>writing the programming log %1</source>
+        <translation>写入编程日志 %1</translation>
+    </message>
+    <message>
+        <location filename="../src/model/YamlShape.cpp" line="-136"/>
+        <source>line %1: the text holds more than %2 brackets, colons, commas, dashes, quotes and lines, far more than a configuration; nothing was read</source>
+        <translation>第 %1 行：文本中的括号、冒号、逗号、短横线、引号和行数超过 %2 个，远多于任何配置；未读取任何内容</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>line %1: a second document starts here; a configuration is one document, so nothing was read</source>
+        <translation>第 %1 行：此处开始了第二个文档；配置只能是一个文档，因此未读取任何内容</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>line %1: %2: given twice, on lines %3 and %1; a key is given once, so nothing was read</source>
+        <translation>第 %1 行：%2：在第 %3 行和第 %1 行给出了两次；每个键只能给出一次，因此未读取任何内容</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>line %1: nested more than %2 levels deep, deeper than a configuration; nothing was read</source>
+        <translation>第 %1 行：嵌套超过 %2 层，比任何配置都深；未读取任何内容</translation>
     </message>
 </context>
 </TS>

@@ -10,14 +10,27 @@
 #include <QVBoxLayout>
 
 namespace ht57 {
+namespace {
+
+// The one line under an option that says what it does.
+QLabel* Explanation(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setIndent(24);
+    return label;
+}
+
+}  // namespace
 
 CImportOptionsDlg::CImportOptionsDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Import Channels"));
     auto* layout = new QVBoxLayout(this);
-    auto* question =
-        new QLabel(tr("Store the list into the channels it names, or replace all channels?\n"
-                      "\"Replace All\" clears every channel the list does not fill."),
-                   this);
+    auto* question = new QLabel(
+        tr("Store the list into the channels it names, or replace all channels?\n"
+           "\"Named Channels Only\": channels the list does not name keep their records.\n"
+           "\"Replace All\": channels the list does not fill are cleared, except channels "
+           "whose row was skipped, which keep their record and are listed by number."),
+        this);
+    question->setWordWrap(true);
     layout->addWidget(question);
 
     auto* placement = new QGridLayout;
@@ -30,12 +43,27 @@ CImportOptionsDlg::CImportOptionsDlg(QWidget* parent) : QDialog(parent) {
     fillFree_ = new QRadioButton(tr("Fill free channels"), this);
     connect(fromChannel_, &QRadioButton::toggled, firstChannel_, &QSpinBox::setEnabled);
     placement->addWidget(byLocation, 0, 0);
-    placement->addWidget(fromChannel_, 1, 0);
-    placement->addWidget(firstChannel_, 1, 1);
-    placement->addWidget(fillFree_, 2, 0);
+    placement->addWidget(
+        Explanation(tr("Each row goes to the channel its Location column names."), this), 1, 0, 1,
+        2);
+    placement->addWidget(fromChannel_, 2, 0);
+    placement->addWidget(firstChannel_, 2, 1);
+    placement->addWidget(
+        Explanation(tr("The rows go in file order to channel N and the channels after it."), this),
+        3, 0, 1, 2);
+    placement->addWidget(fillFree_, 4, 0);
+    placement->addWidget(
+        Explanation(tr("The rows go in file order to the channels not in use."), this), 5, 0, 1, 2);
     layout->addLayout(placement);
     distinctNames_ = new QCheckBox(tr("Keep cut names distinct"), this);
     layout->addWidget(distinctNames_);
+    layout->addWidget(Explanation(
+        tr("Names cut to five characters that would read alike end in a number (CITY1)."), this));
+    ignoreUnknownColumns_ = new QCheckBox(tr("Ignore unknown columns"), this);
+    layout->addWidget(ignoreUnknownColumns_);
+    layout->addWidget(Explanation(
+        tr("Columns with an empty or unknown header are passed over and named in the report."),
+        this));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     QPushButton* named =
@@ -60,6 +88,7 @@ ImportOptions CImportOptionsDlg::Options() const {
     options.placement.fillFree = fillFree_->isChecked();
     options.placement.firstChannel = fromChannel_->isChecked() ? firstChannel_->value() : 1;
     options.distinctNames = distinctNames_->isChecked();
+    options.ignoreUnknownColumns = ignoreUnknownColumns_->isChecked();
     return options;
 }
 

@@ -11,8 +11,9 @@ class QSpinBox;
 namespace ht57 {
 
 // Asks how a channel list is stored: into the channels it names or replacing
-// all, by Location or in order from a channel or into free channels, and
-// whether names cut to five characters are kept distinct.
+// all, by Location or in order from a channel or into free channels, whether
+// names cut to five characters are kept distinct and whether unknown columns
+// are passed over. Each choice says what it does in a line of its own.
 class CImportOptionsDlg : public QDialog {
     Q_OBJECT
 
@@ -30,6 +31,7 @@ private:
     QRadioButton* fillFree_ = nullptr;
     QSpinBox* firstChannel_ = nullptr;
     QCheckBox* distinctNames_ = nullptr;
+    QCheckBox* ignoreUnknownColumns_ = nullptr;
 };
 
 }  // namespace ht57

@@ -23,6 +23,7 @@
 #include "frame/CMyChildFrame.h"
 #include "frame/CommandIds.h"
 #include "frame/NavigationTree.h"
+#include "frame/ProgrammingLogSetting.h"
 #include "frame/ReadBackup.h"
 #include "frame/ReadPicture.h"
 #include "frame/ViewKindTable.h"
@@ -194,6 +195,11 @@ void CMainFrame::CreateActions() {
     bind(command::kHighPower, tr("High Power"), [this] { RunRegistered(command::kHighPower); });
     bind(command::kLowPower, tr("Low Power"), [this] { RunRegistered(command::kLowPower); });
     bind(command::kPort, tr("Port"), &CMainFrame::OnPort);
+    QAction* log = bind(command::kProgrammingLog, tr("Programming log"), [this](bool on) {
+        ChangeProgrammingLog(*this, *Action(command::kProgrammingLog), on);
+    });
+    log->setCheckable(true);
+    ShowProgrammingLog(app_.Ini(), *log);
 
     QAction* toolbar =
         bind(command::kToolbar, tr("&Toolbar"), [this](bool on) { toolBar_->setVisible(on); });
@@ -267,7 +273,7 @@ void CMainFrame::CreateMenus() {
     editMenu_ = addMenu(tr("&Edit"), editIds);
     addMenu(tr("&Program"),
             {command::kRead, command::kWrite, 0, command::kHighPower, command::kLowPower});
-    CreateLanguageMenu(addMenu(tr("&Setting"), {command::kPort}));
+    CreateLanguageMenu(addMenu(tr("&Setting"), {command::kPort, command::kProgrammingLog}));
     addMenu(tr("&View"), {command::kToolbar, command::kStatusBar, command::kTreeBar});
     addMenu(tr("&Window"), {command::kCascade, command::kTile, command::kArrange, 0,
                             command::kNextPane, command::kPreviousPane});
@@ -606,6 +612,9 @@ void CMainFrame::OnWrite() {
     CommitViews();
     Data().Normalise();
     CTransferDlg dialog(Data(), app_.Port(), TransferKind::Write, this);
+    if (const std::filesystem::path log = ProgrammingLogFile(app_.Ini()); !log.empty()) {
+        dialog.KeepProgrammingLog(log, PathToUtf8(files_.CurrentFile().filename()));
+    }
     dialog.exec();
 }
 

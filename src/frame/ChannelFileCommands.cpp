@@ -95,13 +95,14 @@ void ImportChannels(CMainFrame& frame) {
                 .arg(name, QString::fromStdString(imported.message));
     } else {
         frame.LoadViews();
+        const QString summary = QString::fromStdString(ImportSummary(report));
         heading =
             !report.issues.empty() || !report.notes.empty()
                 ? QCoreApplication::translate(
                       "ChannelFileCommands",
-                      "%1 was imported; the rows below were skipped or changed.")
-                      .arg(name)
-                : QCoreApplication::translate("ChannelFileCommands", "%1 was imported.").arg(name);
+                      "%1: %2.\nThe lines below say what was skipped or changed.")
+                      .arg(name, summary)
+                : QCoreApplication::translate("ChannelFileCommands", "%1: %2.").arg(name, summary);
     }
     CImportReportDlg dialog(heading, lines, &frame);
     dialog.exec();

@@ -34,6 +34,7 @@ inline constexpr int kNextPane = 57680;
 inline constexpr int kImportChannels = 32900;
 inline constexpr int kExportChannels = 32901;
 inline constexpr int kOpenBackupFolder = 32902;
+inline constexpr int kProgrammingLog = 32903;
 inline constexpr int kPreviousPane = 57681;
 inline constexpr int kUndo = 57643;
 inline constexpr int kRedo = 57644;

@@ -2,14 +2,15 @@
 
 #include <algorithm>
 #include <chrono>
+#include <system_error>
 
 #include "link/Handshake.h"
+#include "link/PortClaims.h"
 
 namespace ht57 {
 
 namespace {
 
-std::atomic<bool> gBusy{false};
 constexpr int kHandshakeAttempts = 4;
 
 }  // namespace
@@ -55,11 +56,15 @@ CloneSession::~CloneSession() {
 }
 
 bool CloneSession::Busy() {
-    return gBusy.load();
+    return AnyPortClaimed();
+}
+
+bool CloneSession::Busy(const std::string& port) {
+    return PortClaimed(port);
 }
 
 LinkOutcome CloneSession::Run() {
-    if (gBusy.exchange(true)) {
+    if (!ClaimPort(settings_.name)) {
         return LinkOutcome::Busy;
     }
     cancel_ = false;
@@ -73,17 +78,23 @@ LinkOutcome CloneSession::Run() {
 bool CloneSession::Start() {
     // Claimed here, before the thread exists, so a second Start in the gap
     // before the worker's first step is refused as well.
-    if (gBusy.exchange(true)) {
+    if (!ClaimPort(settings_.name)) {
         return false;
     }
     Wait();
     cancel_ = false;
-    worker_ = std::thread([this] {
-        const LinkOutcome outcome = Execute();
-        if (callbacks_.finished) {
-            callbacks_.finished(outcome);
-        }
-    });
+    try {
+        worker_ = std::thread([this] {
+            const LinkOutcome outcome = Execute();
+            if (callbacks_.finished) {
+                callbacks_.finished(outcome);
+            }
+        });
+    } catch (const std::system_error&) {
+        // No session ran, so none may keep the port.
+        ReleasePort(settings_.name);
+        return false;
+    }
     return true;
 }
 
@@ -95,7 +106,7 @@ void CloneSession::Wait() {
 
 LinkOutcome CloneSession::Finish(LinkOutcome outcome) {
     link_.Close();
-    gBusy = false;
+    ReleasePort(settings_.name);
     return outcome;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -74,8 +75,8 @@ struct CloneCallbacks {
     std::function<void()> portOpened;
     std::function<void(int done, int total)> progress;
     // The last thing a session does, on its thread, after the port has been
-    // closed and the busy flag released. Not called when a session is refused
-    // because another one runs.
+    // closed and released for the next session. Not called when a session is
+    // refused because another one runs on the port.
     std::function<void(LinkOutcome)> finished;
 };
 
@@ -86,10 +87,11 @@ struct CloneCallbacks {
 // or cancelled Read leaves the image as it was. A Write reads the image and
 // never changes it.
 //
-// Only one clone session runs at a time in the process: Run and Start claim a
-// process-wide busy flag before doing anything and return Busy / false when
-// another session holds it. The image, the link and the callbacks must outlive
-// the session; the destructor waits for a started session to finish.
+// Only one clone session runs at a time on a port: Run and Start claim the
+// port's name before doing anything and return Busy / false when another
+// session of the process holds it. Sessions on other ports run alongside. The
+// image, the link and the callbacks must outlive the session; the destructor
+// waits for a started session to finish.
 class CloneSession {
 public:
     CloneSession(SerialLink& link, Image& image, PortSettings settings, TransferPlan plan,
@@ -102,9 +104,9 @@ public:
     // Runs the whole session on the calling thread.
     LinkOutcome Run();
 
-    // Claims the busy flag, then runs the session on a worker thread; the
-    // outcome arrives through callbacks.finished. False (and nothing started)
-    // when a clone session is already running anywhere in the process.
+    // Claims the port, then runs the session on a worker thread; the outcome
+    // arrives through callbacks.finished. False (and nothing started) when a
+    // session already runs on the port or no thread could be made.
     bool Start();
 
     // Asks a running session to stop after the block in progress. Has no
@@ -116,8 +118,10 @@ public:
 
     int TotalBlocks() const { return CountBlocks(plan_.ranges); }
 
-    // True while any clone session in the process holds the busy flag.
+    // True while any clone session in the process runs.
     static bool Busy();
+    // True while a clone session runs on the port of that name.
+    static bool Busy(const std::string& port);
 
 private:
     LinkOutcome Execute();

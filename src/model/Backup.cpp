@@ -67,8 +67,16 @@ LocalTime CurrentLocalTime() {
 #else
     localtime_r(&now, &parts);
 #endif
-    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
-            parts.tm_hour,        parts.tm_min,     parts.tm_sec};
+#ifdef _WIN32
+    std::tm utc{};
+    gmtime_s(&utc, &now);
+    utc.tm_isdst = parts.tm_isdst;
+    const int offset = static_cast<int>(std::difftime(now, std::mktime(&utc)) / 60);
+#else
+    const int offset = static_cast<int>(parts.tm_gmtoff / 60);
+#endif
+    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour,
+            parts.tm_min,         parts.tm_sec,     offset};
 }
 
 std::string SafeFileNamePart(std::string_view text) {

@@ -21,6 +21,7 @@ struct LocalTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    int utcOffsetMinutes = 0;  // east of UTC; what the clock showed, summer time included
 };
 
 LocalTime CurrentLocalTime();

@@ -59,8 +59,11 @@ bool FinerThan10Hz(std::string_view mhz) {
            mhz.find_first_not_of('0', point + 6) != std::string_view::npos;
 }
 
-std::vector<std::vector<std::string>> SplitLines(std::string_view text) {
-    std::vector<std::vector<std::string>> lines;
+// The fields of each line.
+using Lines = std::vector<std::vector<std::string>>;
+
+Lines SplitLines(std::string_view text) {
+    Lines lines;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -96,6 +99,73 @@ std::optional<ChannelColumn> TitledColumn(std::string_view title) {
 
 // Each field's column, or nullopt for a field that goes nowhere.
 using Placement = std::vector<std::optional<ChannelColumn>>;
+
+bool HoldsValue(const std::vector<std::string>& fields, std::size_t position) {
+    return position < fields.size() && !Trim(fields[position]).empty();
+}
+
+// Every field of a header line must name a grid column once, or be the
+// channel number, or be an empty title over empty cells: a value whose
+// column cannot be told is refused rather than dropped or guessed.
+Result CheckHeader(const Lines& lines, const Placement& placement) {
+    const std::vector<std::string>& header = lines.front();
+    for (std::size_t f = 0; f < header.size(); ++f) {
+        const std::string_view title = Trim(header[f]);
+        if (placement[f]) {
+            if (std::find(placement.begin(), placement.begin() + static_cast<std::ptrdiff_t>(f),
+                          placement[f]) != placement.begin() + static_cast<std::ptrdiff_t>(f)) {
+                return Result::Failure(
+                    Fill(Msg("Model",
+                             "The pasted header names the column \"%1\" twice; nothing was "
+                             "pasted."),
+                         title));
+            }
+            continue;
+        }
+        const bool anyValue = std::any_of(lines.begin() + 1, lines.end(), [&](const auto& fields) {
+            return HoldsValue(fields, f);
+        });
+        if (SameTitle(title, kChannelNumberTitle) || (title.empty() && !anyValue)) {
+            continue;
+        }
+        return Result::Failure(
+            Fill(Msg("Model",
+                     "The pasted header's column %1 (\"%2\") is not a column of the grid; "
+                     "nothing was pasted."),
+                 f + 1, title));
+    }
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        for (std::size_t f = header.size(); f < lines[i].size(); ++f) {
+            if (HoldsValue(lines[i], f)) {
+                return Result::Failure(
+                    Fill(Msg("Model",
+                             "Line %1 of the pasted text has values past its header's last column; "
+                             "nothing was pasted."),
+                         i + 1));
+            }
+        }
+    }
+    return Result::Success();
+}
+
+// Headerless lines fill the columns from `start` on; a line with more values
+// than there are columns is refused rather than cut.
+Result CheckWidth(const Lines& lines, ChannelColumn start) {
+    const auto first = std::find(kPasteOrder.begin(), kPasteOrder.end(), start);
+    const auto room = static_cast<std::size_t>(kPasteOrder.end() - first);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        for (std::size_t f = room; f < lines[i].size(); ++f) {
+            if (HoldsValue(lines[i], f)) {
+                return Result::Failure(
+                    Fill(Msg("Model",
+                             "Line %1 of the pasted text has %2 values, but from %3 on the grid "
+                             "has %4 columns; nothing was pasted."),
+                         i + 1, lines[i].size(), ColumnTitle(start), room));
+            }
+        }
+    }
+    return Result::Success();
+}
 
 std::optional<Placement> HeaderPlacement(const std::vector<std::string>& first) {
     Placement placement;
@@ -241,34 +311,38 @@ private:
     std::vector<std::string>& issues_;
 };
 
-bool LooksLikeChannelCsv(std::string_view text) {
+// The separator of text that is a channel list: comma-separated text, or
+// tab-separated text (a spreadsheet's copy) whose first line names a
+// channel list's Location or Frequency column, which no grid title is.
+std::optional<char> ChannelListSeparator(std::string_view text) {
     const std::string_view first = text.substr(0, text.find('\n'));
-    return first.find('\t') == std::string_view::npos && first.find(',') != std::string_view::npos;
+    if (first.find('\t') == std::string_view::npos) {
+        return first.find(',') != std::string_view::npos ? std::optional(',') : std::nullopt;
+    }
+    const ChannelListHeader header = ReadChannelListHeader(text, '\t');
+    return header.frequency || header.location ? std::optional('\t') : std::nullopt;
 }
 
-Result PasteCsv(std::string_view text, const FrequencyLimits& limits, Image& image,
-                PasteReport& report) {
-    ChannelImportReport imported;
-    Result result = ImportChannelCsv(text, ImportScope::NamedChannels, limits, image, imported);
-    if (!result) {
-        return result;
+// A channel list is imported as the file would be, its report included:
+// rows go to their Location, or without one in order from `channel`.
+Result PasteChannelList(std::string_view text, char separator, int channel,
+                        const FrequencyLimits& limits, Image& image, PasteReport& report) {
+    ImportOptions options{.separator = separator};
+    if (!ReadChannelListHeader(text, separator).location) {
+        options.placement = {.inOrder = true, .firstChannel = channel};
     }
+    ChannelImportReport imported;
+    const Result result = ImportChannelCsv(text, options, limits, image, imported);
     report.rows = imported.rows;
     report.stored = imported.imported;
-    for (const ImportIssue& issue : imported.issues) {
-        std::string reasons;
-        for (std::size_t i = 0; i < issue.reasons.size(); ++i) {
-            reasons += (i > 0 ? Fill(Msg("Model", "; ")) : "") + issue.reasons[i];
-        }
-        const char* form = issue.location > 0
-                               ? (issue.skipped ? Msg("Model", "channel %1: not stored: %2")
-                                                : Msg("Model", "channel %1: %2"))
-                               : (issue.skipped ? Msg("Model", "line %1: not stored: %2")
-                                                : Msg("Model", "line %1: %2"));
-        report.issues.push_back(
-            Fill(form, issue.location > 0 ? issue.location : issue.line, reasons));
+    if (imported.rows > 0 && (!result || !imported.issues.empty() || !imported.notes.empty())) {
+        report.issues = ImportReportLines(imported);
     }
-    return Result::Success();
+    if (result && options.placement.inOrder) {
+        report.firstChannel = channel;
+        report.lastChannel = channel + imported.imported - 1;
+    }
+    return result;
 }
 
 }  // namespace
@@ -297,8 +371,8 @@ std::string CopyChannelText(const Image& image, const FrequencyLimits& limits,
 Result PasteChannelText(std::string_view text, int channel, ChannelColumn column,
                         const FrequencyLimits& limits, Image& image, PasteReport& report) {
     report = {};
-    if (LooksLikeChannelCsv(text)) {
-        return PasteCsv(text, limits, image, report);
+    if (const std::optional<char> separator = ChannelListSeparator(text)) {
+        return PasteChannelList(text, *separator, channel, limits, image, report);
     }
     const auto lines = SplitLines(text);
     const std::optional<Placement> header =
@@ -307,6 +381,10 @@ Result PasteChannelText(std::string_view text, int channel, ChannelColumn column
     if (lines.size() <= firstData) {
         return Result::Failure(
             Fill(Msg("Model", "The clipboard holds no channel values to paste.")));
+    }
+    if (Result columns = header ? CheckHeader(lines, *header) : CheckWidth(lines, column);
+        !columns) {
+        return columns;
     }
     Image work = image;
     for (std::size_t i = firstData; i < lines.size(); ++i) {

@@ -41,9 +41,13 @@ struct PasteReport {
 //   from `column` rightwards, Busy Lock (hidden in the grid) last.
 // - An empty Rx Freq clears the channel; an empty channel starts only with an
 //   Rx Freq; an empty Tx Freq means simplex; other empty cells keep the value.
-// - Channel CSV text of the export (a comma-separated "Location,...,Frequency"
-//   header) is imported by its Location numbers instead.
-// Fails, changing nothing, when the text holds no value.
+// - A channel list (comma-separated text, or tab-separated text whose header
+//   names a Location or Frequency column) is imported as a channel CSV file
+//   is, columns matched by name, to its Location numbers or without them in
+//   order from `channel`; `report.issues` then holds the import's report.
+// Fails, changing nothing, when the text holds no value, or when a column
+// cannot be matched: a header title that is no grid column or comes twice, a
+// value past the header's columns or past the grid's last column.
 Result PasteChannelText(std::string_view text, int channel, ChannelColumn column,
                         const FrequencyLimits& limits, Image& image, PasteReport& report);
 

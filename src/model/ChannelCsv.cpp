@@ -55,6 +55,30 @@ constexpr std::array<std::string_view, kColumnCount> kColumnNames{
     "rtonefreq", "ctonefreq", "dtcscode",  "dtcspolarity", "rxdtcscode", "crossmode",
     "mode",      "power",     "skip",      "comment",      "busylock"};
 
+// Columns of the layout a channel here has no place for, and nothing to lose
+// by: the step follows from the frequency, the call signs and code belong to
+// digital voice, which no row can be stored as.
+constexpr std::array<std::string_view, 5> kUnusedColumnNames{"tstep", "urcall", "rpt1call",
+                                                             "rpt2call", "dvcode"};
+
+// What the channels took for a column of the layout the file lacks.
+constexpr std::array<std::pair<Column, const char*>, 10> kDefaultNotes{{
+    {kName, Msg("Model", "no Name column: every channel stored without a name")},
+    {kDuplex, Msg("Model", "no Duplex column: every channel simplex")},
+    {kOffset, Msg("Model",
+                  "no Offset column: + and - channels transmit on their receive "
+                  "frequency")},
+    {kTone, Msg("Model", "no Tone column: every channel without tones (Off)")},
+    {kDtcsPolarity, Msg("Model", "no DtcsPolarity column: DCS codes read as normal (NN)")},
+    {kRxDtcsCode, Msg("Model",
+                      "no RxDtcsCode column: Cross channels take their receive DCS "
+                      "code from DtcsCode")},
+    {kCrossMode, Msg("Model", "no CrossMode column: Cross channels read as Tone->Tone")},
+    {kMode, Msg("Model", "no Mode column: every channel Wide (FM)")},
+    {kPower, Msg("Model", "no Power column: every channel High")},
+    {kBusyLock, Msg("Model", "no BusyLock column: every channel's busy lock Off")},
+}};
+
 std::string_view Trim(std::string_view text) {
     return text::Trim(text, text::kFieldBlanks);
 }
@@ -157,10 +181,19 @@ public:
                                                           : std::string_view();
     }
     bool Has(Column column) const { return positions_[column].has_value(); }
+    // The row takes the layout's default for `column`: noted when the file
+    // lacks the column, so that the report can say so.
+    void TakeDefault(Column column) const {
+        if (!Has(column)) {
+            defaulted_[column] = true;
+        }
+    }
+    const std::array<bool, kColumnCount>& Defaulted() const { return defaulted_; }
 
 private:
     const std::array<std::optional<std::size_t>, kColumnCount>& positions_;
     const CsvRow& row_;
+    mutable std::array<bool, kColumnCount> defaulted_{};
 };
 
 // What one row asks for, worked out before anything is written. `skip` holds
@@ -170,6 +203,7 @@ struct RowPlan {
     int location = 0;
     std::uint32_t rx = 0;
     std::string busyLock{kBusyLockTexts[0]};
+    bool busyLockGiven = false;  // the row names a busy lock the radio has
     std::uint32_t tx = 0;
     bool txFiner = false;  // the file gave the transmit side finer than 10 Hz
     int rxTone = 0;
@@ -242,14 +276,18 @@ void PlanFrequencies(const RowFields& fields, const FrequencyLimits& limits, Row
                  rxText, MHz(plan.rx)));
     }
 
+    fields.TakeDefault(kDuplex);
     const std::string duplex = LowerTrimmed(fields[kDuplex]);
-    const std::string_view offsetText = Trim(fields[kOffset]);
-    std::optional<Megahertz> offset = offsetText.empty() ? Megahertz{} : ParseMegahertz(offsetText);
-    std::int64_t tx = plan.rx;
     if (duplex.empty()) {
         plan.tx = plan.rx;
         return;
     }
+    if (duplex == "+" || duplex == "-") {
+        fields.TakeDefault(kOffset);
+    }
+    const std::string_view offsetText = Trim(fields[kOffset]);
+    std::optional<Megahertz> offset = offsetText.empty() ? Megahertz{} : ParseMegahertz(offsetText);
+    std::int64_t tx = plan.rx;
     if (duplex == "off") {
         plan.skip.push_back(Fill(Msg("Model",
                                      "Duplex \"off\" (transmit disabled) cannot be stored: every "
@@ -294,6 +332,7 @@ void PlanFrequencies(const RowFields& fields, const FrequencyLimits& limits, Row
 }
 
 void PlanTones(const RowFields& fields, RowPlan& plan) {
+    fields.TakeDefault(kTone);
     const std::string mode = LowerTrimmed(fields[kTone]);
     const std::string_view modeText = Trim(fields[kTone]);
     std::string polarity = LowerTrimmed(fields[kDtcsPolarity]);
@@ -322,6 +361,7 @@ void PlanTones(const RowFields& fields, RowPlan& plan) {
     } else if (mode == "dtcs") {
         txDcs = rxDcs = true;
     } else if (mode == "cross") {
+        fields.TakeDefault(kCrossMode);
         std::string cross(Trim(fields[kCrossMode]));
         if (cross.empty()) {
             cross = kSpareCrossMode;
@@ -344,6 +384,8 @@ void PlanTones(const RowFields& fields, RowPlan& plan) {
         rxDcs = rxSide == "dtcs";
         if (fields.Has(kRxDtcsCode)) {
             rxDcsColumn = kRxDtcsCode;
+        } else if (rxDcs) {
+            fields.TakeDefault(kRxDtcsCode);
         }
     } else if (mode == "tsql-r" || mode == "dtcs-r") {
         plan.skip.push_back(
@@ -355,6 +397,9 @@ void PlanTones(const RowFields& fields, RowPlan& plan) {
         return;
     }
 
+    if (txDcs || rxDcs) {
+        fields.TakeDefault(kDtcsPolarity);
+    }
     if ((txDcs || rxDcs) &&
         (polarity.size() != 2 || polarity.find_first_not_of("NR") != std::string::npos)) {
         plan.skip.push_back(Fill(Msg("Model", "DtcsPolarity %1 is not two letters N or R"),
@@ -390,6 +435,7 @@ void PlanTones(const RowFields& fields, RowPlan& plan) {
 }
 
 void PlanMode(const RowFields& fields, RowPlan& plan) {
+    fields.TakeDefault(kMode);
     const std::string mode = LowerTrimmed(fields[kMode]);
     if (mode.empty() || mode == "fm") {
         plan.wide = true;
@@ -405,6 +451,7 @@ void PlanMode(const RowFields& fields, RowPlan& plan) {
 // Watts ("5.0W", "0.5 W", "4") against the threshold, or a level's label. The
 // radio has no middle level: a middle label takes Low, the lesser.
 void PlanPower(const RowFields& fields, RowPlan& plan) {
+    fields.TakeDefault(kPower);
     const std::string_view text = Trim(fields[kPower]);
     std::string power = LowerTrimmed(text);
     if (power.empty()) {
@@ -439,6 +486,7 @@ void PlanPower(const RowFields& fields, RowPlan& plan) {
 }
 
 void PlanBusyLock(const RowFields& fields, RowPlan& plan) {
+    fields.TakeDefault(kBusyLock);
     const std::string wanted = LowerTrimmed(fields[kBusyLock]);
     if (wanted.empty()) {
         return;
@@ -446,6 +494,7 @@ void PlanBusyLock(const RowFields& fields, RowPlan& plan) {
     for (const char* text : kBusyLockTexts) {
         if (LowerTrimmed(text) == wanted) {
             plan.busyLock = text;
+            plan.busyLockGiven = true;
             return;
         }
     }
@@ -466,6 +515,7 @@ void PlanDroppedValues(const RowFields& fields, RowPlan& plan) {
 // Upper case, characters outside the name alphabet dropped, five kept: what
 // typing the name into the grid's name editor gives.
 void PlanName(const RowFields& fields, RowPlan& plan) {
+    fields.TakeDefault(kName);
     const std::string_view text = fields[kName];
     std::string name;
     for (const char c : text) {
@@ -494,15 +544,15 @@ bool StorePlan(RowPlan& plan, const FrequencyLimits& limits, Image& image) {
     const ChannelRecord before = ReadChannel(image, plan.location);
     ChannelRecord record = before;
     const bool wasInUse = IsChannelInUse(record, limits);
-    if (wasInUse) {
-        if (const std::string_view old = BusyLockText(record); old != plan.busyLock) {
-            plan.notes.push_back(
-                Fill(Msg("Model", "busy lock %1 replaced by %2"), old, plan.busyLock));
-        }
-    } else {
+    if (!wasInUse) {
         Image scratch = image;
         WriteChannelDefaults(scratch, plan.location, plan.rx);
         record = ReadChannel(scratch, plan.location);
+    } else if (!plan.busyLockGiven && BusyLockText(record) != plan.busyLock) {
+        // A busy lock the row gives is stored as given; one taken for want of
+        // it is news.
+        plan.notes.push_back(
+            Fill(Msg("Model", "busy lock %1 replaced by %2"), BusyLockText(record), plan.busyLock));
     }
     ChannelTexts texts{FormatFrequency(plan.rx),
                        FormatFrequency(plan.tx),
@@ -539,12 +589,22 @@ bool StorePlan(RowPlan& plan, const FrequencyLimits& limits, Image& image) {
 
 using ColumnPositions = std::array<std::optional<std::size_t>, kColumnCount>;
 
-// The columns by name. A column the import reads that is named twice makes
-// the file ambiguous, and is refused rather than one of them guessed.
-Result HeaderPositions(const CsvRow& header, bool needsLocation, ColumnPositions& positions) {
+// The columns by name, and in `unknown` those that name no column of the
+// layout. A column the import reads that is named twice makes the file
+// ambiguous, and is refused rather than one of them guessed.
+Result HeaderPositions(const CsvRow& header, bool needsLocation, ColumnPositions& positions,
+                       std::vector<std::size_t>& unknown) {
     positions = {};
+    unknown.clear();
     for (std::size_t i = 0; i < header.fields.size(); ++i) {
         const std::string name = LowerTrimmed(header.fields[i]);
+        const bool known =
+            std::find(kColumnNames.begin(), kColumnNames.end(), name) != kColumnNames.end() ||
+            std::find(kUnusedColumnNames.begin(), kUnusedColumnNames.end(), name) !=
+                kUnusedColumnNames.end();
+        if (!known) {
+            unknown.push_back(i);
+        }
         for (std::size_t c = 0; c < kColumnCount; ++c) {
             if (name != kColumnNames[c]) {
                 continue;
@@ -570,6 +630,105 @@ Result HeaderPositions(const CsvRow& header, bool needsLocation, ColumnPositions
 bool AllFieldsBlank(const CsvRow& row) {
     return std::all_of(row.fields.begin(), row.fields.end(),
                        [](const std::string& field) { return Trim(field).empty(); });
+}
+
+bool FieldBlank(const CsvRow& row, std::size_t position) {
+    return position >= row.fields.size() || Trim(row.fields[position]).empty();
+}
+
+std::string JoinedList(const std::vector<std::string>& items) {
+    std::string text;
+    for (const std::string& item : items) {
+        text += (text.empty() ? "" : Fill(Msg("Model", ", "))) + item;
+    }
+    return text;
+}
+
+// A column whose header is empty or names no column of the layout would be
+// lost without a word (a blanked Duplex makes every repeater simplex), so it
+// refuses the file, or with `ignore` is named in the report. One with neither
+// a name nor a value (a header ending in a comma) carries nothing.
+Result CheckUnknownColumns(const CsvRow& header, const std::vector<std::size_t>& unknown,
+                           const std::vector<const CsvRow*>& dataRows, bool ignore,
+                           ChannelImportReport& report) {
+    std::vector<std::string> named;
+    for (const std::size_t position : unknown) {
+        const std::string_view name = Trim(header.fields[position]);
+        const bool holdsValues =
+            std::any_of(dataRows.begin(), dataRows.end(),
+                        [&](const CsvRow* row) { return !FieldBlank(*row, position); });
+        if (!name.empty() || holdsValues) {
+            named.push_back(name.empty()
+                                ? Fill(Msg("Model", "column %1 (no name)"), position + 1)
+                                : Fill(Msg("Model", "column %1 %2"), position + 1, Quoted(name)));
+        }
+    }
+    if (named.empty()) {
+        return Result::Success();
+    }
+    if (!ignore) {
+        return Result::Failure(
+            Fill(Msg("Model",
+                     "The file is not read: its header names columns a channel list does not "
+                     "have: %1. Correct the header, or import with unknown columns ignored."),
+                 JoinedList(named)),
+            Fill(Msg("Model", "line %1"), header.line));
+    }
+    for (const std::string& column : named) {
+        report.notes.push_back(Fill(
+            Msg("Model", "%1 is no column of a channel list: its values were ignored"), column));
+    }
+    return Result::Success();
+}
+
+// Names cut to five characters that read alike though the file's did not:
+// numbered when asked, else reported with the option that numbers them.
+struct CutName {
+    int location;
+    std::string full;
+    std::size_t issue;  // the row's entry in report.issues
+};
+
+void SettleCutNames(const std::vector<CutName>& cutNames, bool distinct,
+                    const FrequencyLimits& limits, Image& work, ChannelImportReport& report) {
+    std::map<std::string, std::vector<const CutName*>> byName;
+    for (const CutName& cut : cutNames) {
+        byName[DecodeChannel(ReadChannel(work, cut.location), limits).name].push_back(&cut);
+    }
+    for (const auto& entry : byName) {
+        const std::string& name = entry.first;
+        const std::vector<const CutName*>& group = entry.second;
+        const bool alike = std::all_of(group.begin(), group.end(), [&](const CutName* cut) {
+            return cut->full == group.front()->full;
+        });
+        if (alike) {
+            continue;
+        }
+        if (!distinct) {
+            std::vector<std::string> channels;
+            std::vector<std::string> fullNames;
+            for (const CutName* cut : group) {
+                channels.push_back(std::to_string(cut->location));
+                fullNames.push_back(Quoted(cut->full));
+            }
+            report.notes.push_back(Fill(Msg("Model",
+                                            "channels %1 read alike as %2 once their names are "
+                                            "cut to five characters (%3); the option to keep cut "
+                                            "names distinct (--distinct-names) numbers them"),
+                                        JoinedList(channels), Quoted(name), JoinedList(fullNames)));
+            continue;
+        }
+        for (std::size_t i = 0; i < group.size(); ++i) {
+            const std::string number = std::to_string(i + 1);
+            ChannelRecord record = ReadChannel(work, group[i]->location);
+            ChannelTexts texts = DecodeChannel(record, limits);
+            texts.name = name.substr(0, record::kNameLength - number.size()) + number;
+            EncodeChannel(record, texts);
+            WriteChannel(work, group[i]->location, record);
+            report.issues[group[i]->issue].reasons.push_back(
+                Fill(Msg("Model", "name made distinct as %1"), Quoted(texts.name)));
+        }
+    }
 }
 
 // The tone columns of an exported row: Tone, rToneFreq, cToneFreq, DtcsCode,
@@ -674,13 +833,15 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
         return Result::Failure(
             Fill(Msg("Model", "The file is in UTF-16. Save it as UTF-8 and import it again.")));
     }
-    const std::vector<CsvRow> rows = ParseCsv(csv);
+    const std::vector<CsvRow> rows = ParseCsv(csv, options.separator);
     if (rows.empty()) {
         return Result::Failure(Fill(Msg("Model", "The file holds no channel list.")));
     }
     const ImportPlacement& placement = options.placement;
     ColumnPositions positions;
-    if (Result header = HeaderPositions(rows.front(), !placement.inOrder, positions); !header) {
+    std::vector<std::size_t> unknown;
+    if (Result header = HeaderPositions(rows.front(), !placement.inOrder, positions, unknown);
+        !header) {
         return header;
     }
     // A quote never closed swallows every later line into one field: the
@@ -705,6 +866,12 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
         return Result::Failure(Fill(Msg("Model", "The file holds no channel rows.")),
                                Fill(Msg("Model", "only the header on line %1"), rows.front().line));
     }
+    if (Result columns = CheckUnknownColumns(rows.front(), unknown, dataRows,
+                                             options.ignoreUnknownColumns, report);
+        !columns) {
+        return columns;
+    }
+    const std::size_t width = rows.front().fields.size();
 
     // Some radios number their memories from 0: such a file lands one up.
     int shift = 0;
@@ -727,6 +894,8 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
     Image work = image;
     std::map<int, int> firstLineOf;
     std::array<bool, region::kChannelCount + 1> named{};  // stored, or named by a skipped row
+    std::array<bool, region::kChannelCount + 1> stored{};
+    std::array<bool, kColumnCount> defaulted{};  // columns the file lacks that a stored row needed
     int nextChannel = std::max(1, placement.firstChannel);
     auto takeChannel = [&]() {
         while (nextChannel <= region::kChannelCount && placement.fillFree &&
@@ -736,16 +905,20 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
         }
         return nextChannel <= region::kChannelCount ? nextChannel++ : 0;
     };
-    struct CutName {
-        int location;
-        std::string full;
-        std::size_t issue;  // the row's entry in report.issues
-    };
     std::vector<CutName> cutNames;
     for (const CsvRow* row : dataRows) {
         ++report.rows;
         const RowFields fields(positions, *row);
         RowPlan plan;
+        if (std::any_of(row->fields.begin() +
+                            static_cast<std::ptrdiff_t>(std::min(width, row->fields.size())),
+                        row->fields.end(),
+                        [](const std::string& field) { return !Trim(field).empty(); })) {
+            plan.skip.push_back(Fill(Msg("Model",
+                                         "the row has %1 fields, more than the %2 columns the "
+                                         "header names, so its values may be out of place"),
+                                     row->fields.size(), width));
+        }
         if (!placement.inOrder) {
             PlanLocation(fields, row->line, shift, firstLineOf, plan);
         }
@@ -768,6 +941,10 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
             PlanName(fields, plan);
             if (StorePlan(plan, limits, work)) {
                 ++report.imported;
+                stored[static_cast<std::size_t>(plan.location)] = true;
+                for (std::size_t c = 0; c < kColumnCount; ++c) {
+                    defaulted[c] = defaulted[c] || fields.Defaulted()[c];
+                }
             }
         }
         if (plan.location > 0) {
@@ -787,36 +964,25 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
             cutNames.push_back({plan.location, std::string(given), report.issues.size() - 1});
         }
     }
-    if (options.distinctNames) {
-        // Number the cut names that read alike but were not alike.
-        std::map<std::string, std::vector<const CutName*>> byName;
-        for (const CutName& cut : cutNames) {
-            byName[DecodeChannel(ReadChannel(work, cut.location), limits).name].push_back(&cut);
+    SettleCutNames(cutNames, options.distinctNames, limits, work, report);
+    for (const auto& [column, note] : kDefaultNotes) {
+        if (defaulted[column]) {
+            report.notes.push_back(Fill(note));
         }
-        for (const auto& entry : byName) {
-            const std::string& name = entry.first;
-            const std::vector<const CutName*>& group = entry.second;
-            const bool alike = std::all_of(group.begin(), group.end(), [&](const CutName* cut) {
-                return cut->full == group.front()->full;
-            });
-            for (std::size_t i = 0; i < group.size() && !alike; ++i) {
-                const std::string number = std::to_string(i + 1);
-                ChannelRecord record = ReadChannel(work, group[i]->location);
-                ChannelTexts texts = DecodeChannel(record, limits);
-                texts.name = name.substr(0, record::kNameLength - number.size()) + number;
-                EncodeChannel(record, texts);
-                WriteChannel(work, group[i]->location, record);
-                report.issues[group[i]->issue].reasons.push_back(
-                    Fill(Msg("Model", "name made distinct as %1"), Quoted(texts.name)));
-            }
+    }
+    for (int n = 1; n <= region::kChannelCount; ++n) {
+        if (named[static_cast<std::size_t>(n)] && !stored[static_cast<std::size_t>(n)]) {
+            report.kept.push_back(n);
         }
     }
 
-    if (options.scope == ImportScope::ReplaceAll && report.imported == 0) {
-        // A file for the other band, say: clearing every channel for it would
-        // leave nothing, so nothing is changed.
-        return Result::Failure(
-            Fill(Msg("Model", "No row of the file could be stored, so no channel was cleared.")));
+    if (report.imported == 0) {
+        // A file for the other band, say: nothing of it is in the radio, and
+        // under ReplaceAll clearing every channel for it would leave nothing.
+        return Result::Failure(Fill(
+            options.scope == ImportScope::ReplaceAll
+                ? Msg("Model", "No row of the file could be stored, so no channel was cleared.")
+                : Msg("Model", "No row of the file could be stored, so nothing was changed.")));
     }
     if (options.scope == ImportScope::ReplaceAll) {
         for (int n = 1; n <= region::kChannelCount; ++n) {
@@ -831,6 +997,25 @@ Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
     }
     image = work;
     return Result::Success();
+}
+
+std::string ImportSummary(const ChannelImportReport& report) {
+    std::vector<std::string> parts{Fill(report.rows == 1 ? Msg("Model", "%1 of %2 row stored")
+                                                         : Msg("Model", "%1 of %2 rows stored"),
+                                        report.imported, report.rows),
+                                   Fill(Msg("Model", "%1 skipped"), report.skipped)};
+    if (!report.kept.empty()) {
+        parts.push_back(Fill(report.kept.size() == 1
+                                 ? Msg("Model", "%1 channel of a skipped row kept as it was")
+                                 : Msg("Model", "%1 channels of skipped rows kept as they were"),
+                             report.kept.size()));
+    }
+    if (report.cleared > 0) {
+        parts.push_back(Fill(report.cleared == 1 ? Msg("Model", "%1 other channel cleared")
+                                                 : Msg("Model", "%1 other channels cleared"),
+                             report.cleared));
+    }
+    return JoinedList(parts);
 }
 
 std::vector<std::string> ImportReportLines(const ChannelImportReport& report) {
@@ -852,15 +1037,29 @@ std::vector<std::string> ImportReportLines(const ChannelImportReport& report) {
         }
     }
     lines.insert(lines.end(), report.notes.begin(), report.notes.end());
-    const char* summary = report.rows == 1 ? Msg("Model", "%1 row: %2 imported, %3 skipped")
-                                           : Msg("Model", "%1 rows: %2 imported, %3 skipped");
-    if (report.cleared > 0) {
-        summary = report.rows == 1
-                      ? Msg("Model", "%1 row: %2 imported, %3 skipped, %4 other channels cleared")
-                      : Msg("Model", "%1 rows: %2 imported, %3 skipped, %4 other channels cleared");
+    if (!report.kept.empty()) {
+        std::vector<std::string> numbers;
+        for (const int channel : report.kept) {
+            numbers.push_back(std::to_string(channel));
+        }
+        lines.push_back(Fill(Msg("Model", "channels of skipped rows, kept as they were: %1"),
+                             JoinedList(numbers)));
     }
-    lines.push_back(Fill(summary, report.rows, report.imported, report.skipped, report.cleared));
+    lines.push_back(ImportSummary(report));
     return lines;
+}
+
+ChannelListHeader ReadChannelListHeader(std::string_view text, char separator) {
+    const std::vector<CsvRow> rows =
+        ParseCsv(text.substr(0, text.find_first_of("\r\n")), separator);
+    ChannelListHeader header;
+    for (const std::string& field :
+         rows.empty() ? std::vector<std::string>{} : rows.front().fields) {
+        const std::string name = LowerTrimmed(field);
+        header.frequency = header.frequency || name == kColumnNames[kFrequency];
+        header.location = header.location || name == kColumnNames[kLocation];
+    }
+    return header;
 }
 
 Result ReadChannelCsvFile(const std::filesystem::path& file, std::string& text) {

@@ -47,6 +47,11 @@ struct ImportOptions {
     // Names cut to five characters that would read alike get a number at
     // their end instead (CITY1, CITY2).
     bool distinctNames = false;
+    // Columns whose header is empty or no column of a channel list are
+    // passed over, each named in the report, instead of refusing the file.
+    bool ignoreUnknownColumns = false;
+    // ',' for files; '\t' for rows pasted from a spreadsheet.
+    char separator = ',';
 };
 
 // A row that was skipped, or imported with a change or something worth a note.
@@ -63,7 +68,12 @@ struct ChannelImportReport {
     int skipped = 0;
     int cleared = 0;  // channels cleared by ReplaceAll
     std::vector<ImportIssue> issues;
-    std::vector<std::string> notes;  // about the whole file, such as a shifted numbering
+    // About the whole file: a shifted numbering, a column missing or passed
+    // over, cut names that read alike.
+    std::vector<std::string> notes;
+    // Channels a skipped row named and no row stored: they keep their record,
+    // under ReplaceAll too.
+    std::vector<int> kept;
 };
 
 // One CSV row per channel in use under `limits`, after the header, CRLF line
@@ -73,14 +83,16 @@ std::string ExportChannelCsv(const Image& image, const FrequencyLimits& limits);
 // Stores the rows of a channel CSV into the image as the channel grid would
 // store them: frequencies snapped to the raster, tones from the tone list,
 // names cut to five name characters, busy lock Off unless the file gives it.
-// A row whose receive or transmit frequency lies outside `limits`, or whose
-// meaning the radio cannot hold, is skipped, and the channel it names keeps
-// its record even under ReplaceAll; every skipped or changed row is listed
-// in `report`, values the radio has no place for (Skip, Comment) included.
+// A row whose receive or transmit frequency lies outside `limits`, whose
+// meaning the radio cannot hold, or that has values past the header's
+// columns, is skipped, and the channel it names keeps its record even under
+// ReplaceAll; every skipped or changed row is listed in `report`, values the
+// radio has no place for (Skip, Comment) included, and so is every column of
+// the layout the file lacks, with the value its fields took.
 // Fails, changing nothing, when the text is no channel list (no Location or
-// Frequency column, a column named twice, no data row, a quote never closed),
-// or when ReplaceAll would clear every channel because no row could be stored
-// (the report then says why).
+// Frequency column, a column named twice, a column with values whose header
+// is empty or unknown unless `ignoreUnknownColumns`, no data row, a quote
+// never closed), or when no row could be stored (the report then says why).
 Result ImportChannelCsv(std::string_view csv, const ImportOptions& options,
                         const FrequencyLimits& limits, Image& image, ChannelImportReport& report);
 
@@ -90,8 +102,21 @@ inline Result ImportChannelCsv(std::string_view csv, ImportScope scope,
     return ImportChannelCsv(csv, ImportOptions{.scope = scope}, limits, image, report);
 }
 
-// The report as a person reads it: one line per issue, then a summary line.
+// What the import did in one line: rows stored of rows read, skipped, the
+// channels of skipped rows kept, the other channels cleared.
+std::string ImportSummary(const ChannelImportReport& report);
+
+// The report as a person reads it: one line per issue, the notes, the
+// channels kept, then the summary.
 std::vector<std::string> ImportReportLines(const ChannelImportReport& report);
+
+// What the first line of a text names, to tell a channel list's header from
+// the grid's own column titles.
+struct ChannelListHeader {
+    bool frequency = false;
+    bool location = false;
+};
+ChannelListHeader ReadChannelListHeader(std::string_view text, char separator);
 
 Result ReadChannelCsvFile(const std::filesystem::path& file, std::string& text);
 Result WriteChannelCsvFile(const std::filesystem::path& file, const Image& image,

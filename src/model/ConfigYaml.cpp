@@ -20,6 +20,7 @@
 #include "model/TextRules.h"
 #include "model/Tones.h"
 #include "model/UserText.h"
+#include "model/YamlShape.h"
 
 namespace ht57 {
 namespace {
@@ -569,8 +570,12 @@ Result ApplyConfigYaml(std::string_view yaml, RadioData& data) {
 
 Result ApplyConfigYaml(std::string_view yaml, RadioData& data, std::vector<std::string>& adjusted) {
     adjusted.clear();
+    if (Result shape = CheckYamlShape(yaml); !shape) {
+        return shape;
+    }
     try {
-        const YAML::Node root = YAML::Load(std::string(yaml));
+        YamlTextStream text(yaml);
+        const YAML::Node root = YAML::Load(text);
         if (root.IsNull()) {
             return Result::Success();
         }

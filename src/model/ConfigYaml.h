@@ -20,7 +20,9 @@ std::string DumpConfigYaml(const RadioData& data);
 // onto the file it came from changes no byte. Fields and channels the text
 // leaves out keep their values. An unknown or misspelt key, a value of the
 // wrong type or outside its list or range fails, naming its line, and leaves
-// `data` unchanged.
+// `data` unchanged; so does text that could mean more than one thing (a key
+// given twice, a second document) or that nests or runs far beyond what a
+// configuration holds, which is refused before any of it is built.
 Result ApplyConfigYaml(std::string_view yaml, RadioData& data);
 
 // As above; `adjusted` then gets a line for each value the codecs stored

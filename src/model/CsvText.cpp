@@ -22,7 +22,7 @@ bool IsBlank(const CsvRow& row) {
 
 }  // namespace
 
-std::vector<CsvRow> ParseCsv(std::string_view text) {
+std::vector<CsvRow> ParseCsv(std::string_view text, char separator) {
     if (text.starts_with(kUtf8Mark)) {
         text.remove_prefix(kUtf8Mark.size());
     }
@@ -67,7 +67,7 @@ std::vector<CsvRow> ParseCsv(std::string_view text) {
                 }
                 field += c;
                 ++i;
-            } else if (c == ',') {
+            } else if (c == separator) {
                 row.fields.push_back(std::move(field));
                 field.clear();
                 fieldBegun = false;

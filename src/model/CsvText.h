@@ -17,8 +17,8 @@ struct CsvRow {
 // start is dropped; lines may end in CRLF, LF or CR; a quoted field may hold
 // commas, line breaks and doubled quotes. Blank lines and lines that begin
 // with '#' yield no record. Fields are not trimmed: blanks inside a name are
-// part of it.
-std::vector<CsvRow> ParseCsv(std::string_view text);
+// part of it. `separator` is ',' for files, '\t' for text a spreadsheet copies.
+std::vector<CsvRow> ParseCsv(std::string_view text, char separator = ',');
 
 // A field as written to a file: quoted when it holds a comma, a quote or a
 // line break, or begins or ends with a blank (which readers tend to trim).

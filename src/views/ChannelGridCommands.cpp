@@ -183,18 +183,19 @@ void ChannelGridCommands::Paste() {
     view_.ApplyChannelChange(tr("Paste"), [&](RadioData& data) {
         result = PasteChannelText(text, channel, column, data.limits, data.image, report);
     });
+    QStringList lines;
+    for (const std::string& issue : report.issues) {
+        lines << Text(issue);
+    }
     if (!result) {
-        Tell(tr("Paste"), Text(result.message));
+        // A channel list none of whose rows could be stored says why.
+        Tell(tr("Paste"), Text(result.message), lines.join(QLatin1Char('\n')));
         return;
     }
     if (report.firstChannel > 0) {
         grid_.SelectRows(report.firstChannel, report.lastChannel);
     }
-    if (!report.issues.empty()) {
-        QStringList lines;
-        for (const std::string& issue : report.issues) {
-            lines << Text(issue);
-        }
+    if (!lines.isEmpty()) {
         Tell(tr("Paste"),
              tr("%1 of %2 rows pasted. Not stored as written:").arg(report.stored).arg(report.rows),
              lines.join(QLatin1Char('\n')));

@@ -123,7 +123,7 @@ TEST_F(CliChannelFilesTest, ExportThenImportGivesBackTheChannelsBusyLockIncluded
 
     const CliResult imported = Cli({"import", "a.dat", "a.csv", "-o", "b.dat", "--replace-all"});
     ASSERT_EQ(imported.exitCode, 0) << imported.err;
-    EXPECT_EQ(imported.err, "2 rows: 2 imported, 0 skipped\n");
+    EXPECT_EQ(imported.err, "2 of 2 rows stored, 0 skipped\n");
     ASSERT_EQ(Cli({"export", "b.dat", "-o", "b.csv"}).exitCode, 0);
     EXPECT_EQ(ReadText(work_ / "b.csv"), csv);
 
@@ -141,7 +141,9 @@ TEST_F(CliChannelFilesTest, ImportReportsSkippedRowsAndExitsWithThree) {
     EXPECT_TRUE(Contains(result.err,
                          "line 12, channel 101: skipped: receive frequency 432.35 MHz "
                          "is outside 136-174 MHz\n"));
-    EXPECT_TRUE(Contains(result.err, "\n20 rows: 9 imported, 11 skipped\n"));
+    EXPECT_TRUE(Contains(result.err,
+                         "\n9 of 20 rows stored, 11 skipped, 4 channels of skipped "
+                         "rows kept as they were\n"));
 
     const CliResult diff = Cli({"diff", "a.dat", "b.dat"});
     EXPECT_EQ(diff.exitCode, 1);
@@ -156,11 +158,14 @@ TEST_F(CliChannelFilesTest, ImportReportsSkippedRowsAndExitsWithThree) {
 TEST_F(CliChannelFilesTest, AFileThatIsNoChannelListWritesNothing) {
     Save("a.dat", WithChannels({kSimplex}));
     WriteFile(work_ / "notes.csv", Bytes{'h', 'e', 'l', 'l', 'o', '\n'});
+    const std::string_view odd = "Location,Frequency,Duplx\n1,146.94,-\n";
+    WriteFile(work_ / "odd.csv", Bytes(odd.begin(), odd.end()));
     const struct {
         std::vector<std::string> args;
         const char* message;
     } cases[] = {
         {{"import", "a.dat", "notes.csv", "-o", "b.dat"}, "The file is not a channel list"},
+        {{"import", "a.dat", "odd.csv", "-o", "b.dat"}, "The file is not read: its header names"},
         {{"import", "a.dat", "missing.csv", "-o", "b.dat"}, "No such file or directory"},
         {{"import", "missing.dat", "notes.csv", "-o", "b.dat"}, "No such file or directory"},
         {{"export", "missing.dat", "-o", "b.csv"}, "No such file or directory"},
@@ -172,6 +177,10 @@ TEST_F(CliChannelFilesTest, AFileThatIsNoChannelListWritesNothing) {
         EXPECT_TRUE(result.err.starts_with(std::string("ht57-cli: ") + c.message)) << result.err;
         EXPECT_FALSE(fs::exists(work_ / c.args.back()));
     }
+    const CliResult ignored =
+        Cli({"import", "a.dat", "odd.csv", "-o", "b.dat", "--ignore-unknown-columns"});
+    EXPECT_EQ(ignored.exitCode, 3);
+    EXPECT_TRUE(Contains(ignored.err, "column 3 \"Duplx\" is no column of a channel list"));
 }
 
 TEST_F(CliChannelFilesTest, DiffShowsChannelsSettingsAndLeftoverBytes) {

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,14 +14,14 @@ extern char** environ;
 
 namespace ht57::test {
 
-CliResult RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
-                     const std::filesystem::path& workDir) {
-    CliResult result;
+StartedProgram::StartedProgram(const std::filesystem::path& program,
+                               const std::vector<std::string>& args,
+                               const std::filesystem::path& workDir) {
     int outPipe[2];
     int errPipe[2];
     if (::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0) {
-        result.err = std::strerror(errno);
-        return result;
+        error_ = std::strerror(errno);
+        return;
     }
     std::vector<std::string> argStrings{program.string()};
     argStrings.insert(argStrings.end(), args.begin(), args.end());
@@ -41,16 +42,31 @@ CliResult RunProgram(const std::filesystem::path& program, const std::vector<std
     posix_spawn_file_actions_destroy(&actions);
     ::close(outPipe[1]);
     ::close(errPipe[1]);
+    out_ = outPipe[0];
+    err_ = errPipe[0];
     if (spawned != 0) {
-        ::close(outPipe[0]);
-        ::close(errPipe[0]);
-        result.err = std::strerror(spawned);
-        return result;
+        error_ = std::strerror(spawned);
+        return;
     }
+    pid_ = pid;
+}
 
-    pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+StartedProgram::~StartedProgram() {
+    // A test that gave up early must not wait for a program that waits for it.
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+    }
+    if (pid_ > 0 || out_ >= 0) {
+        (void)Finish();
+    }
+}
+
+CliResult StartedProgram::Finish() {
+    CliResult result;
+    result.err = error_;
+    pollfd fds[2] = {{out_, POLLIN, 0}, {err_, POLLIN, 0}};
     std::string* sinks[2] = {&result.out, &result.err};
-    int open = 2;
+    int open = (out_ >= 0) + (err_ >= 0);
     while (open > 0) {
         if (::poll(fds, 2, -1) < 0) {
             if (errno == EINTR) {
@@ -73,10 +89,19 @@ CliResult RunProgram(const std::filesystem::path& program, const std::vector<std
             }
         }
     }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    out_ = err_ = -1;
+    if (pid_ > 0) {
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        pid_ = -1;
+    }
     return result;
+}
+
+CliResult RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
+                     const std::filesystem::path& workDir) {
+    return StartedProgram(program, args, workDir).Finish();
 }
 
 }  // namespace ht57::test

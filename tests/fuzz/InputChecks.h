@@ -13,6 +13,7 @@
 
 #include "model/ChannelCsv.h"
 #include "model/ChannelRecord.h"
+#include "model/ConfigYaml.h"
 #include "model/DataFile.h"
 #include "model/Frequency.h"
 #include "model/Normalise.h"
@@ -218,9 +219,11 @@ inline std::string CheckToneText(std::string_view input) {
     return twice == once ? "" : "normalising a tone text twice changes it";
 }
 
-// Input: one byte picking band, scope and placement, then a channel CSV.
-// A failed import changes nothing, every skipped row is reported, and what
-// the import leaves exports into a file that imports again without a skip.
+// Input: one byte picking band, scope, placement and whether unknown columns
+// are ignored, then a channel CSV. A failed import changes nothing, every
+// skipped row is reported, an ignored column is named and changes nothing
+// else, and what the import leaves exports into a file that imports again
+// with an empty report.
 inline std::string CheckChannelCsvImport(std::span<const Byte> input) {
     if (input.empty()) {
         return {};
@@ -233,7 +236,8 @@ inline std::string CheckChannelCsvImport(std::span<const Byte> input) {
     options.placement.inOrder = (pick & 4) != 0;
     options.placement.fillFree = (pick & 8) != 0;
     options.distinctNames = (pick & 16) != 0;
-    options.placement.firstChannel = 1 + (pick >> 5) * 18;
+    options.ignoreUnknownColumns = (pick & 32) != 0;
+    options.placement.firstChannel = 1 + (pick >> 6) * 36;
 
     Image image;
     image.fill(0xFF);
@@ -241,8 +245,26 @@ inline std::string CheckChannelCsvImport(std::span<const Byte> input) {
     WriteChannelDefaults(image, 100, limits.upper);
     const Image before = image;
     ChannelImportReport report;
-    if (!ImportChannelCsv(AsText(input.subspan(1)), options, limits, image, report)) {
-        return image == before ? "" : "a failed import changed the image";
+    const std::string_view csv = AsText(input.subspan(1));
+    const bool imported = ImportChannelCsv(csv, options, limits, image, report).ok;
+    if (!imported && image != before) {
+        return "a failed import changed the image";
+    }
+    ImportOptions other = options;
+    other.ignoreUnknownColumns = !options.ignoreUnknownColumns;
+    Image otherImage = before;
+    ChannelImportReport otherReport;
+    const bool otherImported = ImportChannelCsv(csv, other, limits, otherImage, otherReport).ok;
+    const bool ignoring = options.ignoreUnknownColumns;
+    const ChannelImportReport& strict = ignoring ? otherReport : report;
+    const ChannelImportReport& lenient = ignoring ? report : otherReport;
+    if ((ignoring ? otherImported : imported) &&
+        ((ignoring ? !imported : !otherImported) || image != otherImage ||
+         ImportReportLines(strict) != ImportReportLines(lenient))) {
+        return "ignoring unknown columns changed a file that has none";
+    }
+    if (!imported) {
+        return {};
     }
     const auto skipped = std::count_if(
         report.issues.begin(), report.issues.end(),
@@ -259,8 +281,58 @@ inline std::string CheckChannelCsvImport(std::span<const Byte> input) {
     if (anyInUse && (!reimported || second.skipped != 0)) {
         return "our own export did not import whole";
     }
+    if (anyInUse && ImportReportLines(second).size() != 1) {
+        return "our own export imported with a note";
+    }
     if (anyInUse && ExportChannelCsv(again, limits) != exported) {
         return "our own export imported as something else";
+    }
+    return {};
+}
+
+// Input: one byte picking the band, then YAML text applied onto an image
+// with channels. A refused text changes nothing. A stored one means one
+// thing: applied again it changes nothing and reports the same values. Each
+// value reported as stored otherwise names a line of the text, and the dump
+// of what was stored applies onto it unchanged and unreported.
+inline std::string CheckConfigApply(std::span<const Byte> input) {
+    if (input.empty()) {
+        return {};
+    }
+    RadioData data;
+    if (input[0] & 1) {
+        data.image[region::kStatusByte] &= static_cast<Byte>(~region::kBandFlagMask);
+    }
+    data.RecomputeLimits();
+    for (int n = 1; n <= region::kChannelCount; n += 1 + input[0] % 7) {
+        WriteChannelDefaults(data.image, n, data.limits.lower + 2'500u * static_cast<unsigned>(n));
+    }
+    data.Normalise();
+    const RadioData before = data;
+    const std::string_view yaml = AsText(input.subspan(1));
+    std::vector<std::string> adjusted;
+    if (!ApplyConfigYaml(yaml, data, adjusted)) {
+        return data.image == before.image && data.header == before.header
+                   ? ""
+                   : "a refused text changed the data";
+    }
+    const auto lines = static_cast<std::size_t>(std::count(yaml.begin(), yaml.end(), '\n')) + 1;
+    for (const std::string& line : adjusted) {
+        const std::size_t number = line.starts_with("line ") ? std::stoul(line.substr(5)) : 0;
+        if (number < 1 || number > lines) {
+            return "a value reported against no line of the text: " + line;
+        }
+    }
+    RadioData again = data;
+    std::vector<std::string> adjustedAgain;
+    if (!ApplyConfigYaml(yaml, again, adjustedAgain) || again.image != data.image ||
+        adjustedAgain != adjusted) {
+        return "a stored text means something else applied again";
+    }
+    std::vector<std::string> dumpAdjusted;
+    if (!ApplyConfigYaml(DumpConfigYaml(data), again, dumpAdjusted) || again.image != data.image ||
+        !dumpAdjusted.empty()) {
+        return "the dump of what was stored does not apply onto it unchanged";
     }
     return {};
 }

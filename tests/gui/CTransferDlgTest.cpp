@@ -1,9 +1,11 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -104,6 +106,8 @@ private slots:
     void FailureIsShownOverTheOpenDialog();
     void WriteVerifyReadsBackAndNamesWhatDiffers_data();
     void WriteVerifyReadsBackAndNamesWhatDiffers();
+    void WriteNextRadioWritesTheRadioNowOnThePort_data();
+    void WriteNextRadioWritesTheRadioNowOnThePort();
     void StartTwiceRunsOneSession();
     void SecondDialogCannotStartWhileOneRuns();
 
@@ -239,7 +243,8 @@ void CTransferDlgTest::WriteSendsEverythingBelowCalibration() {
     const Run run = Drive(dialog, 1);
     QVERIFY(!run.timedOut);
     QCOMPARE(run.result, int(QDialog::Accepted));
-    QVERIFY(run.messages.empty());
+    QCOMPARE(run.messages.size(), std::size_t{1});
+    QCOMPARE(run.messages.front().text, QStringLiteral("Radio 1 has been written."));
     QVERIFY(dialog.Succeeded());
     QCOMPARE(ProgressOf(dialog)->value(), 255);
     QCOMPARE(PercentageOf(dialog), QStringLiteral("100%"));
@@ -349,11 +354,10 @@ void CTransferDlgTest::WriteVerifyReadsBackAndNamesWhatDiffers() {
     const Run run = Drive(dialog, 1);
     QVERIFY(!run.timedOut);
     QCOMPARE(dialog.Succeeded(), !otherBand);
-    QCOMPARE(run.messages.size(), std::size_t{otherBand ? 1u : 0u});
-    if (otherBand) {
-        QCOMPARE(run.messages.front().text,
-                 QStringLiteral("The radio does not hold what was written.\n(at 0xFCE)"));
-    }
+    QCOMPARE(run.messages.size(), std::size_t{1});
+    QCOMPARE(run.messages.front().text,
+             otherBand ? QStringLiteral("The radio does not hold what was written.\n(at 0xFCE)")
+                       : QStringLiteral("Radio 1 has been written and verified."));
     QVERIFY(data.image == Pattern(40));
 }
 
@@ -435,6 +439,85 @@ void CTransferDlgTest::FailureIsShownOverTheOpenDialog() {
     }
 }
 
+void CTransferDlgTest::WriteNextRadioWritesTheRadioNowOnThePort_data() {
+    QTest::addColumn<QStringList>("secondArgs");
+    QTest::addColumn<QString>("secondOutcome");
+    QTest::newRow("second radio written") << QStringList{} << "written";
+    QTest::newRow("second radio refuses a block")
+        << QStringList{"--nak-write-block", "4"} << "failed: Communication error";
+}
+
+void CTransferDlgTest::WriteNextRadioWritesTheRadioNowOnThePort() {
+    QFETCH(QStringList, secondArgs);
+    QFETCH(QString, secondOutcome);
+    // Two radios swapped on one cable: each simulator in turn behind one name.
+    const QTemporaryDir folder;
+    const std::string link = folder.filePath(QStringLiteral("ttyRadio")).toStdString();
+    auto first = Launch({"--link", link}, Pattern(20));
+    QVERIFY(first);
+    std::unique_ptr<SimulatorProcess> second;
+    std::vector<std::string> args{"--link", link};
+    for (const QString& arg : secondArgs) {
+        args.push_back(arg.toStdString());
+    }
+
+    RadioData data;
+    data.image = Pattern(21);
+    CTransferDlg dialog(data, PortSettings{link, 9600}, TransferKind::Write);
+    const std::string log = folder.filePath(QStringLiteral("log.csv")).toStdString();
+    dialog.KeepProgrammingLog(log, "shop.dat");
+    QStringList seen;  // caption | text | detail of each message
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, &dialog, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        seen << dialog.windowTitle() + '|' + box->text() + '|' + box->informativeText();
+        auto* next = box->findChild<QPushButton*>(QStringLiteral("writeNextRadio"));
+        if (seen.size() == 1 && next) {
+            first->Stop();
+            second = Launch(args, Pattern(22));
+            next->click();
+        } else {
+            SaveShot(&dialog, "next-radio.png");
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    watcher.start(5);
+    QTimer::singleShot(0, &dialog, [&] { dialog.accept(); });
+    const int result = dialog.exec();
+    watcher.stop();
+
+    const bool secondWritten = secondOutcome == "written";
+    QCOMPARE(result, int(secondWritten ? QDialog::Accepted : QDialog::Rejected));
+    QCOMPARE(dialog.RadioNumber(), 2);
+    QCOMPARE(seen.size(), 2);
+    QVERIFY(seen[0].startsWith("Write|Radio 1 has been written.|"));
+    QVERIFY2(
+        seen[1].startsWith(secondWritten ? "Write (radio 2)|Radio 2 has been written.|"
+                                         : "Write (radio 2)|Communication error|Radio 2 failed and "
+                                           "must be written again."),
+        qPrintable(seen[1]));
+    QVERIFY(second);
+    const auto holds = [&](SimulatorProcess& sim) {
+        sim.Stop();
+        return std::equal(data.image.begin(), data.image.begin() + ht57::region::kWriteEnd,
+                          sim.SavedImage().value_or(Image{}).begin());
+    };
+    QVERIFY(holds(*first));
+    QCOMPARE(holds(*second), secondWritten);
+
+    QFile file(QString::fromStdString(log));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
+    const QString digest = QString::fromStdString(ht57::WrittenBytesDigest(data.image));
+    const QString prefix = QString::fromStdString(link) + ",shop.dat," + digest + ',';
+    QCOMPARE(rows.size(), 3);
+    QVERIFY(rows[1].contains(prefix + "written"));
+    QVERIFY(rows[2].endsWith(prefix + secondOutcome));
+}
+
 void CTransferDlgTest::StartTwiceRunsOneSession() {
     const Image radio = Pattern(12);
     auto sim = Launch({"--band", "vhf"}, radio);
@@ -473,10 +556,12 @@ void CTransferDlgTest::SecondDialogCannotStartWhileOneRuns() {
     QVERIFY(first.Running());
 
     RadioData other;
-    CTransferDlg second(other, PortSettings{sim->PortName(), 9600}, TransferKind::Read);
-    second.accept();
-    QVERIFY(!second.Running());
-    QVERIFY(!second.Outcome());
+    for (const std::string& port : {sim->PortName(), sim->Folder().string() + "/other-tty"}) {
+        CTransferDlg second(other, PortSettings{port, 9600}, TransferKind::Read);
+        second.accept();
+        QVERIFY(!second.Running());
+        QVERIFY(!second.Outcome());
+    }
 
     first.reject();
     QVERIFY(QTest::qWaitFor([&] { return !first.Running(); }, 10'000));

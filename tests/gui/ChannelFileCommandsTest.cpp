@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QClipboard>
 #include <QMenuBar>
 #include <QPushButton>
@@ -99,6 +100,7 @@ private slots:
     void FileMenuOffersTheCommands();
     void ImportReloadsOpenViewsAndShowsACopyableReport_data();
     void ImportReloadsOpenViewsAndShowsACopyableReport();
+    void UnknownColumnsAreIgnoredOnlyWhenChosen();
     void ExportWritesTheChannelsInUse();
     void BackupFolderIsMadeAndShown();
     void ReadKeepsABackupOfWhatItRead();
@@ -150,7 +152,7 @@ void ChannelFileCommandsTest::ImportReloadsOpenViewsAndShowsACopyableReport() {
 
     QVERIFY(report.contains(
         QStringLiteral("skipped: receive frequency 222.000 MHz is outside 136-174 MHz")));
-    QVERIFY(report.contains(QStringLiteral("2 rows: 1 imported, 1 skipped")));
+    QVERIFY(report.contains(QStringLiteral("1 of 2 rows stored, 1 skipped")));
     QCOMPARE(report.contains(QStringLiteral("other channels cleared")), !othersKept);
     QCOMPARE(QApplication::clipboard()->text(), report);
 
@@ -164,6 +166,27 @@ void ChannelFileCommandsTest::ImportReloadsOpenViewsAndShowsACopyableReport() {
     QCOMPARE(QString::fromStdString(three.name), QStringLiteral("TEST"));
     QCOMPARE(program.Channel(1) == first, othersKept);
     QCOMPARE(program.Channel(1).rxFrequency.empty(), !othersKept);
+}
+
+void ChannelFileCommandsTest::UnknownColumnsAreIgnoredOnlyWhenChosen() {
+    Program program;
+    WriteFileText(program.folder / "odd.csv", "Location,Frequency,Duplx\n3,146.0125,-\n");
+    for (const bool ignore : {false, true}) {
+        QString report;
+        ModalAnswerer answers;
+        answers.Then(ChooseFile(program.folder / "odd.csv"))
+            .Then([ignore](QWidget* dialog) {
+                for (QCheckBox* box : dialog->findChildren<QCheckBox*>()) {
+                    box->setChecked(ignore && box->text() == "Ignore unknown columns");
+                }
+                Click(QStringLiteral("Named Channels Only"))(dialog);
+            })
+            .Then(ReadReport(&report));
+        program.frame->Action(command::kImportChannels)->trigger();
+        QVERIFY(answers.AllAnswered());
+        QCOMPARE(report.contains(QStringLiteral("column 3 \"Duplx\" is no column")), ignore);
+        QCOMPARE(program.Channel(3).rxFrequency == "146.01250", ignore);
+    }
 }
 
 void ChannelFileCommandsTest::ExportWritesTheChannelsInUse() {

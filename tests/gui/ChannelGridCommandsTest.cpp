@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "RecordingFrame.h"
+#include "model/ChannelCsv.h"
 #include "model/ChannelRecord.h"
 #include "views/CChInfoView.h"
 #include "views/CFmView.h"
@@ -78,6 +79,18 @@ private slots:
         QTest::keyClick(&Grid(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(Rx(4), QString("146.52000"));
         QCOMPARE(ht57::DecodeChannelAt(data_.image, 4, data_.limits).rxFrequency, "146.52000");
+    }
+
+    void ChannelListPastedFromASpreadsheetGoesByName() {
+        ht57::Image list = data_.image;
+        ht57::WriteChannelDefaults(list, 5, 14'694'000);
+        QString text = QString::fromStdString(ht57::ExportChannelCsv(list, data_.limits));
+        QApplication::clipboard()->setText(text.replace(',', '\t'));
+        Grid().SelectRows(20, 20);
+        QTest::keyClick(&Grid(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Rx(5), QString("146.94000"));
+        QCOMPARE(Rx(20), QString());
+        QCOMPARE(frame_.History().Stack().count(), 1);
     }
 
     void EditorKeepsItsOwnClipboardKeys() {

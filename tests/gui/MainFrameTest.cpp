@@ -9,6 +9,7 @@
 #include "frame/CMyChildFrame.h"
 #include "frame/CommandIds.h"
 #include "frame/NavigationTree.h"
+#include "frame/ProgrammingLogSetting.h"
 
 using namespace ht57;
 using namespace ht57::test;
@@ -73,6 +74,7 @@ private slots:
     void NextAndPreviousWindowKeys();
     void PortCommandUpdatesThePane_data();
     void PortCommandUpdatesThePane();
+    void ProgrammingLogSettingIsKeptInProgramIni();
 };
 
 void MainFrameTest::KeepsOneWindowPerViewKind() {
@@ -326,6 +328,36 @@ void MainFrameTest::PortCommandUpdatesThePane() {
     QCOMPARE(answers.Answered(), 1);
     QCOMPARE(program.frame->PaneText(CMainFrame::kPortPane), pane);
     QCOMPARE(QString::fromStdString(program.app.Port().name), pane);
+}
+
+void MainFrameTest::ProgrammingLogSettingIsKeptInProgramIni() {
+    Program program;
+    QAction* entry = program.frame->Action(command::kProgrammingLog);
+    QVERIFY(entry && entry->isCheckable() && !entry->isChecked());
+    const std::filesystem::path log = program.folder / "log.csv";
+    struct Step {
+        std::filesystem::path chosen;  // empty: the file dialog is cancelled
+        bool asks;                     // turning the log on asks for the file
+        QString proposed;
+        std::filesystem::path kept;
+    };
+    const std::vector<Step> steps{
+        {{}, true, "programming-log.csv", {}},
+        {log, true, "programming-log.csv", log},
+        {{}, false, {}, {}},
+        {{}, true, "log.csv", {}},  // the file last chosen is offered again
+    };
+    for (const Step& step : steps) {
+        QString proposed;
+        ModalAnswerer answers;
+        answers.Then(ChooseFile(step.chosen, &proposed));
+        entry->trigger();
+        QCOMPARE(answers.Answered(), step.asks ? 1 : 0);
+        QCOMPARE(proposed, step.proposed);
+        QCOMPARE(ProgrammingLogFile(program.app.Ini()), step.kept);
+        QCOMPARE(entry->isChecked(), !step.kept.empty());
+    }
+    QVERIFY(std::filesystem::exists(log));
 }
 
 QTEST_MAIN(MainFrameTest)

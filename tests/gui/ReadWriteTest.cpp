@@ -8,6 +8,7 @@
 #include "frame/CommandIds.h"
 #include "frame/NavigationTree.h"
 #include "link/ui/CTransferDlg.h"
+#include "model/ProgrammingLog.h"
 #include "support/SimulatorProcess.h"
 
 using namespace ht57;
@@ -164,15 +165,28 @@ void ReadWriteTest::WriteSendsImageAndKeepsViews() {
     probe->Editor()->setText(QStringLiteral("66"));
     emit probe->Editor()->editingFinished();
 
+    // The programming log as the setting leaves it in Program.ini.
+    const std::filesystem::path log = program.folder / "log.csv";
+    program.folder.WriteIni("[Setup]\nKeepProgrammingLog=1\nProgrammingLog=" + log.string() + "\n");
+
     int viewsDuringTransfer = -1;
     QString caption;
+    SeenMessage seen;
     ModalAnswerer answers;
-    answers.Then(Start(program, &viewsDuringTransfer, &caption));
+    answers.Then(Start(program, &viewsDuringTransfer, &caption))
+        .Then(Press(QMessageBox::Ok, &seen));
     program.frame->Action(command::kWrite)->trigger();
 
-    QCOMPARE(answers.Answered(), 1);
+    QCOMPARE(answers.Answered(), 2);
     QCOMPARE(answers.Unexpected(), 0);
     QCOMPARE(caption, QStringLiteral("Write"));
+    QCOMPARE(seen.text, QStringLiteral("Radio 1 has been written."));
+    const QString rows = QString::fromStdString(ReadFileText(log));
+    QCOMPARE(rows.count(QStringLiteral("\r\n")), 2);
+    QVERIFY2(rows.endsWith(QString::fromStdString("," + sim.PortName() + ",,") +
+                           QString::fromStdString(WrittenBytesDigest(program.app.Data().image)) +
+                           ",written\r\n"),
+             qPrintable(rows));
     QCOMPARE(viewsDuringTransfer, 2);
     QCOMPARE(program.OpenViews(), 2);
     QVERIFY(!program.TreeRebuilt());

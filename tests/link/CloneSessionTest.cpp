@@ -248,7 +248,7 @@ TEST_F(CloneSessionTest, PortThatDoesNotOpenSendsNothing) {
     EXPECT_STREQ(OutcomeMessage(finished_.at(0)), "Fail to open port ");
 }
 
-TEST_F(CloneSessionTest, OnlyOneSessionRunsAtATime) {
+TEST_F(CloneSessionTest, OnlyOneSessionRunsAtATimeOnAPort) {
     Launch();
     std::atomic<int> finished{0};
     std::atomic<LinkOutcome> outcome{LinkOutcome::Busy};
@@ -262,11 +262,22 @@ TEST_F(CloneSessionTest, OnlyOneSessionRunsAtATime) {
     Image otherImage = image_;
     CloneSession second(otherLink, otherImage, settings_, TransferPlan::ForRead());
 
+    // Another port's session runs alongside.
+    SimulatorProcess otherRadio({{}, RadioMemory(0x33)});
+    ASSERT_TRUE(otherRadio.Started()) << otherRadio.Error();
+    SerialPortLink thirdLink;
+    Image thirdImage{};
+    CloneSession third(thirdLink, thirdImage, {otherRadio.PortName(), 9600},
+                       TransferPlan::ForRead());
+
     ASSERT_TRUE(first.Start());
     EXPECT_FALSE(first.Start());
     EXPECT_FALSE(second.Start());
     EXPECT_EQ(second.Run(), LinkOutcome::Busy);
-    EXPECT_TRUE(CloneSession::Busy());
+    EXPECT_TRUE(CloneSession::Busy(settings_.name));
+    EXPECT_FALSE(CloneSession::Busy(otherRadio.PortName()));
+    EXPECT_EQ(third.Run(), LinkOutcome::Succeeded);
+    EXPECT_EQ(thirdImage, RadioMemory(0x33));
     first.Wait();
 
     EXPECT_EQ(finished, 1);

@@ -60,6 +60,20 @@ TEST(ChannelClipboard, PasteStoresWhatTypingStoresAndReportsTheRest) {
         {"empty Rx clears", "Rx Freq\tName\n\tAB", 1, C::RxFrequency, 1, {}, 0},
         {"past the last channel", "Rx Freq\n145\n146\n147", 127, C::RxFrequency, 128,
          Fresh("146.00000"), 1},
+        // A channel list's header maps by name as import does, its report with it: three
+        // columns missing, then the summary.
+        {"tab-separated channel list by Location",
+         "Location\tName\tFrequency\tDuplex\tOffset\tTone\trToneFreq\n5\tRPT\t146.94\t-\t0.6\t"
+         "Tone\t100\n",
+         2,
+         C::RxFrequency,
+         5,
+         {"146.94000", "146.34000", "Off", "100.0", "Off", "High", "Wide", "RPT"},
+         4},
+        {"without Location in order from the cell",
+         "Name\tFrequency\tDuplex\tTone\tMode\t"
+         "Power\tBusyLock\nA\t145.5\nB\t145.6\n",
+         7, C::Name, 8, Fresh("145.60000", "B"), 0},
     };
     for (const auto& c : cases) {
         Image image = Base();
@@ -68,6 +82,30 @@ TEST(ChannelClipboard, PasteStoresWhatTypingStoresAndReportsTheRest) {
             << c.what;
         EXPECT_EQ(DecodeChannelAt(image, c.checked, kVhfLimits), c.expected) << c.what;
         EXPECT_EQ(report.issues.size(), c.issues) << c.what;
+    }
+}
+
+TEST(ChannelClipboard, PasteWhoseColumnsCannotBeMatchedStoresNothing) {
+    const struct {
+        const char* text;
+        C column;
+        const char* message;
+    } cases[] = {
+        {"Rx Freq\tFoo\n145.5\tx", C::Name, "column 2 (\"Foo\") is not a column of the grid"},
+        {"Name\tname\nA\tB", C::Name, "names the column \"name\" twice"},
+        {"Ch\tRx Freq\n3\t145.5\tx", C::Name, "Line 2 of the pasted text has values past"},
+        {"A\tOff\tB", C::Name,
+         "Line 1 of the pasted text has 3 values, but from Name on the "
+         "grid has 2 columns"},
+        {"Location\tFrequency\tDuplx\n1\t146.94\t-", C::Name, "column 3 \"Duplx\""},
+    };
+    for (const auto& c : cases) {
+        Image image = Base();
+        PasteReport report;
+        const Result result = PasteChannelText(c.text, 1, c.column, kVhfLimits, image, report);
+        EXPECT_FALSE(result) << c.text;
+        EXPECT_NE(result.message.find(c.message), std::string::npos) << result.message;
+        EXPECT_EQ(image, Base()) << c.text;
     }
 }
 

@@ -300,16 +300,19 @@ TEST(ImportChannelCsv, RowsTheRadioCannotHoldAreSkippedAndSaidWhy) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Image before = test::ErasedImage();
-        test::PutChannel(before, 4, 14500000);
+        Image image = test::ErasedImage();
+        test::PutChannel(image, 4, 14500000);
+        const Image before = image;
         Row row = c.row;
         row.location = "4";
-        const Imported result = Import(File({row}), before);
-        EXPECT_EQ(result.image, before);
-        EXPECT_EQ(result.report.skipped, 1);
-        ASSERT_EQ(result.report.issues.size(), 1u);
-        EXPECT_TRUE(result.report.issues[0].skipped);
-        const std::string report = Joined(ImportReportLines(result.report));
+        // With no row stored the import is refused, the report saying why.
+        ChannelImportReport result;
+        EXPECT_FALSE(ImportChannelCsv(File({row}), ImportOptions{}, kVhfLimits, image, result));
+        EXPECT_EQ(image, before);
+        EXPECT_EQ(result.skipped, 1);
+        ASSERT_EQ(result.issues.size(), 1u);
+        EXPECT_TRUE(result.issues[0].skipped);
+        const std::string report = Joined(ImportReportLines(result));
         EXPECT_NE(report.find("line 2, channel 4: skipped: "), std::string::npos) << report;
         EXPECT_NE(report.find(c.reason), std::string::npos) << report;
     }
@@ -333,7 +336,7 @@ TEST(ImportChannelCsv, LocationsMustNameEachChannelOnce) {
         "line 4: skipped: Location \"abc\" is not a channel number",
         "line 5: skipped: no Location",
         "line 6, channel 3: skipped: Location 3 already came on line 2",
-        "6 rows: 2 imported, 4 skipped",
+        "2 of 6 rows stored, 4 skipped",
     };
     EXPECT_EQ(ImportReportLines(result.report), expected);
 }
@@ -354,10 +357,10 @@ TEST(ImportChannelCsv, ColumnsAreFoundByNameInEveryHeaderForm) {
          "2,146.7,Cross,025,NR,DTCS->DTCS\n",
          Texts("146.70000", "146.70000", "D025I", "D025N")},
         {"minimal", "Location,Frequency\n2,145.5\n", Texts("145.50000", "145.50000", "Off", "Off")},
-        {"reordered, odd case, unknown columns, BOM, comments, blank rows",
+        {"reordered, odd case, BOM, comments, blank rows",
          "\xEF\xBB\xBF# exported by hand\n"
-         " frequency ,Extra,LOCATION,name\n\n,,,\n"
-         "# a note\n145.5,whatever,2,\"a,b\"\n",
+         " frequency ,LOCATION,name\n\n,,,\n"
+         "# a note\n145.5,2,\"a,b\"\n",
          Texts("145.50000", "145.50000", "Off", "Off", "High", "Wide", "AB")},
         {"LF and short rows", "Location,Frequency,Name,Mode\n2,145.5\n",
          Texts("145.50000", "145.50000", "Off", "Off")},
@@ -434,8 +437,74 @@ TEST(ImportChannelCsv, BusyLockTurnsOffAndUnnamedChannelsStayUnlessEverythingIsR
         EXPECT_FALSE(IsChannelInUse(ReadChannel(replaced.image, n), kVhfLimits)) << n;
     }
     EXPECT_EQ(replaced.report.cleared, 1);
-    EXPECT_EQ(ImportReportLines(replaced.report).back(),
-              "3 rows: 2 imported, 1 skipped, 1 other channels cleared");
+    const std::vector<std::string> lines = ImportReportLines(replaced.report);
+    EXPECT_EQ(std::vector(lines.end() - 2, lines.end()),
+              (std::vector<std::string>{"channels of skipped rows, kept as they were: 3",
+                                        "2 of 3 rows stored, 1 skipped, 1 channel of a skipped "
+                                        "row kept as it was, 1 other channel cleared"}));
+
+    // A busy lock the file gives is no news, Off included.
+    Row off{.location = "2", .frequency = "146.0", .busyLock = "Off"};
+    EXPECT_TRUE(Import(File({off}), image).report.issues.empty());
+}
+
+TEST(ImportChannelCsv, EveryColumnIsReadOrAccountedFor) {
+    const struct {
+        const char* what;
+        const char* csv;
+        bool ignoreUnknown;
+        const char* reportPart;  // the refusal's message when the import fails
+        ChannelTexts expected;
+    } cases[] = {
+        {"blanked header refused",
+         "Location,Frequency,,Offset\n1,146.94,-,0.6\n",
+         false,
+         "columns a channel list does not have: column 3 (no name).",
+         {}},
+        {"misspelt header refused",
+         "Location,Frequency,Duplx,Offset\n1,146.94,-,0.6\n",
+         false,
+         "column 3 \"Duplx\"",
+         {}},
+        {"passed over when asked", "Location,Frequency,Duplx,Offset\n1,146.94,-,0.6\n", true,
+         "column 3 \"Duplx\" is no column of a channel list: its values were ignored\n",
+         Texts("146.94000", "146.94000", "Off", "Off")},
+        {"no name and no value carries nothing",
+         "Location,Frequency,Mode,,Power,Name,Duplex,"
+         "Tone,BusyLock\n1,146.52,NFM,,Low,A,,,\n",
+         false, "1 of 1 row stored, 0 skipped\n",
+         Texts("146.52000", "146.52000", "Off", "Off", "Low", "Narrow", "A")},
+        {"missing columns named with their value", "Location,Frequency\n1,146.52\n", false,
+         "no Name column: every channel stored without a name\nno Duplex column: every channel "
+         "simplex\nno Tone column: every channel without tones (Off)\nno Mode column: every "
+         "channel Wide (FM)\nno Power column: every channel High\nno BusyLock column: every "
+         "channel's busy lock Off\n",
+         Texts("146.52000", "146.52000", "Off", "Off")},
+        {"a default taken only when needed",
+         "Location,Frequency,Duplex,Tone,DtcsCode\n"
+         "1,146.94,-,DTCS,023\n",
+         false,
+         "no Offset column: + and - channels transmit on their "
+         "receive frequency\nno DtcsPolarity column: DCS codes read as normal (NN)\nno Mode",
+         Texts("146.94000", "146.94000", "D023N", "D023N")},
+        {"a value past the header's columns skips its row",
+         "Location,Frequency\n1,146.52\n2,146.54,x\n", false,
+         "line 3, channel 2: skipped: the row has 3 fields, more than the 2 columns the header "
+         "names",
+         Texts("146.52000", "146.52000", "Off", "Off")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Image image = test::ErasedImage();
+        ChannelImportReport report;
+        const Result result =
+            ImportChannelCsv(c.csv, ImportOptions{.ignoreUnknownColumns = c.ignoreUnknown},
+                             kVhfLimits, image, report);
+        const std::string text = result ? Joined(ImportReportLines(report)) : result.message;
+        EXPECT_NE(text.find(c.reportPart), std::string::npos) << text;
+        EXPECT_EQ(result.ok, !c.expected.rxFrequency.empty()) << text;
+        EXPECT_EQ(DecodeChannelAt(image, 1, kVhfLimits), c.expected);
+    }
 }
 
 TEST(ImportChannelCsv, ReplaceAllWithNothingToStoreClearsNothing) {
@@ -519,7 +588,8 @@ TEST(ChannelCsvRoundTrip, ExportThenImportGivesBackTheSameChannels) {
         const std::string csv = ExportChannelCsv(image, limits);
         const Imported onSame = Import(csv, image, limits, ImportScope::ReplaceAll);
         EXPECT_EQ(onSame.image, image) << "round " << round << "\n" << csv;
-        EXPECT_TRUE(onSame.report.issues.empty()) << Joined(ImportReportLines(onSame.report));
+        EXPECT_EQ(ImportReportLines(onSame.report).size(), 1u)
+            << Joined(ImportReportLines(onSame.report));
 
         // Onto an empty image every field comes back.
         const Imported onEmpty = Import(csv, test::ErasedImage(), limits);
@@ -619,6 +689,14 @@ TEST(ImportChannelCsv, CutNamesCanBeKeptDistinct) {
             distinct ? std::vector<std::string>{"SEAT1", "SEAT2", "TACOM", "TACOM"}
                      : std::vector<std::string>{"SEATT", "SEATT", "TACOM", "TACOM"};
         EXPECT_EQ(names, expected);
+        // Without numbers the names that read alike though they were not are told.
+        EXPECT_EQ(result.report.notes,
+                  distinct ? std::vector<std::string>{}
+                           : std::vector<std::string>{
+                                 "channels 1, 2 read alike as \"SEATT\" once their names are "
+                                 "cut to five characters (\"Seattle1\", \"Seattle2\"); the "
+                                 "option to keep cut names distinct (--distinct-names) numbers "
+                                 "them"});
     }
 }
 
@@ -658,7 +736,9 @@ TEST(ChannelCsvSamples, RealFilesImportWithAReportAPersonCanActOn) {
           "line 20, channel 1: skipped: Location 1 already came on line 2; receive frequency "
           "223.74 MHz is outside 136-174 MHz",
           "line 23, channel 99: skipped: receive frequency 222.0 MHz is outside 136-174 MHz",
-          "20 rows: 9 imported, 11 skipped"}},
+          "channels 3, 5 read alike as \"DIR-0\"",
+          "channels of skipped rows, kept as they were: 30, 99, 101, 102",
+          "9 of 20 rows stored, 11 skipped, 4 channels of skipped rows kept as they were"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);

@@ -121,7 +121,7 @@ TEST(ConfigYaml, EachValueStoredOtherwiseThanGivenIsReported) {
 
 TEST(ConfigYaml, AnythingWrongNamesItsLineAndChangesNothing) {
     const struct {
-        const char* yaml;
+        std::string yaml;
         const char* message;
     } cases[] = {
         {"radio_info: {}\nopshuns: {}", "line 2: top level: unknown key \"opshuns\""},
@@ -141,6 +141,18 @@ TEST(ConfigYaml, AnythingWrongNamesItsLineAndChangesNothing) {
         {"options: {squelch_level: \"3\"\n", "line 2: "},
         {"channels: {3: ~}\nfm_channels: {1: \"200\"}",
          "line 2: fm_channels.1: \"200\" is not empty"},
+        {"options:\n  squelch_level: \"5\"\n  beep: true\n  squelch_level: \"7\"",
+         "line 4: options.squelch_level: given twice, on lines 2 and 4"},
+        {"channels:\n  5: {name: A}\n  6: {name: A}\n  05: ~",
+         "line 4: channels.05: given twice, on lines 2 and 4"},
+        {"dtmf: {}\nchannels: {9: {name: A, name: B}}",
+         "line 2: channels.9.name: given twice, on lines 2 and 2"},
+        {"options: {beep: true}\n---\noptions: {beep: false}",
+         "line 2: a second document starts here"},
+        {std::string(16, '[') + std::string(16, ']'), "line 1: top level: needs the sections"},
+        {"dtmf:\n  " + std::string(16, '[') + std::string(16, ']'),
+         "line 2: nested more than 16 levels deep"},
+        {std::string(1'000'000, '['), "line 1: the text holds more than 20000 brackets"},
     };
     const RadioData factory = Factory();
     for (const auto& c : cases) {

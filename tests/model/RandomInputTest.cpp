@@ -127,5 +127,21 @@ TEST(RandomInput, ChannelCsvImports) {
     }
 }
 
+TEST(RandomInput, ConfigApplies) {
+    RandomInput random(4096);
+    for (int round = 0; round < kRounds / 4; ++round) {
+        std::string yaml = random.Bytes(1);
+        for (int line = random.Below(10); line > 0; --line) {
+            yaml += random.Pick({"options:", "  squelch_level: ", "  beep: ", "channels:", "  5: ",
+                                 "  05: ", "fm_channels: {", "  3: ", "dtmf:", "---",
+                                 "  rx_frequency: ", "radio_info:", "  band: ", "  work_mode: "});
+            yaml += random.Pick({"\"3\"", "true", "~", "{rx_frequency: \"145.5\", name: AB}", "[",
+                                 "]", "}", "\"99.99\"", "RDX3-UHF", "Frequency", ""});
+            yaml += random.Pick({"\n", "\r\n", " "});
+        }
+        ASSERT_EQ(checks::CheckConfigApply(AsBytes(yaml)), "") << yaml;
+    }
+}
+
 }  // namespace
 }  // namespace ht57

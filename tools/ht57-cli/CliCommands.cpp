@@ -1,14 +1,13 @@
 #include "CliCommands.h"
 
-#include <signal.h>
-
-#include <atomic>
 #include <cstdio>
 
+#include "CliInterrupt.h"
 #include "CliOutput.h"
 #include "CliPorts.h"
 #include "DiffText.h"
 #include "ProgressBar.h"
+#include "RadioWrites.h"
 #include "link/CloneSession.h"
 #include "link/SerialPortLink.h"
 #include "model/Backup.h"
@@ -26,37 +25,6 @@
 namespace ht57::cli {
 namespace {
 
-std::atomic<CloneSession*> gRunningSession{nullptr};
-
-// Ctrl+C stops a session between blocks the way the transfer dialog's Exit
-// does, so a Write still sends its abort. A second Ctrl+C ends the process.
-extern "C" void OnInterrupt(int) {
-    if (CloneSession* session = gRunningSession.load()) {
-        session->Cancel();
-    }
-}
-
-class InterruptGuard {
-public:
-    explicit InterruptGuard(CloneSession& session) {
-        gRunningSession = &session;
-        struct sigaction action {};
-        action.sa_handler = OnInterrupt;
-        action.sa_flags = SA_RESETHAND;
-        sigemptyset(&action.sa_mask);
-        ::sigaction(SIGINT, &action, &previous_);
-    }
-    ~InterruptGuard() {
-        ::sigaction(SIGINT, &previous_, nullptr);
-        gRunningSession = nullptr;
-    }
-    InterruptGuard(const InterruptGuard&) = delete;
-    InterruptGuard& operator=(const InterruptGuard&) = delete;
-
-private:
-    struct sigaction previous_ {};
-};
-
 int Fail(const Result& result) {
     std::fprintf(stderr, "ht57-cli: %s\n", result.message.c_str());
     if (!result.detail.empty()) {
@@ -65,15 +33,21 @@ int Fail(const Result& result) {
     return kExitFailure;
 }
 
-PortSettings ChosenPort(const CliOptions& options, const Installation& installation) {
+// The ports the command line names, or the one of Program.ini.
+std::vector<PortSettings> ChosenPorts(const CliOptions& options, const Installation& installation) {
     PortSettings settings = installation.port;
-    if (options.port) {
-        settings.name = *options.port;
-    }
     if (options.baud) {
         settings.baudRate = *options.baud;
     }
-    return settings;
+    if (options.ports.empty()) {
+        return {settings};
+    }
+    std::vector<PortSettings> ports;
+    for (const std::string& name : options.ports) {
+        settings.name = name;
+        ports.push_back(settings);
+    }
+    return ports;
 }
 
 // The data set as the program holds it right after starting: the reference
@@ -106,18 +80,14 @@ Result OpenLikeTheProgram(const std::filesystem::path& file, const Installation&
 
 int RunSession(const CliOptions& options, const Installation& installation, Image& image,
                TransferPlan plan) {
-    const PortSettings settings = ChosenPort(options, installation);
+    const PortSettings settings = ChosenPorts(options, installation).front();
     ProgressBar progress(stderr);
     SerialPortLink link;
-    CloneCallbacks callbacks;
-    callbacks.progress = [&](int done, int total) { progress.Update(done, total); };
-    CloneSession session(link, image, settings, std::move(plan), std::move(callbacks));
     LinkOutcome outcome;
     {
-        InterruptGuard guard(session);
-        outcome = session.Run();
+        const InterruptGuard guard;
+        outcome = RunClone(link, image, settings, std::move(plan), &progress);
     }
-    progress.Finish();
     switch (outcome) {
         case LinkOutcome::Succeeded:
             return kExitSuccess;
@@ -188,24 +158,53 @@ int RunWrite(const CliOptions& options, const Installation& installation) {
     }
     // Write commits the views and normalises once more before it starts.
     data.Normalise();
-    if (int code = RunSession(options, installation, data.image, TransferPlan::ForWrite());
-        code != kExitSuccess || !options.verify) {
-        return code;
-    }
-    Image readBack = data.image;
-    if (int code = RunSession(options, installation, readBack, TransferPlan::ForRead());
-        code != kExitSuccess) {
-        return code;
-    }
-    const std::vector<std::string> mismatches = WrittenRangeMismatches(data.image, readBack);
-    if (!mismatches.empty()) {
-        std::string where;
-        for (const std::string& run : mismatches) {
-            where += (where.empty() ? "" : ", ") + run;
+    std::optional<ProgrammingLog> log;
+    if (options.logFile) {
+        log.emplace(*options.logFile);
+        if (Result usable = log->Check(); !usable) {
+            return Fail(usable);
         }
-        return Fail(Result::Failure("The radio does not hold what was written", "at " + where));
     }
-    return kExitSuccess;
+    Batch batch{data.image, options.verify,
+                std::filesystem::path(options.File()).filename().string(), log ? &*log : nullptr};
+    const std::vector<PortSettings> ports = ChosenPorts(options, installation);
+    if (ports.size() > 1) {
+        return WriteInParallel(ports, batch);
+    }
+    if (options.radios > 1) {
+        return WriteOneAfterAnother(ports.front(), options.radios, batch);
+    }
+
+    RadioWrite radio;
+    {
+        const InterruptGuard guard;
+        ProgressBar progress(stderr);
+        radio = WriteRadio(ports.front(), data.image, options.verify, &progress);
+    }
+    const bool logged = LogRadio(batch, radio);
+    if (radio.Succeeded()) {
+        return logged ? kExitSuccess : kExitFailure;
+    }
+    switch (radio.outcome) {
+        case LinkOutcome::Cancelled:
+            std::fprintf(stderr, "ht57-cli: Interrupted\n");
+            return kExitInterrupted;
+        case LinkOutcome::PortOpenFailed:
+            ReportPortFailure(stderr, radio.portFailure);
+            return kExitFailure;
+        case LinkOutcome::Succeeded: {
+            std::string where;
+            for (const std::string& run : radio.mismatches) {
+                where += (where.empty() ? "" : ", ") + run;
+            }
+            return Fail(Result::Failure("The radio does not hold what was written", "at " + where));
+        }
+        default:
+            return Fail(Result::Failure(OutcomeMessage(radio.outcome)
+                                            ? OutcomeMessage(radio.outcome)
+                                            : "Communication error",
+                                        "port: " + radio.port));
+    }
 }
 
 int RunList(const CliOptions& options, const Installation& installation) {
@@ -264,6 +263,7 @@ int RunImport(const CliOptions& options, const Installation& installation) {
     import.placement.firstChannel = options.firstChannel.value_or(1);
     import.placement.fillFree = options.fillFree;
     import.distinctNames = options.distinctNames;
+    import.ignoreUnknownColumns = options.ignoreUnknownColumns;
     Result imported = ImportChannelCsv(csv, import, data.limits, data.image, report);
     if (report.rows > 0) {
         for (const std::string& line : ImportReportLines(report)) {
@@ -281,7 +281,7 @@ int RunImport(const CliOptions& options, const Installation& installation) {
         !written) {
         return Fail(written);
     }
-    return report.issues.empty() ? kExitSuccess : kExitWrittenWithChanges;
+    return report.issues.empty() && report.notes.empty() ? kExitSuccess : kExitWrittenWithChanges;
 }
 
 // The file's bytes as they stand, no normalisation: what dump shows and

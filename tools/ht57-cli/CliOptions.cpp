@@ -28,9 +28,11 @@ struct OptionSpec {
 };
 
 const std::array kOptions{
-    OptionSpec{"--port", "PORT", "serial port; COM of Program.ini when not given",
+    OptionSpec{"--port", "PORT",
+               "serial port; COM of Program.ini when not given; write takes it more than once "
+               "to write several radios at once",
                [](CliOptions& o, const std::string& v, std::string&) {
-                   o.port = v;
+                   o.ports.push_back(v);
                    return true;
                }},
     OptionSpec{"--baud", "N", "baud rate; BaudRate of Program.ini when not given",
@@ -54,7 +56,9 @@ const std::array kOptions{
                    }
                    return !v.empty();
                }},
-    OptionSpec{"--replace-all", nullptr, "clear the channels no row fills",
+    OptionSpec{"--replace-all", nullptr,
+               "clear the channels no row fills, except the channels of skipped rows, which "
+               "keep their record and are listed by number",
                [](CliOptions& o, const std::string&, std::string&) {
                    o.replaceAll = true;
                    return true;
@@ -79,12 +83,41 @@ const std::array kOptions{
                    o.distinctNames = true;
                    return true;
                }},
+    OptionSpec{"--ignore-unknown-columns", nullptr,
+               "read a file whose header has empty or unknown columns, passing over their "
+               "values; each is named in the report",
+               [](CliOptions& o, const std::string&, std::string&) {
+                   o.ignoreUnknownColumns = true;
+                   return true;
+               }},
     OptionSpec{"--verify", nullptr,
                "read the radio back and compare the written range; exit 1 naming the "
                "differing addresses",
                [](CliOptions& o, const std::string&, std::string&) {
                    o.verify = true;
                    return true;
+               }},
+    OptionSpec{"--radios", "N",
+               "write N radios one after another on one port: after each, wait until it no "
+               "longer answers and the next one does",
+               [](CliOptions& o, const std::string& v, std::string& error) {
+                   const std::optional<int> n = ParsePositive(v);
+                   if (!n) {
+                       error = "--radios: '" + v + "' is not a number of radios";
+                       return false;
+                   }
+                   o.radios = *n;
+                   return true;
+               }},
+    OptionSpec{"--log", "LOG.csv",
+               "append a row per radio: time, port, data file, SHA-256 of the bytes written, "
+               "outcome",
+               [](CliOptions& o, const std::string& v, std::string& error) {
+                   o.logFile = v;
+                   if (v.empty()) {
+                       error = "--log needs a file name";
+                   }
+                   return !v.empty();
                }},
     OptionSpec{"--written-range", nullptr,
                "compare only image bytes 0x000-0xFEF, what a Write sends: no header, "
@@ -146,9 +179,12 @@ const std::vector<CommandSpec>& Commands() {
          Output::Data, "FILE.dat",
          "copies the radio's memory into a new data file; with --backup-dir also into a "
          "dated copy in DIR, kept even when FILE.dat cannot be written"},
-        {"write", Command::Write, {"FILE.dat"}, {"--port", "--baud", "--verify"},
+        {"write", Command::Write, {"FILE.dat"},
+         {"--port", "--baud", "--verify", "--radios", "--log"},
          Output::None, nullptr,
-         "sends a data file to the radio, as the program's Write does"},
+         "sends a data file to the radio, as the program's Write does; with several --port "
+         "or --radios, a line per radio on standard output as each finishes: its port and "
+         "verified, written or failed: CAUSE; exit 0 only when every radio was written"},
         {"list", Command::List, {"FILE.dat"}, {"--format"},
          Output::Text, "LIST",
          "prints the channels in use"},
@@ -156,12 +192,14 @@ const std::vector<CommandSpec>& Commands() {
          Output::RequiredText, "OUT.csv",
          "writes the channels in use as a channel CSV file"},
         {"import", Command::Import, {"FILE.dat", "IN.csv"},
-         {"--replace-all", "--first-channel", "--fill-free", "--distinct-names"},
+         {"--replace-all", "--first-channel", "--fill-free", "--distinct-names",
+          "--ignore-unknown-columns"},
          Output::Data, "OUT.dat",
          "stores the rows of a channel CSV file into the channels their Location names "
          "(a file numbered from 0 moves up by one), or in order with --first-channel or "
-         "--fill-free, and writes the result; every row skipped or changed is reported "
-         "on standard error"},
+         "--fill-free, and writes the result; every row skipped or changed, every column "
+         "the file lacks and the channels of skipped rows, which keep their record, are "
+         "reported on standard error; a column whose header is empty or unknown stops it"},
         {"dump", Command::Dump, {"FILE.dat"}, {},
          Output::Text, "CONFIG.yaml",
          "writes every setting the views edit, the channels included, as YAML"},
@@ -266,9 +304,11 @@ constexpr const char* kExitCodes =
     "  0  done\n"
     "  1  failed; nothing was written\n"
     "  2  usage error\n"
-    "  3  written, but some rows were skipped or changed (import) or values\n"
-    "     were stored otherwise than given (apply)\n"
-    "  diff: 0 equal, 1 different, 2 a file could not be read\n";
+    "  3  written, but some rows were skipped or changed or the report has a\n"
+    "     note (import), or values were stored otherwise than given (apply)\n"
+    "  diff: 0 equal, 1 different, 2 a file could not be read\n"
+    "  write with several radios: 0 every radio written, 1 any failed,\n"
+    "     130 stopped by Ctrl+C\n";
 
 }  // namespace
 
@@ -366,6 +406,21 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                 error += std::string(" ") + operand;
             }
         }
+        return std::nullopt;
+    }
+    if (options.ports.size() > 1 && command->command != Command::Write) {
+        error = name + " takes one --port";
+        return std::nullopt;
+    }
+    for (std::size_t i = 1; i < options.ports.size(); ++i) {
+        if (std::find(options.ports.begin(), options.ports.begin() + static_cast<std::ptrdiff_t>(i),
+                      options.ports[i]) != options.ports.begin() + static_cast<std::ptrdiff_t>(i)) {
+            error = "--port " + options.ports[i] + " given twice";
+            return std::nullopt;
+        }
+    }
+    if (options.ports.size() > 1 && options.radios > 1) {
+        error = "--radios takes one --port";
         return std::nullopt;
     }
     const bool needsOutput =

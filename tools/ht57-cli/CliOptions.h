@@ -18,8 +18,8 @@ inline constexpr const char* kStandardStream = "-";
 // Program.ini beside the executable supplies them otherwise.
 struct CliOptions {
     Command command = Command::Help;
-    std::string helpTopic;  // the command whose --help was asked for; empty for all
-    std::optional<std::string> port;
+    std::string helpTopic;           // the command whose --help was asked for; empty for all
+    std::vector<std::string> ports;  // --port, in order; write takes several
     std::optional<int> baud;
     std::vector<std::string> files;           // the command's operands, in order
     std::string output;                       // -o; "-" is standard output, empty when not given
@@ -27,8 +27,11 @@ struct CliOptions {
     std::optional<int> firstChannel;          // import: rows in order from this channel
     bool fillFree = false;                    // import: rows in order into free channels
     bool distinctNames = false;               // import: cut names that read alike numbered
+    bool ignoreUnknownColumns = false;        // import: pass over columns no list has
     std::optional<std::string> backupFolder;  // read: also keep a dated copy there
     bool verify = false;                      // write: read back and compare what was sent
+    int radios = 1;                           // write: radios swapped on one port, one by one
+    std::optional<std::string> logFile;       // write: append a row per radio to this CSV file
     bool writtenRange = false;                // diff: only the bytes a Write sends
     ListFormat format = ListFormat::Text;
 

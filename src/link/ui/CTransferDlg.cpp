@@ -1,12 +1,16 @@
 #include "link/ui/CTransferDlg.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
+#include "link/OutcomeCause.h"
 #include "link/SerialPortLink.h"
 #include "link/ui/ProgramMessage.h"
 #include "model/ImageDiff.h"
@@ -19,7 +23,11 @@ CTransferDlg::CTransferDlg(RadioData& data, const PortSettings& settings, Transf
 
 CTransferDlg::CTransferDlg(RadioData& data, const PortSettings& settings, TransferKind kind,
                            std::unique_ptr<SerialLink> link, QWidget* parent)
-    : QDialog(parent), link_(std::move(link)), data_(data), settings_(settings) {
+    : QDialog(parent),
+      link_(std::move(link)),
+      data_(data),
+      settings_(settings),
+      isWrite_(kind == TransferKind::Write) {
     const bool isRead = kind == TransferKind::Read;
     setWindowTitle(isRead ? tr("Read") : tr("Write"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -106,10 +114,11 @@ CTransferDlg::~CTransferDlg() {
 }
 
 void CTransferDlg::accept() {
-    if (running_) {
+    // The desktop runs one clone session at a time, whatever its port.
+    if (running_ || CloneSession::Busy()) {
         return;
     }
-    // The engine refuses while any clone session runs in the process.
+    // The engine refuses while a session runs on the port.
     if (session_->Start()) {
         running_ = true;
     }
@@ -150,26 +159,121 @@ void CTransferDlg::OnSessionEnded(LinkOutcome outcome) {
     }
     outcome_ = outcome;
     succeeded_ = outcome == LinkOutcome::Succeeded;
+    const std::vector<std::string> mismatches = succeeded_ && verifying_
+                                                    ? WrittenRangeMismatches(data_.image, readBack_)
+                                                    : std::vector<std::string>{};
+    succeeded_ = succeeded_ && mismatches.empty();
+    const QString logTrouble = LogRadio(mismatches);
     if (const char* text = OutcomeMessage(outcome)) {
         ShowProgramMessage(this, QString::fromLatin1(text),
-                           outcome == LinkOutcome::PortOpenFailed
-                               ? PortFailureDetail(link_->OpenFailure())
-                               : QString());
-    } else if (succeeded_ && verifying_) {
-        const std::vector<std::string> mismatches = WrittenRangeMismatches(data_.image, readBack_);
-        if (!mismatches.empty()) {
-            QStringList where;
-            for (const std::string& run : mismatches) {
-                where << QString::fromStdString(run);
-            }
-            succeeded_ = false;
-            ShowProgramMessage(this, tr("The radio does not hold what was written.\n"
-                                        "(at %1)")
-                                         .arg(where.join(QStringLiteral(", "))));
+                           RunDetail(outcome == LinkOutcome::PortOpenFailed
+                                         ? PortFailureDetail(link_->OpenFailure())
+                                         : QString(),
+                                     logTrouble));
+    } else if (!mismatches.empty()) {
+        QStringList where;
+        for (const std::string& run : mismatches) {
+            where << QString::fromStdString(run);
         }
+        ShowProgramMessage(this,
+                           tr("The radio does not hold what was written.\n"
+                              "(at %1)")
+                               .arg(where.join(QStringLiteral(", "))),
+                           RunDetail({}, logTrouble));
+    } else if (succeeded_ && isWrite_ && OfferNextRadio(logTrouble)) {
+        StartNextRadio();
+        return;
     }
     running_ = false;
     done(succeeded_ ? Accepted : Rejected);
+}
+
+void CTransferDlg::KeepProgrammingLog(const std::filesystem::path& log,
+                                      const std::string& dataFile) {
+    log_ = std::make_unique<ProgrammingLog>(log);
+    dataFile_ = dataFile;
+}
+
+QString CTransferDlg::LogRadio(const std::vector<std::string>& mismatches) {
+    if (!isWrite_ || !log_ || !outcome_) {
+        return {};
+    }
+    const RadioResult result = !succeeded_  ? RadioResult::Failed
+                               : verifying_ ? RadioResult::Verified
+                                            : RadioResult::Written;
+    const std::string cause = OutcomeCause(*outcome_, link_->OpenFailure(), verifying_, mismatches);
+    const Result appended =
+        log_->Append({Iso8601(CurrentLocalTime()), settings_.name, dataFile_,
+                      WrittenBytesDigest(data_.image), RadioOutcomeText(result, cause)});
+    if (appended) {
+        return {};
+    }
+    return tr("The programming log was not written: %1 (%2)")
+        .arg(QString::fromStdString(appended.message), QString::fromStdString(appended.detail));
+}
+
+QString CTransferDlg::RunDetail(const QString& detail, const QString& logTrouble) const {
+    QStringList lines;
+    if (radio_ > 1) {
+        lines << tr("Radio %1 failed and must be written again.").arg(radio_);
+    }
+    for (const QString& line : {detail, logTrouble}) {
+        if (!line.isEmpty()) {
+            lines << line;
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+bool CTransferDlg::OfferNextRadio(const QString& logTrouble) {
+    const QString text = verifying_ ? tr("Radio %1 has been written and verified.").arg(radio_)
+                                    : tr("Radio %1 has been written.").arg(radio_);
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("Program", "Program"), text,
+                    QMessageBox::Ok, this);
+    QPushButton* next = box.addButton(tr("Write Next Radio"), QMessageBox::AcceptRole);
+    next->setObjectName(QStringLiteral("writeNextRadio"));
+    box.setDefaultButton(next);
+    box.setEscapeButton(QMessageBox::Ok);
+    QString detail =
+        tr("To write the same data to another radio, connect it and choose Write Next Radio.");
+    if (log_ && logTrouble.isEmpty()) {
+        detail += QLatin1Char('\n') +
+                  tr("Logged in %1.").arg(QString::fromStdString(log_->File().string()));
+    }
+    if (!logTrouble.isEmpty()) {
+        detail += QLatin1Char('\n') + logTrouble;
+    }
+    box.setInformativeText(detail);
+    // Below the dialog where the screen has room, so the caption's count and
+    // the full progress bar stay in view.
+    box.adjustSize();
+    const QRect under(frameGeometry().center().x() - box.frameGeometry().width() / 2,
+                      frameGeometry().bottom() + 8, box.frameGeometry().width(),
+                      box.frameGeometry().height());
+    if (screen() != nullptr && screen()->availableGeometry().contains(under)) {
+        box.move(under.topLeft());
+    }
+    box.exec();
+    return box.clickedButton() == next;
+}
+
+void CTransferDlg::StartNextRadio() {
+    ++radio_;
+    setWindowTitle(tr("Write (radio %1)").arg(radio_));
+    verifying_ = false;
+    outcome_.reset();
+    succeeded_ = false;
+    session_ = std::make_unique<CloneSession>(*link_, data_.image, settings_,
+                                              TransferPlan::ForWrite(), Callbacks());
+    progress_->setRange(0, session_->TotalBlocks());
+    progress_->setValue(0);
+    ShowPercentage();
+    // The last radio's session released the port; nothing else can hold it
+    // while this modal dialog runs.
+    if (!session_->Start()) {
+        running_ = false;
+        done(Rejected);
+    }
 }
 
 }  // namespace ht57

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QDialog>
+#include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "link/CloneSession.h"
 #include "link/LinkOutcome.h"
 #include "link/SerialLink.h"
+#include "model/ProgrammingLog.h"
 #include "model/RadioData.h"
 
 class QCheckBox;
@@ -26,9 +30,15 @@ namespace ht57 {
 // back into a private copy and the written range compared; a difference is
 // shown with its addresses and counts as a failure.
 //
+// After a Write that succeeded, the message says so and offers "Write Next
+// Radio": the same data again to the radio now on the port, the caption
+// counting the radios. A failure ends such a run, naming the radio by its
+// count. With a programming log, every radio's outcome is appended to it.
+//
 // A successful Read has replaced data.image (band flag included) by the time
 // exec() returns; the caller rebuilds whatever depends on it. exec() returns
-// Accepted exactly when Succeeded() is true.
+// Accepted exactly when Succeeded() is true: for a run of Writes, when the
+// last radio succeeded.
 class CTransferDlg : public QDialog {
     Q_OBJECT
 
@@ -50,6 +60,13 @@ public:
     // True from Start until the worker's end has reached this dialog.
     bool Running() const { return running_; }
 
+    // Appends a row per radio written to the CSV file `log`, naming the data
+    // file by `dataFile`.
+    void KeepProgrammingLog(const std::filesystem::path& log, const std::string& dataFile);
+
+    // The radio being written, counted from 1 in a run of Writes.
+    int RadioNumber() const { return radio_; }
+
 public slots:
     // Start: launches the session unless one is running.
     void accept() override;
@@ -70,6 +87,13 @@ private:
     CloneCallbacks Callbacks();
     // After a good Write with Verify checked: starts the read-back.
     bool StartVerify();
+    // The radio's row in the log; what went wrong when it could not be kept.
+    QString LogRadio(const std::vector<std::string>& mismatches);
+    // A failure's detail, with the radio's count once a run has begun.
+    QString RunDetail(const QString& detail, const QString& logTrouble) const;
+    // The success message; true when the user chose "Write Next Radio".
+    bool OfferNextRadio(const QString& logTrouble);
+    void StartNextRadio();
 
     std::unique_ptr<SerialLink> link_;
     std::unique_ptr<CloneSession> session_;
@@ -85,6 +109,10 @@ private:
     bool running_ = false;
     bool succeeded_ = false;
     std::optional<LinkOutcome> outcome_;
+    bool isWrite_ = false;
+    int radio_ = 1;
+    std::unique_ptr<ProgrammingLog> log_;
+    std::string dataFile_;
 };
 
 }  // namespace ht57
