@@ -42,10 +42,8 @@ private:
 
 }  // namespace
 
-EditHistory::EditHistory(RadioData& data, QObject* parent) : QObject(parent), data_(data) {
-    connect(&stack_, &QUndoStack::cleanChanged, this,
-            [this](bool clean) { emit ModifiedChanged(!clean); });
-}
+EditHistory::EditHistory(RadioData& data, QObject* parent)
+    : QObject(parent), data_(data), saved_(Take(data)) {}
 
 bool EditHistory::Apply(const QString& name, const std::function<void(RadioData&)>& change) {
     const DataSnapshot before = Take(data_);
@@ -63,7 +61,7 @@ bool EditHistory::Record(const QString& name, const DataSnapshot& before,
     if (file == document_) {
         file.reset();
     }
-    if (after == before && !file) {
+    if (SameStoredData(after, before, data_.reference) && !file) {
         return false;
     }
     if (file) {
@@ -74,11 +72,35 @@ bool EditHistory::Record(const QString& name, const DataSnapshot& before,
                          [this](const DataSnapshot& snapshot, std::optional<StepName>& other) {
                              Restore(snapshot, other);
                          }));
+    UpdateModified();
     return true;
 }
 
+void EditHistory::MarkSaved() {
+    stack_.setClean();
+    saved_ = Take(data_);
+    UpdateModified();
+}
+
 void EditHistory::Reset() {
-    stack_.clear();  // leaves it clean, announcing that when it was not
+    stack_.clear();
+    saved_ = Take(data_);
+    UpdateModified();
+}
+
+void EditHistory::SetFile(std::filesystem::path file) {
+    document_ = {std::move(file), {}, {}};
+    savedFile_ = document_.file;
+    UpdateModified();
+}
+
+void EditHistory::UpdateModified() {
+    const bool modified =
+        document_.file != savedFile_ || !SameStoredData(Take(data_), saved_, data_.reference);
+    if (modified != modified_) {
+        modified_ = modified;
+        emit ModifiedChanged(modified);
+    }
 }
 
 void EditHistory::Restore(const DataSnapshot& snapshot, std::optional<StepName>& file) {
@@ -92,6 +114,7 @@ void EditHistory::Restore(const DataSnapshot& snapshot, std::optional<StepName>&
         emit FileRestored();
     }
     restoring_ = wasRestoring;
+    UpdateModified();
 }
 
 }  // namespace ht57

@@ -25,7 +25,10 @@ struct DocumentName {
 // The undo history of the one data set, the file the document belongs to and
 // whether the document differs from its last saved or opened state. Each step
 // keeps the snapshot before and after the change; a 4 KiB image makes that
-// cheaper than describing the change.
+// cheaper than describing the change. Changes and the modified state are
+// judged by the data a save would write (SameStoredData), not by the path the
+// stack took: undoing back to the saved data, or editing a value back to what
+// it was, leaves the document unmodified.
 class EditHistory : public QObject {
     Q_OBJECT
 
@@ -35,7 +38,7 @@ public:
     QUndoStack& Stack() { return stack_; }
 
     // Runs `change` on the data set as one named undo step. No step is pushed
-    // when the snapshot did not change. Returns true when something changed.
+    // when the stored data did not change. Returns true when something changed.
     bool Apply(const QString& name, const std::function<void(RadioData&)>& change);
 
     // Records a step for a change already made to the data set; `before` is how
@@ -48,10 +51,12 @@ public:
 
     static DataSnapshot Take(const RadioData& data) { return TakeSnapshot(data); }
 
-    // The document differs from its last saved or opened state.
-    bool IsModified() const { return !stack_.isClean(); }
-    // Save, Save As and Open: the document is clean here.
-    void MarkSaved() { stack_.setClean(); }
+    // The data set, as of the last step, undo, redo or save, differs from
+    // what was last saved or opened, or the document is no longer in the
+    // file it was saved in.
+    bool IsModified() const { return modified_; }
+    // Save, Save As: the data set as it is now is what the file holds.
+    void MarkSaved();
     // A freshly opened document: no steps, clean.
     void Reset();
 
@@ -60,8 +65,10 @@ public:
     // With where data in no file came from; its origin and stem are empty for
     // a file or a new document.
     const DocumentName& Name() const { return document_; }
-    // Open, Save As: the document now belongs to `file`.
-    void SetFile(std::filesystem::path file) { document_ = {std::move(file), {}, {}}; }
+    // Open, Save As: the document now belongs to `file`, and that file holds
+    // what was last saved or opened. A step that gives the document another
+    // file (New, Read) leaves it modified until it is saved again.
+    void SetFile(std::filesystem::path file);
 
 signals:
     // After undo or redo put a snapshot back: the frame reloads the open views,
@@ -76,10 +83,14 @@ private:
     // so the step holds the one to go back to, including a name Save As gave
     // the document after the step was done.
     void Restore(const DataSnapshot& snapshot, std::optional<DocumentName>& document);
+    void UpdateModified();
 
     RadioData& data_;
     QUndoStack stack_;
     DocumentName document_;
+    DataSnapshot saved_;
+    std::filesystem::path savedFile_;
+    bool modified_ = false;
     bool restoring_ = false;
 };
 

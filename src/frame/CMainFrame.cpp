@@ -13,6 +13,7 @@
 #include <QPixmap>
 #include <QStatusBar>
 #include <QToolBar>
+#include <algorithm>
 #include <vector>
 
 #include "app/CAboutDlg.h"
@@ -95,6 +96,8 @@ CMainFrame::CMainFrame(Application& app, ViewRegistry views, CommandRegistry com
     panes_[kCopyrightPane]->setToolTip(panes_[kCopyrightPane]->text());
     SetPortPane();
     RecomputeFrequencyLimits();
+    // The data just loaded is where the document starts.
+    history_.Reset();
 }
 
 CMainFrame::~CMainFrame() {
@@ -272,7 +275,7 @@ void CMainFrame::CreateMenus() {
         editIds.push_back(info.commandId);
     }
     editIds.push_back(command::kEmbedInfo);
-    addMenu(tr("&Edit"), editIds);
+    editMenu_ = addMenu(tr("&Edit"), editIds);
     addMenu(tr("&Program"),
             {command::kRead, command::kWrite, 0, command::kHighPower, command::kLowPower});
     CreateLanguageMenu(addMenu(tr("&Setting"), {command::kPort, command::kProgrammingLog}));
@@ -443,6 +446,7 @@ void CMainFrame::OpenView(ViewKind kind) {
     const bool keepMaximised = activeChild_ != nullptr && activeChild_->isMaximized();
     mdi_->addSubWindow(child);
     child->InitialUpdate();
+    ListViewCommands(*child->View());
     child->move(0, 0);
     if (keepMaximised) {
         child->showMaximized();
@@ -453,6 +457,16 @@ void CMainFrame::OpenView(ViewKind kind) {
         child->FitInto(mdi_->viewport()->size());
     }
     mdi_->setActiveSubWindow(child);
+}
+
+void CMainFrame::ListViewCommands(const CBaseFormView& view) {
+    const QList<QAction*> commands = view.EditMenuActions();
+    const QList<QAction*> entries = editMenu_->actions();
+    const auto separator = std::find_if(entries.begin(), entries.end(),
+                                        [](const QAction* entry) { return entry->isSeparator(); });
+    QAction* before =
+        separator == entries.end() || separator + 1 == entries.end() ? nullptr : *(separator + 1);
+    editMenu_->insertActions(before, commands);
 }
 
 void CMainFrame::ForgetChild(const CMyChildFrame* child) {
@@ -573,6 +587,13 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ModifiedChange && isWindowModified() != history_.IsModified()) {
+        setWindowModified(history_.IsModified());
+    }
 }
 
 void CMainFrame::OnDataRestored() {

@@ -101,6 +101,9 @@ public:
 protected:
     // Every way of closing the window asks about unsaved changes first.
     void closeEvent(QCloseEvent* event) override;
+    // Keeps "*" to the history's word when Qt's MDI area sets the window's
+    // modified flag on its own (it does as view windows open and maximise).
+    void changeEvent(QEvent* event) override;
 
 private:
     void OnDataRestored();
@@ -116,6 +119,9 @@ private:
     void OnSubWindowActivated(QMdiSubWindow* window);
     void OnTreeItemClicked(int code);
     void ForgetChild(const CMyChildFrame* child);
+    // The view's own commands go into the Edit menu, after Undo and Redo;
+    // they leave it with the view.
+    void ListViewCommands(const CBaseFormView& view);
 
     Application& app_;
     ViewRegistry views_;
@@ -132,6 +138,7 @@ private:
     NavigationTree* tree_ = nullptr;
     QDockWidget* treeBar_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    QMenu* editMenu_ = nullptr;
     std::array<QLabel*, 4> panes_{};
     std::map<int, QAction*> actions_;
     QMenu* fileMenu_ = nullptr;

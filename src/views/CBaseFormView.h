@@ -50,6 +50,11 @@ public:
     // SaveToImage as one named undo step; no step when nothing changed.
     void StoreAsStep(const QString& name);
 
+    // The view's own editing commands, which the main window's Edit menu
+    // lists while the view is open (the same actions, keys and all); empty
+    // for views without any.
+    virtual QList<QAction*> EditMenuActions() const { return {}; }
+
 protected:
     virtual void FillFixedLists() {}
     // Commits whatever in-place editor is still open.

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -141,12 +142,17 @@ CChInfoView::CChInfoView(RadioData& data, FrameServices& frame, QWidget* parent)
 
     grid_->EnableRangeSelection();
     connect(grid_, &FlexGrid::RowsDropped, commands_, &ChannelGridCommands::MoveRowsBefore);
-    for (QWidget* source : std::initializer_list<QWidget*>{grid_, frequencyEditor_, toneChooser_,
-                                                           listChooser_, nameEditor_}) {
+    for (QWidget* source :
+         std::initializer_list<QWidget*>{grid_, grid_->verticalHeader(), frequencyEditor_,
+                                         toneChooser_, listChooser_, nameEditor_}) {
         source->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(source, &QWidget::customContextMenuRequested, this,
                 [this, source](const QPoint& position) { ShowContextMenu(*source, position); });
     }
+}
+
+QList<QAction*> CChInfoView::EditMenuActions() const {
+    return commands_->MenuActions();
 }
 
 void CChInfoView::ShowContextMenu(QWidget& source, const QPoint& position) {
@@ -154,6 +160,9 @@ void CChInfoView::ShowContextMenu(QWidget& source, const QPoint& position) {
     if (&source == grid_) {
         CloseEditors();
         commands_->ShowMenu(grid_->viewport()->mapToGlobal(position));
+    } else if (QHeaderView* rows = grid_->verticalHeader(); &source == rows) {
+        CloseEditors();
+        commands_->ShowMenu(rows->viewport()->mapToGlobal(position));
     } else if (lineEdit != nullptr) {
         // The editor's own entries act on its text; the grid's on the cells.
         commands_->ShowMenu(source.mapToGlobal(position), lineEdit->createStandardContextMenu());
@@ -542,11 +551,33 @@ bool CChInfoView::FilterGridKey(QKeyEvent* key) {
             return false;
         case Qt::Key_Return:
         case Qt::Key_Enter:
+        case Qt::Key_F2:
             BeginEdit();
             return true;
         default:
-            return false;
+            return TypeIntoCell(key);
     }
+}
+
+bool CChInfoView::TypeIntoCell(QKeyEvent* key) {
+    // Ctrl and Alt keys are commands and menus; Shift only types capitals.
+    const std::optional<char32_t> typed = TypedCharacter(*key);
+    if (!typed || *typed < 0x20 || *typed == 0x7F ||
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        return false;
+    }
+    BeginEdit();
+    // The editor selected its text as it opened, so the key replaces it as
+    // in a spreadsheet, passing the editor's own character rules; a drop-down
+    // takes it as a search for the entry that begins with it.
+    for (QWidget* editor : std::initializer_list<QWidget*>{frequencyEditor_, toneChooser_,
+                                                           listChooser_, nameEditor_}) {
+        if (!editor->isHidden()) {
+            QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+            QCoreApplication::sendEvent(editor, &again);
+        }
+    }
+    return true;
 }
 
 void CChInfoView::MoveCurrentCell(int key) {

@@ -29,6 +29,7 @@ public:
 
     void LoadFromImage() override;
     void SaveToImage() override;
+    QList<QAction*> EditMenuActions() const override;
 
     FlexGrid& Grid() const { return *grid_; }
     ChannelGridCommands& Commands() const { return *commands_; }
@@ -66,6 +67,8 @@ private:
     void CancelEdit(QWidget& editor);
 
     void OnGridMousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // A character typed over the current cell opens its editor with it.
+    bool TypeIntoCell(QKeyEvent* key);
     bool FilterEditorKey(QObject* editor, QKeyEvent* key);
     bool FilterGridKey(QKeyEvent* key);
     void MoveCurrentCell(int key);

@@ -59,25 +59,27 @@ ChannelGridCommands::ChannelGridCommands(CChInfoView& view, FlexGrid& grid, Radi
     AddAction(tr("Cu&t Cells"), QKeySequence::Cut, [this] { Cut(); });
     AddAction(tr("&Copy Cells"), QKeySequence::Copy, [this] { Copy(); });
     AddAction(tr("&Paste Cells"), QKeySequence::Paste, [this] { Paste(); });
-    actions_.push_back(nullptr);
+    AddSeparator();
     AddAction(tr("&Insert Channel"), QKeySequence(Qt::Key_Insert), [this] { InsertChannel(); });
     AddAction(tr("&Delete Channels"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
               [this] { DeleteChannels(); });
     AddAction(tr("C&lear"), QKeySequence(Qt::Key_Delete), [this] { Clear(); });
-    actions_.push_back(nullptr);
-    AddAction(tr("Move &Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { Move(-1); });
+    AddSeparator();
+    AddAction(tr("Mo&ve Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { Move(-1); });
     AddAction(tr("Move Do&wn"), QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { Move(1); });
-    actions_.push_back(nullptr);
+    AddSeparator();
     AddAction(tr("&Fill..."), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { Fill(); });
-    AddAction(tr("Repeater S&hift..."), QKeySequence(Qt::CTRL | Qt::Key_T),
+    AddAction(tr("Rep&eater Shift..."), QKeySequence(Qt::CTRL | Qt::Key_T),
               [this] { RepeaterShift(); });
     AddAction(tr("Fi&nd..."), QKeySequence::Find, [this] { Find(); });
     AddAction(tr("Find Ne&xt"), QKeySequence(Qt::Key_F3), [this] { FindNext(); });
+    auto* sort = new QMenu(tr("&Sort Channels"), &view_);
     for (const SortEntry& entry : kSorts) {
         const SortKey key = entry.key;
-        sortActions_.push_back(
-            MakeAction(tr(entry.text), SortShortcut(key), [this, key] { Sort(key); }));
+        sort->addAction(MakeAction(tr(entry.text), SortShortcut(key), [this, key] { Sort(key); }));
     }
+    menuActions_.push_back(sort->menuAction());
+    AddSeparator();  // ends the commands where another menu's entries follow
     MakeAction({}, QKeySequence(Qt::SHIFT | Qt::Key_F10), [this] { ShowMenuAtCurrentCell(); });
 }
 
@@ -93,7 +95,13 @@ QAction* ChannelGridCommands::MakeAction(const QString& text, const QKeySequence
 
 void ChannelGridCommands::AddAction(const QString& text, const QKeySequence& key,
                                     std::function<void()> run) {
-    actions_.push_back(MakeAction(text, key, std::move(run)));
+    menuActions_.push_back(MakeAction(text, key, std::move(run)));
+}
+
+void ChannelGridCommands::AddSeparator() {
+    auto* separator = new QAction(&view_);
+    separator->setSeparator(true);
+    menuActions_.push_back(separator);
 }
 
 void ChannelGridCommands::ShowMenuAtCurrentCell() {
@@ -109,17 +117,7 @@ void ChannelGridCommands::ShowMenu(const QPoint& globalPosition, QMenu* editorMe
         editorMenu->setParent(&view_, editorMenu->windowFlags());
         menu->addSeparator();
     }
-    for (QAction* action : actions_) {
-        if (action == nullptr) {
-            menu->addSeparator();
-        } else {
-            menu->addAction(action);
-        }
-    }
-    QMenu* sort = menu->addMenu(tr("&Sort Channels"));
-    for (QAction* action : sortActions_) {
-        sort->addAction(action);
-    }
+    menu->addActions(menuActions_.mid(0, menuActions_.size() - 1));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(globalPosition);
 }

@@ -20,8 +20,9 @@ class FlexGrid;
 struct RadioData;
 
 // The channel grid's editing commands: clipboard, insert, delete, clear,
-// move, sort, fill, repeater shift and find. Each has a key and an entry in
-// the right-click menu; each change is one undo step. The work itself is the
+// move, sort, fill, repeater shift and find. Each is one action with its key,
+// made once and shared by the cell and row-header menus and the main
+// window's Edit menu; each change is one undo step. The work itself is the
 // model's; this maps the grid's selection onto it.
 class ChannelGridCommands : public QObject {
     Q_OBJECT
@@ -32,6 +33,9 @@ public:
     // The grid's right-click menu; `editorMenu` (an editor's own entries)
     // comes first when given, and the menu takes it over.
     void ShowMenu(const QPoint& globalPosition, QMenu* editorMenu = nullptr);
+    // Every command's action in menu order, separators included, the sort
+    // commands as one submenu; they live as long as the view.
+    QList<QAction*> MenuActions() const { return menuActions_; }
 
     void Copy();
     void Cut();
@@ -50,6 +54,7 @@ public:
 private:
     QAction* MakeAction(const QString& text, const QKeySequence& key, std::function<void()> run);
     void AddAction(const QString& text, const QKeySequence& key, std::function<void()> run);
+    void AddSeparator();
     // The menu key for keyboards without one: the menu at the current cell.
     void ShowMenuAtCurrentCell();
     std::vector<int> Channels() const;
@@ -60,8 +65,7 @@ private:
     CChInfoView& view_;
     FlexGrid& grid_;
     RadioData& data_;
-    std::vector<QAction*> actions_;
-    std::vector<QAction*> sortActions_;
+    QList<QAction*> menuActions_;
     QString findText_;
 };
 

@@ -374,6 +374,12 @@ bool FlexGrid::RowHeaderMouse(QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const int row = verticalHeader()->logicalIndexAt(mouse->position().toPoint()) + 1;
     if (event->type() == QEvent::MouseButtonPress) {
+        // A right click keeps a selection it falls in, for the menu to act on.
+        if (mouse->button() == Qt::RightButton && row >= 1 && !IsRowSelected(row)) {
+            setFocus(Qt::MouseFocusReason);
+            SelectRows(row, row);
+            anchorRow_ = row;
+        }
         if (mouse->button() != Qt::LeftButton || row < 1) {
             return true;
         }

@@ -194,6 +194,15 @@ private slots:
     }
 
     void EveryMenuEntryHasItsOwnLetterAndNoKeyRunsTwoCommands() {
+        // The grid's commands in the Edit menu are the grid's own actions.
+        frame_->OpenView(ViewKind::ChannelInfo);
+        const QList<QAction*> grid =
+            frame_->ViewSlot(ViewKind::ChannelInfo)->View()->EditMenuActions();
+        QVERIFY(grid.size() > 10);
+        const QList<QAction*> edit = frame_->menuBar()->actions().at(1)->menu()->actions();
+        for (QAction* command : grid) {
+            QVERIFY2(edit.contains(command), qPrintable(command->text()));
+        }
         for (QAction* title : frame_->menuBar()->actions()) {
             QMenu* menu = title->menu();
             menu->popup(frame_->mapToGlobal(QPoint(0, 0)));  // letters are given as it opens

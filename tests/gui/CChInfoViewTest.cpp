@@ -132,6 +132,8 @@ private slots:
     void GridArrowsWrapBetweenRows_data();
     void GridArrowsWrapBetweenRows();
     void EnterOnGridBeginsEdit();
+    void KeyOverACellOpensItsEditor_data();
+    void KeyOverACellOpensItsEditor();
     void ToneChooserFindsByPrefixAndSurvivesItsPopup();
     void ListChooserEnterMovesRight();
     void ListColumnsShowTranslatedEntriesAndStoreTheModelText();
@@ -403,6 +405,30 @@ void CChInfoViewTest::EnterOnGridBeginsEdit() {
     // Only the transmit frequency changed; it is stored at once as a +0.6 MHz shift.
     QCOMPARE(form.Cell(2, 1), QString("145.00000"));
     QCOMPARE(ht57::ReadBcd32(&form.Record(2)[4]), 60'000u);
+}
+
+void CChInfoViewTest::KeyOverACellOpensItsEditor_data() {
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");  // what the opened editor holds
+    QTest::newRow("F2") << 1 << int(Qt::Key_F2) << "146.52000";
+    QTest::newRow("digit replaces") << 1 << int(Qt::Key_4) << "4";
+    QTest::newRow("name upper-cased") << 8 << int(Qt::Key_A) << "A";
+    QTest::newRow("list by letter") << 6 << int(Qt::Key_L) << "Low";
+}
+
+void CChInfoViewTest::KeyOverACellOpensItsEditor() {
+    QFETCH(int, col);
+    QFETCH(int, key);
+    ChannelForm form;
+    QVERIFY(form.Open());
+    form.Grid().SetCurrentCell(1, col);
+    form.FocusGrid();
+    QTest::keyClick(&form.Grid(), Qt::Key(key));
+    QWidget* editor = form.OpenEditor();
+    QVERIFY(editor != nullptr);
+    QTEST(editor->property(qobject_cast<QLineEdit*>(editor) ? "text" : "currentText").toString(),
+          "text");
 }
 
 void CChInfoViewTest::ToneChooserFindsByPrefixAndSurvivesItsPopup() {

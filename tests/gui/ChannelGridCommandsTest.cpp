@@ -116,6 +116,18 @@ private slots:
         menu->close();
     }
 
+    // A right click on a row header picks that channel; its menu holds the same actions.
+    void RowHeaderMenuActsOnItsRow() {
+        QHeaderView* rows = Grid().verticalHeader();
+        const QPoint row3(rows->width() / 2, rows->sectionViewportPosition(2) + 3);
+        QTest::mousePress(rows->viewport(), Qt::RightButton, {}, row3);
+        emit rows->customContextMenuRequested(row3);
+        auto* menu = view_->findChild<QMenu*>("channelGridMenu");
+        QVERIFY(menu != nullptr && menu->actions().contains(view_->EditMenuActions().front()));
+        QCOMPARE(Grid().SelectedRows(), std::vector<int>{3});
+        menu->close();
+    }
+
     void RowHeaderDragMovesTheRows() {
         QHeaderView* rows = Grid().verticalHeader();
         const auto at = [rows](int row) {

@@ -97,6 +97,7 @@ void FileCommandsTest::ModifiedDocumentAsksBeforeItGoes() {
         Program program;
         const auto edit = [](RadioData& data) { data.image[kProbeOffsetA] ^= 0xFF; };
         QVERIFY(program.frame->History().Apply("Edit", edit));
+        program.frame->OpenView(ViewKind::RadioInfo);  // Qt's MDI area clears the mark
         QVERIFY(program.frame->isWindowModified());
         const Image before = program.app.Data().image;
         const bool save = std::string_view(way) == "save";
