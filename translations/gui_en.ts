@@ -19,7 +19,7 @@
         <translation>Import Channels</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+52"/>
         <source>Import channels</source>
         <translation>Import channels</translation>
     </message>
@@ -96,7 +96,7 @@ The lines below say what was skipped or changed.</translation>
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../src/app/FileCommands.cpp" line="+32"/>
+        <location filename="../src/app/FileCommands.cpp" line="+34"/>
         <source>Save changes?</source>
         <translation>Save changes?</translation>
     </message>
@@ -111,6 +111,11 @@ Whether to continue?</translation>
         <location line="+16"/>
         <source>New</source>
         <translation>New</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>read from the radio on %1 at %2</source>
+        <translation>read from the radio on %1 at %2</translation>
     </message>
 </context>
 <context>
@@ -279,12 +284,12 @@ Choose the port under Setting, Port.</translation>
 <context>
     <name>ht57::CChInfoView</name>
     <message>
-        <location filename="../src/views/CChInfoView.cpp" line="+113"/>
+        <location filename="../src/views/CChInfoView.cpp" line="+114"/>
         <source>Channel Infomation</source>
         <translation>Channel Infomation</translation>
     </message>
     <message>
-        <location line="+309"/>
+        <location line="+317"/>
         <source>Edit channel %1 %2</source>
         <translation>Edit channel %1 %2</translation>
     </message>
@@ -434,7 +439,7 @@ Choose the port under Setting, Port.</translation>
 <context>
     <name>ht57::CMainFrame</name>
     <message>
-        <location filename="../src/frame/CMainFrame.cpp" line="+130"/>
+        <location filename="../src/frame/CMainFrame.cpp" line="+134"/>
         <source>&amp;New	Ctrl+N</source>
         <translation>&amp;New	Ctrl+N</translation>
     </message>
@@ -633,12 +638,12 @@ Choose the port under Setting, Port.</translation>
         <translation>About</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
@@ -668,7 +673,7 @@ Choose the port under Setting, Port.</translation>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+27"/>
         <source>&amp;Language</source>
         <translation>&amp;Language</translation>
     </message>
@@ -693,8 +698,8 @@ Choose the port under Setting, Port.</translation>
         <translation>Tree Bar</translation>
     </message>
     <message>
-        <location line="+227"/>
-        <location line="+10"/>
+        <location line="+245"/>
+        <location line="+11"/>
         <source>Read from radio</source>
         <translation>Read from radio</translation>
     </message>
@@ -763,7 +768,7 @@ Choose the port under Setting, Port.</translation>
         <translation>Frequency Mode</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location line="+185"/>
         <source>The new frequency range clears %1 channel(s) in use.
 Continue?</source>
         <translation>The new frequency range clears %1 channel(s) in use.
@@ -813,11 +818,16 @@ Continue?</translation>
     </message>
     <message>
         <location line="+5"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <source>High Power</source>
         <translation>High Power</translation>
     </message>
@@ -825,6 +835,16 @@ Continue?</translation>
         <location line="+0"/>
         <source>Low Power</source>
         <translation>Low Power</translation>
+    </message>
+    <message>
+        <location line="+71"/>
+        <source>The power values could not be taken back: the radio could not be reached.</source>
+        <translation>The power values could not be taken back: the radio could not be reached.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The radio may still hold the values set in this dialog. Check the cable and the radio, then open the dialog again to see its values.</source>
+        <translation>The radio may still hold the values set in this dialog. Check the cable and the radio, then open the dialog again to see its values.</translation>
     </message>
 </context>
 <context>
@@ -958,12 +978,7 @@ Continue?</translation>
         <translation>C&amp;lear</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Move &amp;Up</source>
-        <translation>Move &amp;Up</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Move Do&amp;wn</source>
         <translation>Move Do&amp;wn</translation>
     </message>
@@ -973,9 +988,14 @@ Continue?</translation>
         <translation>&amp;Fill...</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Repeater S&amp;hift...</source>
-        <translation>Repeater S&amp;hift...</translation>
+        <location line="-3"/>
+        <source>Mo&amp;ve Up</source>
+        <translation>Mo&amp;ve Up</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Rep&amp;eater Shift...</source>
+        <translation>Rep&amp;eater Shift...</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -988,12 +1008,12 @@ Continue?</translation>
         <translation>Find Ne&amp;xt</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+1"/>
         <source>&amp;Sort Channels</source>
         <translation>&amp;Sort Channels</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+107"/>
         <location line="+9"/>
         <location line="+7"/>
         <source>Paste</source>

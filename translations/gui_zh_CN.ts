@@ -19,7 +19,7 @@
         <translation>导入信道</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+52"/>
         <source>Import channels</source>
         <translation>导入信道</translation>
     </message>
@@ -96,7 +96,7 @@ The lines below say what was skipped or changed.</source>
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../src/app/FileCommands.cpp" line="+32"/>
+        <location filename="../src/app/FileCommands.cpp" line="+34"/>
         <source>Save changes?</source>
         <translation>保存更改吗？</translation>
     </message>
@@ -111,6 +111,11 @@ Whether to continue?</source>
         <location line="+16"/>
         <source>New</source>
         <translation>新建</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>read from the radio on %1 at %2</source>
+        <translation>于 %2 从电台 %1 读取</translation>
     </message>
 </context>
 <context>
@@ -279,12 +284,12 @@ Choose the port under Setting, Port.</source>
 <context>
     <name>ht57::CChInfoView</name>
     <message>
-        <location filename="../src/views/CChInfoView.cpp" line="+113"/>
+        <location filename="../src/views/CChInfoView.cpp" line="+114"/>
         <source>Channel Infomation</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location line="+309"/>
+        <location line="+317"/>
         <source>Edit channel %1 %2</source>
         <translation>编辑信道 %1 %2</translation>
     </message>
@@ -434,7 +439,7 @@ Choose the port under Setting, Port.</source>
 <context>
     <name>ht57::CMainFrame</name>
     <message>
-        <location filename="../src/frame/CMainFrame.cpp" line="+130"/>
+        <location filename="../src/frame/CMainFrame.cpp" line="+134"/>
         <source>&amp;New	Ctrl+N</source>
         <translation>新建(&amp;N)	Ctrl+N</translation>
     </message>
@@ -633,12 +638,12 @@ Choose the port under Setting, Port.</source>
         <translation>关于</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
@@ -668,7 +673,7 @@ Choose the port under Setting, Port.</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+27"/>
         <source>&amp;Language</source>
         <translation>语言(&amp;L)</translation>
     </message>
@@ -693,8 +698,8 @@ Choose the port under Setting, Port.</source>
         <translation>树形栏</translation>
     </message>
     <message>
-        <location line="+227"/>
-        <location line="+10"/>
+        <location line="+245"/>
+        <location line="+11"/>
         <source>Read from radio</source>
         <translation>从对讲机读频</translation>
     </message>
@@ -763,7 +768,7 @@ Choose the port under Setting, Port.</source>
         <translation>频率模式</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location line="+185"/>
         <source>The new frequency range clears %1 channel(s) in use.
 Continue?</source>
         <translation>新的频率范围将清除 %1 个在用信道。
@@ -813,11 +818,16 @@ Continue?</source>
     </message>
     <message>
         <location line="+5"/>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <source>High Power</source>
         <translation>高功率</translation>
     </message>
@@ -825,6 +835,16 @@ Continue?</source>
         <location line="+0"/>
         <source>Low Power</source>
         <translation>低功率</translation>
+    </message>
+    <message>
+        <location line="+71"/>
+        <source>The power values could not be taken back: the radio could not be reached.</source>
+        <translation>无法恢复功率值：无法连接电台。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The radio may still hold the values set in this dialog. Check the cable and the radio, then open the dialog again to see its values.</source>
+        <translation>电台可能仍保存着本对话框中设置的值。请检查连接线和电台，然后再次打开本对话框查看其值。</translation>
     </message>
 </context>
 <context>
@@ -958,12 +978,7 @@ Continue?</source>
         <translation>清除(&amp;L)</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Move &amp;Up</source>
-        <translation>上移(&amp;U)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Move Do&amp;wn</source>
         <translation>下移(&amp;W)</translation>
     </message>
@@ -973,9 +988,14 @@ Continue?</source>
         <translation>填充(&amp;F)...</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Repeater S&amp;hift...</source>
-        <translation>中继差频(&amp;H)...</translation>
+        <location line="-3"/>
+        <source>Mo&amp;ve Up</source>
+        <translation>上移(&amp;V)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Rep&amp;eater Shift...</source>
+        <translation>中继差频(&amp;E)...</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -988,12 +1008,12 @@ Continue?</source>
         <translation>查找下一个(&amp;X)</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+1"/>
         <source>&amp;Sort Channels</source>
         <translation>信道排序(&amp;S)</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+107"/>
         <location line="+9"/>
         <location line="+7"/>
         <source>Paste</source>

@@ -742,9 +742,9 @@
         <translation>文件格式不对！</translation>
     </message>
     <message>
-        <location filename="../src/model/FileAccess.cpp" line="+130"/>
+        <location filename="../src/model/FileAccess.cpp" line="+131"/>
         <location line="+29"/>
-        <location line="+99"/>
+        <location line="+111"/>
         <location line="+27"/>
         <source>Cannot write %1</source>
         <translation>无法写入 %1</translation>
