@@ -236,12 +236,12 @@ void PluggedCommandsTest::PowerCommandsOpenTheDialogOnTheConfiguredPort() {
         QVERIFY(power != nullptr);
         seenCaption = power->windowTitle();
         seenLL = power->Bar(0)->value();
-        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
     });
     program.Trigger(command);
     QCOMPARE(answers.Answered(), 1);
     QCOMPARE(seenCaption, caption);
-    // The radio's own value, and the session ended when the dialog closed.
+    // The radio's own value, kept by OK, and the session ended when the dialog closed.
     QTRY_VERIFY(!sim.Trace().empty() && sim.Trace().back() == Byte{0x62});
     QTRY_VERIFY(sim.SavedImage().has_value());
     const Image radio = *sim.SavedImage();
