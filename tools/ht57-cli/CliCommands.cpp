@@ -11,6 +11,7 @@
 #include "ProgressBar.h"
 #include "link/CloneSession.h"
 #include "link/SerialPortLink.h"
+#include "link/TransferMessage.h"
 #include "model/Backup.h"
 #include "model/ChannelCsv.h"
 #include "model/ChannelListing.h"
@@ -104,33 +105,55 @@ Result OpenLikeTheProgram(const std::filesystem::path& file, const Installation&
     return Result::Success();
 }
 
-int RunSession(const CliOptions& options, const Installation& installation, Image& image,
-               TransferPlan plan) {
+// Runs one clone session. A port that cannot be opened is reported here,
+// where the reason is known.
+CloneReport RunSession(const CliOptions& options, const Installation& installation, Image& image,
+                       TransferPlan plan) {
     const PortSettings settings = ChosenPort(options, installation);
     ProgressBar progress(stderr);
     SerialPortLink link;
     CloneCallbacks callbacks;
     callbacks.progress = [&](int done, int total) { progress.Update(done, total); };
     CloneSession session(link, image, settings, std::move(plan), std::move(callbacks));
-    LinkOutcome outcome;
     {
         InterruptGuard guard(session);
-        outcome = session.Run();
+        session.Run();
     }
     progress.Finish();
-    switch (outcome) {
-        case LinkOutcome::Succeeded:
-            return kExitSuccess;
-        case LinkOutcome::Cancelled:
-            std::fprintf(stderr, "ht57-cli: Interrupted\n");
+    if (session.Report().outcome == LinkOutcome::PortOpenFailed) {
+        ReportPortFailure(stderr, link.OpenFailure());
+    }
+    return session.Report();
+}
+
+// Tells how a transfer ended and gives its exit code; quiet on success.
+int Conclude(const TransferResult& result, const CliOptions& options,
+             const Installation& installation) {
+    const TransferVerdict verdict = VerdictOf(result);
+    if (verdict == TransferVerdict::Done) {
+        return kExitSuccess;
+    }
+    if (result.transfer.outcome == LinkOutcome::PortOpenFailed) {
+        return kExitFailure;  // already told, with its reason
+    }
+    const TransferMessage message =
+        DescribeTransfer(result, ChosenPort(options, installation).name);
+    if (verdict == TransferVerdict::Cancelled) {
+        std::fprintf(stderr, "ht57-cli: Interrupted: %s\n", message.text.c_str());
+    } else {
+        std::fprintf(stderr, "ht57-cli: %s\n", message.text.c_str());
+    }
+    if (!message.detail.empty()) {
+        std::fprintf(stderr, "%s\n", message.detail.c_str());
+    }
+    switch (verdict) {
+        case TransferVerdict::Cancelled:
             return kExitInterrupted;
-        case LinkOutcome::PortOpenFailed:
-            ReportPortFailure(stderr, link.OpenFailure());
-            return kExitFailure;
+        case TransferVerdict::WrittenUnread:
+        case TransferVerdict::WrittenDiffers:
+            return kExitWrittenUnverified;
         default:
-            return Fail(Result::Failure(
-                OutcomeMessage(outcome) ? OutcomeMessage(outcome) : "Communication error",
-                "port: " + settings.name));
+            return kExitFailure;
     }
 }
 
@@ -156,9 +179,10 @@ int RunRead(const CliOptions& options, const Installation& installation) {
     }
     // The data file gets the default data file's header block and the image
     // exactly as the radio gave it, band flag aside: no normalisation.
-    if (int code = RunSession(options, installation, data.image, TransferPlan::ForRead());
-        code != kExitSuccess) {
-        return code;
+    if (const CloneReport read =
+            RunSession(options, installation, data.image, TransferPlan::ForRead());
+        read.outcome != LinkOutcome::Succeeded) {
+        return Conclude(TransferResult(read), options, installation);
     }
     const auto bytes = DataFileBytes(data, SignatureStamp::Stamp);
     // The backup comes first: a good Read is kept even when the output
@@ -188,24 +212,15 @@ int RunWrite(const CliOptions& options, const Installation& installation) {
     }
     // Write commits the views and normalises once more before it starts.
     data.Normalise();
-    if (int code = RunSession(options, installation, data.image, TransferPlan::ForWrite());
-        code != kExitSuccess || !options.verify) {
-        return code;
-    }
-    Image readBack = data.image;
-    if (int code = RunSession(options, installation, readBack, TransferPlan::ForRead());
-        code != kExitSuccess) {
-        return code;
-    }
-    const std::vector<std::string> mismatches = WrittenRangeMismatches(data.image, readBack);
-    if (!mismatches.empty()) {
-        std::string where;
-        for (const std::string& run : mismatches) {
-            where += (where.empty() ? "" : ", ") + run;
+    TransferResult result{RunSession(options, installation, data.image, TransferPlan::ForWrite())};
+    if (result.transfer.outcome == LinkOutcome::Succeeded && options.verify) {
+        Image readBack = data.image;
+        result.readBack = RunSession(options, installation, readBack, TransferPlan::ForRead());
+        if (result.readBack->outcome == LinkOutcome::Succeeded) {
+            result.differences = WrittenRangeMismatches(data.image, readBack);
         }
-        return Fail(Result::Failure("The radio does not hold what was written", "at " + where));
     }
-    return kExitSuccess;
+    return Conclude(result, options, installation);
 }
 
 int RunList(const CliOptions& options, const Installation& installation) {

@@ -80,8 +80,8 @@ const std::array kOptions{
                    return true;
                }},
     OptionSpec{"--verify", nullptr,
-               "read the radio back and compare the written range; exit 1 naming the "
-               "differing addresses",
+               "read the radio back and compare the written range; exit 4 when the "
+               "read-back fails or differs, naming the differing addresses",
                [](CliOptions& o, const std::string&, std::string&) {
                    o.verify = true;
                    return true;
@@ -264,10 +264,12 @@ std::string OptionHelp(const OptionSpec& option) {
 constexpr const char* kExitCodes =
     "Exit codes:\n"
     "  0  done\n"
-    "  1  failed; nothing was written\n"
+    "  1  failed; a failed write says how many blocks reached the radio\n"
+    "     (it must then be written again before use)\n"
     "  2  usage error\n"
     "  3  written, but some rows were skipped or changed (import) or values\n"
     "     were stored otherwise than given (apply)\n"
+    "  4  written, but the read-back of write --verify failed or differs\n"
     "  diff: 0 equal, 1 different, 2 a file could not be read\n";
 
 }  // namespace
