@@ -101,12 +101,15 @@ void ReadWriteTest::ReadReplacesImageAndRebuilds() {
 
     int viewsDuringTransfer = -1;
     QString caption;
+    SeenMessage seen;
     ModalAnswerer answers;
-    answers.Then(Start(program, &viewsDuringTransfer, &caption));
+    answers.Then(Start(program, &viewsDuringTransfer, &caption))
+        .Then(Press(QMessageBox::Ok, &seen));
     program.frame->Action(command::kRead)->trigger();
 
-    QCOMPARE(answers.Answered(), 1);
+    QCOMPARE(answers.Answered(), 2);
     QCOMPARE(answers.Unexpected(), 0);
+    QCOMPARE(seen.text, QStringLiteral("Read complete: 4096 bytes from the radio."));
     QCOMPARE(caption, QStringLiteral("Read"));
     QCOMPARE(viewsDuringTransfer, 0);
 
@@ -146,7 +149,8 @@ void ReadWriteTest::FailedReadChangesNothing() {
     program.frame->Action(command::kRead)->trigger();
 
     QCOMPARE(answers.Answered(), 2);
-    QCOMPARE(seen.text, QStringLiteral("Communication error"));
+    QVERIFY(seen.text.startsWith(QStringLiteral("Communication error at address 0xC70")));
+    QVERIFY(seen.detail.contains(QString::fromStdString(sim.PortName())));
     QVERIFY(program.app.Data().image == before);
     QCOMPARE(program.app.Data().limits, limits);
     QVERIFY(!program.TreeRebuilt());
@@ -166,12 +170,15 @@ void ReadWriteTest::WriteSendsImageAndKeepsViews() {
 
     int viewsDuringTransfer = -1;
     QString caption;
+    SeenMessage seen;
     ModalAnswerer answers;
-    answers.Then(Start(program, &viewsDuringTransfer, &caption));
+    answers.Then(Start(program, &viewsDuringTransfer, &caption))
+        .Then(Press(QMessageBox::Ok, &seen));
     program.frame->Action(command::kWrite)->trigger();
 
-    QCOMPARE(answers.Answered(), 1);
+    QCOMPARE(answers.Answered(), 2);
     QCOMPARE(answers.Unexpected(), 0);
+    QCOMPARE(seen.text, QStringLiteral("Write complete: 4080 bytes sent to the radio."));
     QCOMPARE(caption, QStringLiteral("Write"));
     QCOMPARE(viewsDuringTransfer, 2);
     QCOMPARE(program.OpenViews(), 2);

@@ -142,34 +142,50 @@ void CTransferDlg::ShowPercentage() {
 
 void CTransferDlg::OnSessionEnded(LinkOutcome outcome) {
     session_->Wait();
+    if (!verifying_) {
+        result_.transfer = session_->Report();
+    } else {
+        result_.readBack = session_->Report();
+        if (outcome == LinkOutcome::Succeeded) {
+            result_.differences = WrittenRangeMismatches(data_.image, readBack_);
+        }
+    }
     if (outcome == LinkOutcome::Succeeded && verify_ && verify_->isChecked() && !verifying_) {
         if (StartVerify()) {
             return;
         }
-        outcome = LinkOutcome::Busy;  // never reported as verified when it was not
+        // Never reported as verified when it was not.
+        outcome = LinkOutcome::Busy;
+        result_.readBack = CloneReport{};
+        result_.readBack->outcome = outcome;
     }
     outcome_ = outcome;
-    succeeded_ = outcome == LinkOutcome::Succeeded;
-    if (const char* text = OutcomeMessage(outcome)) {
-        ShowProgramMessage(this, QString::fromLatin1(text),
-                           outcome == LinkOutcome::PortOpenFailed
-                               ? PortFailureDetail(link_->OpenFailure())
-                               : QString());
-    } else if (succeeded_ && verifying_) {
-        const std::vector<std::string> mismatches = WrittenRangeMismatches(data_.image, readBack_);
-        if (!mismatches.empty()) {
-            QStringList where;
-            for (const std::string& run : mismatches) {
-                where << QString::fromStdString(run);
-            }
-            succeeded_ = false;
-            ShowProgramMessage(this, tr("The radio does not hold what was written.\n"
-                                        "(at %1)")
-                                         .arg(where.join(QStringLiteral(", "))));
-        }
-    }
+    succeeded_ = VerdictOf(result_) == TransferVerdict::Done;
+    ShowOutcome();
     running_ = false;
     done(succeeded_ ? Accepted : Rejected);
+}
+
+void CTransferDlg::ShowOutcome() {
+    const TransferVerdict verdict = VerdictOf(result_);
+    if (verdict == TransferVerdict::Cancelled && result_.transfer.kind == TransferKind::Read) {
+        return;  // the user stopped it and nothing changed
+    }
+    const TransferMessage message = DescribeTransfer(result_, settings_.name);
+    if (verdict == TransferVerdict::Done) {
+        ShowSuccessMessage(message);
+    } else if (result_.transfer.outcome == LinkOutcome::PortOpenFailed) {
+        ShowProgramMessage(this, QString::fromStdString(message.text),
+                           PortFailureDetail(link_->OpenFailure()));
+    } else {
+        ShowProgramMessage(this, QString::fromStdString(message.text),
+                           QString::fromStdString(message.detail));
+    }
+}
+
+void CTransferDlg::ShowSuccessMessage(const TransferMessage& message) {
+    ShowProgramMessage(this, QString::fromStdString(message.text),
+                       QString::fromStdString(message.detail));
 }
 
 }  // namespace ht57

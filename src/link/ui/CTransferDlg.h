@@ -7,6 +7,7 @@
 #include "link/CloneSession.h"
 #include "link/LinkOutcome.h"
 #include "link/SerialLink.h"
+#include "link/TransferMessage.h"
 #include "model/RadioData.h"
 
 class QCheckBox;
@@ -19,12 +20,14 @@ namespace ht57 {
 // The small modal progress dialog behind Read and Write. Start runs one clone
 // session on a worker thread; Exit before Start closes at once, Exit during a
 // session asks it to stop and the dialog stays until the worker has ended.
-// A failure is shown in a message box over the still-open dialog (with its
-// partial progress), and the dialog closes once the box is acknowledged.
+// Every end but a cancelled Read is told in a message box over the still-open
+// dialog (with its progress): what was done and how many bytes, or where it
+// stopped, what the radio may now hold and what to check. The dialog closes
+// once the box is acknowledged.
 //
 // Write offers "Verify", off by default: after the Write the radio is read
-// back into a private copy and the written range compared; a difference is
-// shown with its addresses and counts as a failure.
+// back into a private copy and the written range compared; a read-back that
+// fails or differs is told apart from a failed Write and counts as a failure.
 //
 // A successful Read has replaced data.image (band flag included) by the time
 // exec() returns; the caller rebuilds whatever depends on it. exec() returns
@@ -46,6 +49,10 @@ public:
 
     // The outcome of the session, or nullopt when none ran.
     std::optional<LinkOutcome> Outcome() const { return outcome_; }
+
+    // How far the transfer (and its read-back) got; meaningful once Outcome()
+    // has a value.
+    const TransferResult& Result() const { return result_; }
 
     // True from Start until the worker's end has reached this dialog.
     bool Running() const { return running_; }
@@ -70,6 +77,9 @@ private:
     CloneCallbacks Callbacks();
     // After a good Write with Verify checked: starts the read-back.
     bool StartVerify();
+    void ShowOutcome();
+    // The one place a transfer that worked is told.
+    void ShowSuccessMessage(const TransferMessage& message);
 
     std::unique_ptr<SerialLink> link_;
     std::unique_ptr<CloneSession> session_;
@@ -85,6 +95,7 @@ private:
     bool running_ = false;
     bool succeeded_ = false;
     std::optional<LinkOutcome> outcome_;
+    TransferResult result_;
 };
 
 }  // namespace ht57
