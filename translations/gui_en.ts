@@ -161,7 +161,7 @@ Do you want to replace it?</translation>
     <name>Program</name>
     <message>
         <location filename="../src/app/Application.h" line="+23"/>
-        <location filename="../src/link/ui/CTransferDlg.cpp" line="+231"/>
+        <location filename="../src/link/ui/CTransferDlg.cpp" line="+226"/>
         <location filename="../src/link/ui/ProgramMessage.cpp" line="+21"/>
         <source>Program</source>
         <translation>Program</translation>
@@ -850,7 +850,7 @@ Continue?</translation>
 <context>
     <name>ht57::CTransferDlg</name>
     <message>
-        <location filename="../src/link/ui/CTransferDlg.cpp" line="-199"/>
+        <location filename="../src/link/ui/CTransferDlg.cpp" line="-194"/>
         <source>Read</source>
         <translation>Read</translation>
     </message>
@@ -875,14 +875,7 @@ Continue?</translation>
         <translation>Verify</translation>
     </message>
     <message>
-        <location line="+106"/>
-        <source>The radio does not hold what was written.
-(at %1)</source>
-        <translation>The radio does not hold what was written.
-(at %1)</translation>
-    </message>
-    <message>
-        <location line="+32"/>
+        <location line="+133"/>
         <source>The programming log was not written: %1 (%2)</source>
         <translation>The programming log was not written: %1 (%2)</translation>
     </message>
@@ -912,7 +905,7 @@ Continue?</translation>
         <translation>To write the same data to another radio, connect it and choose Write Next Radio.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Logged in %1.</source>
         <translation>Logged in %1.</translation>
     </message>

@@ -161,7 +161,7 @@ Do you want to replace it?</source>
     <name>Program</name>
     <message>
         <location filename="../src/app/Application.h" line="+23"/>
-        <location filename="../src/link/ui/CTransferDlg.cpp" line="+231"/>
+        <location filename="../src/link/ui/CTransferDlg.cpp" line="+226"/>
         <location filename="../src/link/ui/ProgramMessage.cpp" line="+21"/>
         <source>Program</source>
         <translation>写频软件</translation>
@@ -850,7 +850,7 @@ Continue?</source>
 <context>
     <name>ht57::CTransferDlg</name>
     <message>
-        <location filename="../src/link/ui/CTransferDlg.cpp" line="-199"/>
+        <location filename="../src/link/ui/CTransferDlg.cpp" line="-194"/>
         <source>Read</source>
         <translation>读频</translation>
     </message>
@@ -875,14 +875,7 @@ Continue?</source>
         <translation>校验</translation>
     </message>
     <message>
-        <location line="+106"/>
-        <source>The radio does not hold what was written.
-(at %1)</source>
-        <translation>对讲机中的数据与写入的不一致。
-（位置 %1）</translation>
-    </message>
-    <message>
-        <location line="+32"/>
+        <location line="+133"/>
         <source>The programming log was not written: %1 (%2)</source>
         <translation>编程日志未能写入：%1（%2）</translation>
     </message>
@@ -912,7 +905,7 @@ Continue?</source>
         <translation>要把同样的数据写入另一台电台，请连接该电台并选择“写下一台电台”。</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Logged in %1.</source>
         <translation>已记录在 %1 中。</translation>
     </message>

@@ -1002,12 +1002,14 @@
         <translation>FM channel</translation>
     </message>
     <message>
-        <location filename="../src/link/LinkOutcome.h" line="+23"/>
+        <location filename="../src/link/LinkOutcome.h" line="+46"/>
+        <location filename="../src/link/TransferMessage.cpp" line="+110"/>
         <source>Fail to open port </source>
         <translation>Fail to open port </translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../src/link/TransferMessage.cpp" line="-65"/>
         <source>Communication error</source>
         <translation>Communication error</translation>
     </message>
@@ -1295,6 +1297,91 @@ then log out and in again: the new group counts from the next login.</translatio
         <location line="+3"/>
         <source>channel %1: %2 &quot;%3&quot; stored as %4</source>
         <translation>channel %1: %2 &quot;%3&quot; stored as %4</translation>
+    </message>
+    <message>
+        <location filename="../src/link/TransferMessage.cpp" line="-22"/>
+        <source>Check the cable, that %1 is the port the radio is on, that the radio is switched on and in programming mode, and that no other program holds the port.</source>
+        <translation>Check the cable, that %1 is the port the radio is on, that the radio is switched on and in programming mode, and that no other program holds the port.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Communication error: the radio did not answer on %1.</source>
+        <translation>Communication error: the radio did not answer on %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Communication error: the radio&apos;s identification on %1 was cut short.</source>
+        <translation>Communication error: the radio&apos;s identification on %1 was cut short.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Communication error at address %1 (block %2 of %3).</source>
+        <translation>Communication error at address %1 (block %2 of %3).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Nothing was written to the radio.</source>
+        <translation>Nothing was written to the radio.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The radio may now hold a mix of old and new settings (%1 of %2 blocks were written) and must be written again before use.</source>
+        <translation>The radio may now hold a mix of old and new settings (%1 of %2 blocks were written) and must be written again before use.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Read complete: %1 bytes from the radio.</source>
+        <translation>Read complete: %1 bytes from the radio.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Write complete: %1 bytes; verified: the radio holds what was written.</source>
+        <translation>Write complete: %1 bytes; verified: the radio holds what was written.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Write complete: %1 bytes sent to the radio.</source>
+        <translation>Write complete: %1 bytes sent to the radio.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Another transfer with the radio is running; nothing was done.</source>
+        <translation>Another transfer with the radio is running; nothing was done.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Nothing was changed in the data set.</source>
+        <translation>Nothing was changed in the data set.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Write complete: %1 bytes; the read-back was cancelled, so the write is not verified.</source>
+        <translation>Write complete: %1 bytes; the read-back was cancelled, so the write is not verified.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Read cancelled: nothing was changed.</source>
+        <translation>Read cancelled: nothing was changed.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Write cancelled after %1 of %2 blocks.</source>
+        <translation>Write cancelled after %1 of %2 blocks.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Write complete: %1 bytes, but reading them back failed, so the write is not verified.</source>
+        <translation>Write complete: %1 bytes, but reading them back failed, so the write is not verified.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Write complete, but the radio does not hold what was written.</source>
+        <translation>Write complete, but the radio does not hold what was written.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Differs at %1. Write it again before use.</source>
+        <translation>Differs at %1. Write it again before use.</translation>
     </message>
 </context>
 </TS>

@@ -1002,12 +1002,14 @@
         <translation>收音机频道</translation>
     </message>
     <message>
-        <location filename="../src/link/LinkOutcome.h" line="+23"/>
+        <location filename="../src/link/LinkOutcome.h" line="+46"/>
+        <location filename="../src/link/TransferMessage.cpp" line="+110"/>
         <source>Fail to open port </source>
         <translation>无法打开端口 </translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../src/link/TransferMessage.cpp" line="-65"/>
         <source>Communication error</source>
         <translation>通信错误</translation>
     </message>
@@ -1295,6 +1297,91 @@ then log out and in again: the new group counts from the next login.</source>
         <location line="+3"/>
         <source>channel %1: %2 &quot;%3&quot; stored as %4</source>
         <translation>信道 %1：%2 &quot;%3&quot; 存储为 %4</translation>
+    </message>
+    <message>
+        <location filename="../src/link/TransferMessage.cpp" line="-22"/>
+        <source>Check the cable, that %1 is the port the radio is on, that the radio is switched on and in programming mode, and that no other program holds the port.</source>
+        <translation>请检查连接线、电台是否接在端口 %1 上、电台是否已开机并处于编程模式，以及是否有其他程序占用该端口。</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Communication error: the radio did not answer on %1.</source>
+        <translation>通讯错误：电台在 %1 上没有应答。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Communication error: the radio&apos;s identification on %1 was cut short.</source>
+        <translation>通讯错误：电台在 %1 上的识别应答不完整。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Communication error at address %1 (block %2 of %3).</source>
+        <translation>通讯错误，地址 %1（第 %2 块，共 %3 块）。</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Nothing was written to the radio.</source>
+        <translation>没有向电台写入任何数据。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The radio may now hold a mix of old and new settings (%1 of %2 blocks were written) and must be written again before use.</source>
+        <translation>电台现在可能混有新旧设置（已写入 %1 块，共 %2 块），使用前必须重新写入。</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Read complete: %1 bytes from the radio.</source>
+        <translation>读取完成：从电台读取 %1 字节。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Write complete: %1 bytes; verified: the radio holds what was written.</source>
+        <translation>写入完成：%1 字节；已校验：电台中的数据与写入的一致。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Write complete: %1 bytes sent to the radio.</source>
+        <translation>写入完成：已向电台发送 %1 字节。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Another transfer with the radio is running; nothing was done.</source>
+        <translation>另一个与电台的传输正在进行；未执行任何操作。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Nothing was changed in the data set.</source>
+        <translation>数据未作任何更改。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Write complete: %1 bytes; the read-back was cancelled, so the write is not verified.</source>
+        <translation>写入完成：%1 字节；回读已取消，因此写入未经校验。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Read cancelled: nothing was changed.</source>
+        <translation>读取已取消：未作任何更改。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Write cancelled after %1 of %2 blocks.</source>
+        <translation>写入在第 %1 块（共 %2 块）后取消。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Write complete: %1 bytes, but reading them back failed, so the write is not verified.</source>
+        <translation>写入完成：%1 字节，但回读失败，因此写入未经校验。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Write complete, but the radio does not hold what was written.</source>
+        <translation>写入完成，但电台中的数据与写入的不一致。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Differs at %1. Write it again before use.</source>
+        <translation>在 %1 处不同。使用前请重新写入。</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,16 @@ namespace ht57 {
 namespace {
 
 constexpr int kHandshakeAttempts = 4;
+// The radio answers a repeated read request, so a garbled answer costs a
+// retry rather than the session.
+constexpr int kBlockAttempts = 3;
+// A line that never falls quiet is broken; stop draining it after this much.
+constexpr std::size_t kDrainLimit = kImageSize;
+
+std::array<Byte, 4> CommandFrame(Byte command, const TransferBlock& block) {
+    return {command, static_cast<Byte>(block.address >> 8), static_cast<Byte>(block.address & 0xFF),
+            block.length};
+}
 
 }  // namespace
 
@@ -65,6 +75,8 @@ bool CloneSession::Busy(const std::string& port) {
 
 LinkOutcome CloneSession::Run() {
     if (!ClaimPort(settings_.name)) {
+        report_ = CloneReport{};
+        report_.kind = plan_.kind;
         return LinkOutcome::Busy;
     }
     cancel_ = false;
@@ -105,6 +117,7 @@ void CloneSession::Wait() {
 }
 
 LinkOutcome CloneSession::Finish(LinkOutcome outcome) {
+    report_.outcome = outcome;
     link_.Close();
     ReleasePort(settings_.name);
     return outcome;
@@ -116,16 +129,53 @@ void CloneSession::ReportProgress(int done, int total) {
     }
 }
 
+void CloneSession::BlockDone(int index, const TransferBlock& block, int total) {
+    report_.blocksDone = index + 1;
+    report_.bytesDone += block.length;
+    ReportProgress(index + 1, total);
+}
+
+// One attempt at a read block's answer: the lead byte, the echoed frame,
+// then exactly the data. The echo's first byte is left alone; its address and
+// length must be those asked for, or the bytes that follow belong to some
+// other answer.
+bool CloneSession::ReadBlock(const TransferBlock& block, std::span<Byte> data) {
+    const std::array<Byte, 4> frame = CommandFrame(wire::kReadCommand, block);
+    link_.Purge();
+    WriteByte(link_, wire::kBlockPrefix);
+    link_.Write(frame);
+    std::array<Byte, 1> lead{};
+    std::array<Byte, 4> echo{};
+    return link_.Read(lead) == lead.size() && link_.Read(echo) == echo.size() &&
+           std::equal(echo.begin() + 1, echo.end(), frame.begin() + 1) &&
+           link_.Read(data) == data.size();
+}
+
+// Lets the rest of a garbled answer arrive and throws it away, so that it
+// cannot be taken for the start of the next one.
+void CloneSession::Drain() {
+    Byte b = 0;
+    for (std::size_t n = 0; n < kDrainLimit && link_.Read(std::span<Byte>(&b, 1)) == 1; ++n) {
+    }
+    link_.Purge();
+}
+
 LinkOutcome CloneSession::Execute() {
+    const std::vector<TransferBlock> blocks = SplitIntoBlocks(plan_.ranges);
+    report_ = CloneReport{};
+    report_.kind = plan_.kind;
+    report_.totalBlocks = static_cast<int>(blocks.size());
     if (!link_.Open(settings_)) {
         return Finish(LinkOutcome::PortOpenFailed);
     }
     if (callbacks_.portOpened) {
         callbacks_.portOpened();
     }
+    report_.phase = ClonePhase::Handshake;
     if (!Handshake(link_, kHandshakeAttempts)) {
         return Finish(LinkOutcome::CommunicationError);
     }
+    report_.phase = ClonePhase::Identification;
     Pause(wire::kAfterHandshakeMs);
     std::array<Byte, wire::kIdentLength> ident{};
     if (link_.Read(ident) < ident.size()) {
@@ -133,7 +183,7 @@ LinkOutcome CloneSession::Execute() {
     }
     const bool uhf = ident[wire::kIdentBandByte] == wire::kIdentUhf;
 
-    const std::vector<TransferBlock> blocks = SplitIntoBlocks(plan_.ranges);
+    report_.phase = ClonePhase::Blocks;
     return Finish(plan_.kind == TransferKind::Read ? ReadBlocks(blocks, uhf) : WriteBlocks(blocks));
 }
 
@@ -143,25 +193,29 @@ LinkOutcome CloneSession::ReadBlocks(const std::vector<TransferBlock>& blocks, b
     const int total = static_cast<int>(blocks.size());
     for (int i = 0; i < total; ++i) {
         const TransferBlock& block = blocks[static_cast<std::size_t>(i)];
-        const std::array<Byte, 4> frame{wire::kReadCommand, static_cast<Byte>(block.address >> 8),
-                                        static_cast<Byte>(block.address & 0xFF), block.length};
-        link_.Purge();
-        WriteByte(link_, wire::kBlockPrefix);
-        link_.Write(frame);
-        SkipBytes(link_, 1);
-        SkipBytes(link_, 4);
         std::array<Byte, wire::kMaxBlock> data{};
-        if (link_.Read(std::span<Byte>(data.data(), block.length)) < block.length) {
+        const std::span<Byte> wanted(data.data(), block.length);
+        bool answered = false;
+        for (int attempt = 1; attempt <= kBlockAttempts && !answered && !link_.Broken();
+             ++attempt) {
+            answered = ReadBlock(block, wanted);
+            if (!answered) {
+                Drain();
+            }
+        }
+        if (!answered) {
+            report_.failedAddress = block.address;
             return LinkOutcome::CommunicationError;
         }
-        std::copy_n(data.begin(), block.length, copy.begin() + block.address);
-        ReportProgress(i + 1, total);
+        std::copy(wanted.begin(), wanted.end(), copy.begin() + block.address);
+        BlockDone(i, block, total);
         if (cancel_) {
             return LinkOutcome::Cancelled;
         }
     }
     link_.Purge();
     WriteByte(link_, wire::kReadEnd);
+    report_.phase = ClonePhase::End;
     image_ = copy;
     Byte& status = image_[region::kStatusByte];
     status = uhf ? static_cast<Byte>(status | region::kBandFlagMask)
@@ -179,8 +233,7 @@ LinkOutcome CloneSession::WriteBlocks(const std::vector<TransferBlock>& blocks) 
     for (int i = 0; i < total; ++i) {
         const TransferBlock& block = blocks[static_cast<std::size_t>(i)];
         const bool first = i == 0;
-        const std::array<Byte, 4> frame{wire::kWriteCommand, static_cast<Byte>(block.address >> 8),
-                                        static_cast<Byte>(block.address & 0xFF), block.length};
+        const std::array<Byte, 4> frame = CommandFrame(wire::kWriteCommand, block);
         link_.Purge();
         if (first) {
             WriteByte(link_, wire::kBlockPrefix);
@@ -192,10 +245,11 @@ LinkOutcome CloneSession::WriteBlocks(const std::vector<TransferBlock>& blocks) 
         }
         Byte answer = 0;
         if (link_.Read(std::span<Byte>(&answer, 1)) != 1 || !wire::IsAck(answer)) {
+            report_.failedAddress = block.address;
             Abort();
             return LinkOutcome::CommunicationError;
         }
-        ReportProgress(i + 1, total);
+        BlockDone(i, block, total);
         if (cancel_) {
             Abort();
             return LinkOutcome::Cancelled;
@@ -203,6 +257,7 @@ LinkOutcome CloneSession::WriteBlocks(const std::vector<TransferBlock>& blocks) 
     }
     link_.Purge();
     WriteByte(link_, wire::kWriteEnd);
+    report_.phase = ClonePhase::End;
     return LinkOutcome::Succeeded;
 }
 

@@ -57,8 +57,6 @@ struct TransferBlock {
 std::vector<TransferBlock> SplitIntoBlocks(std::span<const TransferRange> ranges);
 int CountBlocks(std::span<const TransferRange> ranges);
 
-enum class TransferKind { Read, Write };
-
 // What a clone session moves: the whole image for Read, everything below the
 // calibration block for Write.
 struct TransferPlan {
@@ -84,7 +82,11 @@ struct CloneCallbacks {
 //
 // A Read fills a private copy and replaces the image (then sets the band flag
 // from the identification reply) only when every block has arrived; a failed
-// or cancelled Read leaves the image as it was. A Write reads the image and
+// or cancelled Read leaves the image as it was. Every read answer is checked:
+// a lead byte, the echo of the requested address and length, then exactly
+// the data asked for. An answer that falls short or names another block is
+// drained and asked for again, a few times, before the session fails at that
+// block's address; it never becomes data. A Write reads the image and
 // never changes it.
 //
 // Only one clone session runs at a time on a port: Run and Start claim the
@@ -103,6 +105,10 @@ public:
 
     // Runs the whole session on the calling thread.
     LinkOutcome Run();
+
+    // How far the last session got; complete once callbacks.finished has
+    // been called or Run has returned.
+    const CloneReport& Report() const { return report_; }
 
     // Claims the port, then runs the session on a worker thread; the outcome
     // arrives through callbacks.finished. False (and nothing started) when a
@@ -126,7 +132,10 @@ public:
 private:
     LinkOutcome Execute();
     LinkOutcome ReadBlocks(const std::vector<TransferBlock>& blocks, bool uhf);
+    bool ReadBlock(const TransferBlock& block, std::span<Byte> data);
+    void Drain();
     LinkOutcome WriteBlocks(const std::vector<TransferBlock>& blocks);
+    void BlockDone(int index, const TransferBlock& block, int total);
     void Abort();
     void ReportProgress(int done, int total);
     LinkOutcome Finish(LinkOutcome outcome);
@@ -136,6 +145,7 @@ private:
     PortSettings settings_;
     TransferPlan plan_;
     CloneCallbacks callbacks_;
+    CloneReport report_;
     std::atomic<bool> cancel_{false};
     std::thread worker_;
 };

@@ -316,8 +316,10 @@ TEST_F(CliTest, WriteSendsTheNormalisedImageAndReadBringsItBack) {
     SimulatorProcess other({{"--band", "vhf"}, std::nullopt});
     ASSERT_TRUE(other.Started()) << other.Error();
     const CliResult differs = Cli({"write", "--verify", "--port", other.PortName(), "copy.dat"});
-    EXPECT_EQ(differs.exitCode, 1);
-    EXPECT_EQ(differs.err, "ht57-cli: The radio does not hold what was written\n(at 0xFCE)\n");
+    EXPECT_EQ(differs.exitCode, 4);
+    EXPECT_EQ(differs.err,
+              "ht57-cli: Write complete, but the radio does not hold what was written.\n"
+              "Differs at 0xFCE. Write it again before use.\n");
 }
 
 TEST_F(CliTest, AFailedReadLeavesTheOutputAlone) {
@@ -338,7 +340,8 @@ TEST_F(CliTest, AFailedReadLeavesTheOutputAlone) {
         ASSERT_TRUE(sim.Started()) << sim.Error();
         const CliResult result = Cli({"read", "--port", sim.PortName(), "-o", c.output});
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_EQ(Lines(result.err).front(), "ht57-cli: Communication error");
+        EXPECT_TRUE(Lines(result.err).front().starts_with("ht57-cli: Communication error"));
+        EXPECT_EQ(Lines(result.err).at(1), "Nothing was changed in the data set.");
     }
     EXPECT_EQ(ReadFile(work_ / "keep.dat"), previous);
     EXPECT_FALSE(std::filesystem::exists(work_ / "new.dat"));
@@ -347,16 +350,58 @@ TEST_F(CliTest, AFailedReadLeavesTheOutputAlone) {
     }
 }
 
-TEST_F(CliTest, ARefusedWriteBlockAbortsTheWrite) {
-    WriteFile(work_ / "send.dat", DataFile(DefaultHeader(), DefaultImage()));
-    SimulatorProcess sim({{"--nak-write-block", "4"}, std::nullopt});
-    ASSERT_TRUE(sim.Started()) << sim.Error();
-    const CliResult result = Cli({"write", "--port", sim.PortName(), "send.dat"});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(Lines(result.err).front(), "ht57-cli: Communication error");
-    const Bytes trace = sim.Trace();
-    ASSERT_GE(trace.size(), 4u);
-    EXPECT_EQ(Bytes(trace.end() - 4, trace.end()), (Bytes{'E', 'N', 'D', 'W'}));
+// A write that failed, and a complete write whose read-back failed, are two
+// different stories with two exit codes; the radio's memory shows each true.
+TEST_F(CliTest, AFailedWriteIsToldApartFromAFailedReadBack) {
+    const Image sent = DefaultImage();
+    WriteFile(work_ / "send.dat", DataFile(DefaultHeader(), sent));
+    Image old;
+    old.fill(0x3C);
+    struct Case {
+        std::vector<std::string> simArgs;
+        std::vector<std::string> verify;
+        int exitCode;
+        std::string first;
+        std::string second;
+        std::size_t newBytes;  // how much of the radio holds the new data
+    };
+    const std::vector<Case> cases{
+        {{"--nak-write-block", "100"},
+         {},
+         1,
+         "ht57-cli: Communication error at address 0x630 (block 100 of 255).",
+         "The radio may now hold a mix of old and new settings (99 of 255 blocks were written) "
+         "and must be written again before use.",
+         99 * 16},
+        {{"--wrong-echo-block", "100"},
+         {"--verify"},
+         4,
+         "ht57-cli: Write complete: 4080 bytes, but reading them back failed, so the write is "
+         "not verified.",
+         "Communication error at address 0x630 (block 100 of 256).",
+         region::kWriteEnd},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.simArgs.front());
+        SimulatorProcess sim({c.simArgs, old});
+        ASSERT_TRUE(sim.Started()) << sim.Error();
+        std::vector<std::string> args{"write", "--port", sim.PortName(), "send.dat"};
+        args.insert(args.end(), c.verify.begin(), c.verify.end());
+        const CliResult result = Cli(args);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        const std::vector<std::string> lines = Lines(result.err);
+        ASSERT_GE(lines.size(), 3u) << result.err;
+        EXPECT_EQ(lines[0], c.first);
+        EXPECT_EQ(lines[1], c.second);
+        EXPECT_NE(lines[2].find(sim.PortName()), std::string::npos) << lines[2];
+        ASSERT_EQ(sim.Stop(), 0);
+        const std::optional<Image> radio = sim.SavedImage();
+        ASSERT_TRUE(radio);
+        const auto split = static_cast<std::ptrdiff_t>(c.newBytes);
+        EXPECT_TRUE(std::equal(radio->begin(), radio->begin() + split, sent.begin()));
+        EXPECT_TRUE(
+            std::all_of(radio->begin() + split, radio->end(), [](Byte b) { return b == 0x3C; }));
+    }
 }
 
 TEST_F(CliTest, PortComesFromProgramIniUnlessGiven) {

@@ -99,8 +99,8 @@ private slots:
     void ReadReplacesImageAndRunsToTheEnd();
     void WriteSendsEverythingBelowCalibration();
     void ExitBeforeStartClosesWithoutTraffic();
-    void ExitDuringWriteSendsAbortAndClosesQuietly_data();
-    void ExitDuringWriteSendsAbortAndClosesQuietly();
+    void ExitDuringWriteSendsAbortAndSaysWhatTheRadioHolds_data();
+    void ExitDuringWriteSendsAbortAndSaysWhatTheRadioHolds();
     void ExitDuringReadSendsNothingFurther();
     void FailureIsShownOverTheOpenDialog_data();
     void FailureIsShownOverTheOpenDialog();
@@ -214,7 +214,9 @@ void CTransferDlgTest::ReadReplacesImageAndRunsToTheEnd() {
     const Run run = Drive(dialog, 1);
     QVERIFY(!run.timedOut);
     QCOMPARE(run.result, int(QDialog::Accepted));
-    QVERIFY(run.messages.empty());
+    QCOMPARE(run.messages.size(), std::size_t{1});
+    QCOMPARE(run.messages.front().text,
+             QStringLiteral("Read complete: 4096 bytes from the radio."));
     QVERIFY(dialog.Succeeded());
     QCOMPARE(ProgressOf(dialog)->value(), 256);
     QCOMPARE(PercentageOf(dialog), QStringLiteral("100%"));
@@ -245,6 +247,8 @@ void CTransferDlgTest::WriteSendsEverythingBelowCalibration() {
     QCOMPARE(run.result, int(QDialog::Accepted));
     QCOMPARE(run.messages.size(), std::size_t{1});
     QCOMPARE(run.messages.front().text, QStringLiteral("Radio 1 has been written."));
+    QVERIFY(run.messages.front().detail.startsWith(
+        QStringLiteral("Write complete: 4080 bytes sent to the radio.")));
     QVERIFY(dialog.Succeeded());
     QCOMPARE(ProgressOf(dialog)->value(), 255);
     QCOMPARE(PercentageOf(dialog), QStringLiteral("100%"));
@@ -276,14 +280,14 @@ void CTransferDlgTest::ExitBeforeStartClosesWithoutTraffic() {
     }
 }
 
-void CTransferDlgTest::ExitDuringWriteSendsAbortAndClosesQuietly_data() {
+void CTransferDlgTest::ExitDuringWriteSendsAbortAndSaysWhatTheRadioHolds_data() {
     QTest::addColumn<ExitBy>("exitBy");
     QTest::newRow("Exit button") << ExitBy::Button;
     QTest::newRow("Escape") << ExitBy::Escape;
     QTest::newRow("close box") << ExitBy::CloseBox;
 }
 
-void CTransferDlgTest::ExitDuringWriteSendsAbortAndClosesQuietly() {
+void CTransferDlgTest::ExitDuringWriteSendsAbortAndSaysWhatTheRadioHolds() {
     QFETCH(ExitBy, exitBy);
     // Paced answers keep the session running long enough to be stopped.
     auto sim = Launch({"--baud", "9600"}, Pattern(5));
@@ -296,7 +300,11 @@ void CTransferDlgTest::ExitDuringWriteSendsAbortAndClosesQuietly() {
     QVERIFY(!run.timedOut);
     QVERIFY(run.keptOpenAfterExit);
     QCOMPARE(run.result, int(QDialog::Rejected));
-    QVERIFY(run.messages.empty());
+    QCOMPARE(run.messages.size(), std::size_t{1});
+    const int written = ProgressOf(dialog)->value();
+    QCOMPARE(run.messages.front().text,
+             QStringLiteral("Write cancelled after %1 of 255 blocks.").arg(written));
+    QVERIFY(run.messages.front().detail.contains(QStringLiteral("mix of old and new settings")));
     QVERIFY(!dialog.Succeeded());
     QCOMPARE(dialog.Outcome(), std::optional<LinkOutcome>(LinkOutcome::Cancelled));
     QVERIFY(ProgressOf(dialog)->value() >= 3);
@@ -355,9 +363,17 @@ void CTransferDlgTest::WriteVerifyReadsBackAndNamesWhatDiffers() {
     QVERIFY(!run.timedOut);
     QCOMPARE(dialog.Succeeded(), !otherBand);
     QCOMPARE(run.messages.size(), std::size_t{1});
-    QCOMPARE(run.messages.front().text,
-             otherBand ? QStringLiteral("The radio does not hold what was written.\n(at 0xFCE)")
-                       : QStringLiteral("Radio 1 has been written and verified."));
+    if (otherBand) {
+        QCOMPARE(run.messages.front().text,
+                 QStringLiteral("Write complete, but the radio does not hold what was written."));
+        QCOMPARE(run.messages.front().detail,
+                 QStringLiteral("Differs at 0xFCE. Write it again before use."));
+    } else {
+        QCOMPARE(run.messages.front().text,
+                 QStringLiteral("Radio 1 has been written and verified."));
+        QVERIFY(run.messages.front().detail.startsWith(QStringLiteral(
+            "Write complete: 4080 bytes; verified: the radio holds what was written.")));
+    }
     QVERIFY(data.image == Pattern(40));
 }
 
@@ -370,21 +386,20 @@ void CTransferDlgTest::FailureIsShownOverTheOpenDialog_data() {
     QTest::addColumn<QString>("percentage");
 
     const QString openFailed = QStringLiteral("Fail to open port ");
-    const QString commError = QStringLiteral("Communication error");
     QTest::newRow("port missing") << TransferKind::Read << QStringList{} << true << openFailed << 0
                                   << "0%";
     QTest::newRow("12-byte identification")
-        << TransferKind::Read << QStringList{"--ident-length", "12"} << false << commError << 0
-        << "0%";
+        << TransferKind::Read << QStringList{"--ident-length", "12"} << false
+        << "Communication error: the radio's identification on %1 was cut short." << 0 << "0%";
     QTest::newRow("200th read block short")
-        << TransferKind::Read << QStringList{"--short-read-block", "200"} << false << commError
-        << 199 << "77%";
+        << TransferKind::Read << QStringList{"--short-read-block", "200"} << false
+        << "Communication error at address 0xC70 (block 200 of 256)." << 199 << "77%";
     QTest::newRow("100th write block refused")
-        << TransferKind::Write << QStringList{"--nak-write-block", "100"} << false << commError
-        << 99 << "38%";
+        << TransferKind::Write << QStringList{"--nak-write-block", "100"} << false
+        << "Communication error at address 0x630 (block 100 of 255)." << 99 << "38%";
     QTest::newRow("radio never answers")
-        << TransferKind::Write << QStringList{"--ignore-handshakes", "99"} << false << commError
-        << 0 << "0%";
+        << TransferKind::Write << QStringList{"--ignore-handshakes", "99"} << false
+        << "Communication error: the radio did not answer on %1." << 0 << "0%";
 }
 
 void CTransferDlgTest::FailureIsShownOverTheOpenDialog() {
@@ -411,7 +426,7 @@ void CTransferDlgTest::FailureIsShownOverTheOpenDialog() {
     QVERIFY(!run.timedOut);
     QCOMPARE(run.messages.size(), std::size_t{1});
     const SeenMessage& seen = run.messages.front();
-    QCOMPARE(seen.text, message);
+    QCOMPARE(seen.text, missingPort ? message : message.arg(QString::fromStdString(port)));
     QCOMPARE(seen.title, QStringLiteral("Program"));
     QVERIFY(seen.onlyOk);
     QVERIFY(seen.dialogVisible);
@@ -419,9 +434,13 @@ void CTransferDlgTest::FailureIsShownOverTheOpenDialog() {
     QCOMPARE(seen.percentage, percentage);
     // Start is disabled only once the port has opened.
     QCOMPARE(seen.startEnabled, missingPort);
-    // Only a port that failed to open has a cause to tell.
+    // A port that failed to open tells its cause; a communication error what
+    // to check, and for a Write what the radio may hold now.
     QCOMPARE(seen.detail.startsWith(QString::fromStdString("There is no serial port " + port)),
              missingPort);
+    QCOMPARE(seen.detail.contains(QStringLiteral("programming mode")), !missingPort);
+    QCOMPARE(seen.detail.contains(QStringLiteral("mix of old and new settings")),
+             kind == TransferKind::Write && !simArgs.contains("--ignore-handshakes"));
 
     // Acknowledging the message closes the dialog.
     QCOMPARE(run.result, int(QDialog::Rejected));
@@ -496,8 +515,9 @@ void CTransferDlgTest::WriteNextRadioWritesTheRadioNowOnThePort() {
     QVERIFY(seen[0].startsWith("Write|Radio 1 has been written.|"));
     QVERIFY2(
         seen[1].startsWith(secondWritten ? "Write (radio 2)|Radio 2 has been written.|"
-                                         : "Write (radio 2)|Communication error|Radio 2 failed and "
-                                           "must be written again."),
+                                         : "Write (radio 2)|Communication error at address 0x030 "
+                                           "(block 4 of 255).|Radio 2 failed and must be written "
+                                           "again."),
         qPrintable(seen[1]));
     QVERIFY(second);
     const auto holds = [&](SimulatorProcess& sim) {
@@ -536,7 +556,7 @@ void CTransferDlgTest::StartTwiceRunsOneSession() {
     QVERIFY(!run.timedOut);
     QVERIFY(pressedAgain);
     QCOMPARE(run.result, int(QDialog::Accepted));
-    QVERIFY(run.messages.empty());
+    QCOMPARE(run.messages.size(), std::size_t{1});
     QCOMPARE(ProgressOf(dialog)->value(), 256);
 
     const Bytes trace = sim->Trace();
@@ -563,6 +583,14 @@ void CTransferDlgTest::SecondDialogCannotStartWhileOneRuns() {
         QVERIFY(!second.Outcome());
     }
 
+    // The cancelled Write tells what the radio may hold; OK closes it.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    answer.start(10);
     first.reject();
     QVERIFY(QTest::qWaitFor([&] { return !first.Running(); }, 10'000));
     QCOMPARE(first.Outcome(), std::optional<LinkOutcome>(LinkOutcome::Cancelled));

@@ -235,6 +235,7 @@ void ChannelFileCommandsTest::ReadKeepsABackupOfWhatItRead() {
                                       qobject_cast<CTransferDlg*>(dialog) ? "accept" : "reject",
                                       Qt::QueuedConnection);
         });
+        answers.Then(Press(QMessageBox::Ok));
         program.frame->Action(command::kRead)->trigger();
         return answers.AllAnswered() && answers.Unexpected() == 0;
     };

@@ -107,12 +107,15 @@ void ReadWriteTest::ReadReplacesImageAndRebuilds() {
 
     int viewsDuringTransfer = -1;
     QString caption;
+    SeenMessage seen;
     ModalAnswerer answers;
-    answers.Then(Start(program, &viewsDuringTransfer, &caption));
+    answers.Then(Start(program, &viewsDuringTransfer, &caption))
+        .Then(Press(QMessageBox::Ok, &seen));
     program.frame->Action(command::kRead)->trigger();
 
-    QCOMPARE(answers.Answered(), 1);
+    QCOMPARE(answers.Answered(), 2);
     QCOMPARE(answers.Unexpected(), 0);
+    QCOMPARE(seen.text, QStringLiteral("Read complete: 4096 bytes from the radio."));
     QCOMPARE(caption, QStringLiteral("Read"));
     QCOMPARE(viewsDuringTransfer, 0);
 
@@ -140,7 +143,7 @@ void ReadWriteTest::ReadReplacesImageAndRebuilds() {
     QString proposed;
     answers.Then(ChooseFile({}, &proposed));
     program.frame->Action(command::kSave)->trigger();
-    QCOMPARE(answers.Answered(), 2);
+    QCOMPARE(answers.Answered(), 3);
     QCOMPARE(proposed,
              QStringLiteral("HT-57 %1.dat").arg(QDate::currentDate().toString(Qt::ISODate)));
     QCOMPARE(ReadFileBytes(customer), program.factory);
@@ -165,7 +168,8 @@ void ReadWriteTest::FailedReadChangesNothing() {
     program.frame->Action(command::kRead)->trigger();
 
     QCOMPARE(answers.Answered(), 2);
-    QCOMPARE(seen.text, QStringLiteral("Communication error"));
+    QVERIFY(seen.text.startsWith(QStringLiteral("Communication error at address 0xC70")));
+    QVERIFY(seen.detail.contains(QString::fromStdString(sim.PortName())));
     QVERIFY(program.app.Data().image == before);
     QCOMPARE(program.app.Data().limits, limits);
     QVERIFY(!program.TreeRebuilt());

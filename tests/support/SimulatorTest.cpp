@@ -51,6 +51,14 @@ Bytes Prefixed(Bytes frame) {
     return frame;
 }
 
+Bytes Concat(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& part : parts) {
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    return all;
+}
+
 Bytes Filled(Byte value, std::size_t length = 16) {
     return Bytes(length, value);
 }
@@ -292,6 +300,41 @@ TEST_F(SimulatorTest, BlockFaults) {
         EXPECT_TRUE(port_->Drain(250ms).empty());
         Open();
         EXPECT_EQ(ReadBlock(0x010, 16), Block(image, 0x010, 16));
+    }
+}
+
+// Answers to read block 2 (0x010): the faulty ones come back the same when
+// asked again; the stall comes only once, after the lead and two echo bytes.
+TEST_F(SimulatorTest, EchoFaults) {
+    const Image image = PatternImage();
+    const Bytes good = Concat({Bytes{kAck}, Frame('R', 0x010, 16), Block(image, 0x010, 16)});
+    struct Case {
+        std::vector<std::string> args;
+        Bytes answer;
+    };
+    Bytes wrongEcho = good;
+    wrongEcho[3] = 0x00;
+    Bytes shortEcho = good;
+    shortEcho.erase(shortEcho.begin() + 4);
+    const std::vector<Case> cases{
+        {{"--wrong-echo-block", "2"}, wrongEcho},
+        {{"--short-echo-block", "2"}, shortEcho},
+        {{"--stall-block", "2", "--stall-ms", "300"}, good},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.front());
+        const bool stall = c.args.front() == "--stall-block";
+        Launch({c.args, image});
+        Open();
+        EXPECT_EQ(ReadBlock(0x000, 16), Block(image, 0x000, 16));
+        port_->Send(Prefixed(Frame('R', 0x010, 16)));
+        const Bytes head = port_->Drain(stall ? 150ms : 200ms);
+        const Bytes answer = Concat({head, port_->Drain()});
+        EXPECT_EQ(answer, c.answer);
+        EXPECT_EQ(head.size(), stall ? 3u : c.answer.size());
+        port_->Send(Prefixed(Frame('R', 0x010, 16)));
+        EXPECT_EQ(port_->Drain(), stall ? good : c.answer) << "asked again";
+        EXPECT_EQ(ReadBlock(0x020, 16), Block(image, 0x020, 16));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "RadioWrites.h"
 #include "link/CloneSession.h"
 #include "link/SerialPortLink.h"
+#include "link/TransferMessage.h"
 #include "model/Backup.h"
 #include "model/ChannelCsv.h"
 #include "model/ChannelListing.h"
@@ -79,29 +80,51 @@ Result OpenLikeTheProgram(const std::filesystem::path& file, const Installation&
     return Result::Success();
 }
 
-int RunSession(const CliOptions& options, const Installation& installation, Image& image,
-               TransferPlan plan) {
+// Runs one clone session. A port that cannot be opened is reported here,
+// where the reason is known.
+CloneReport RunSession(const CliOptions& options, const Installation& installation, Image& image,
+                       TransferPlan plan) {
     const PortSettings settings = ChosenPorts(options, installation).front();
     ProgressBar progress(stderr);
     SerialPortLink link;
-    LinkOutcome outcome;
+    CloneReport report;
     {
         const InterruptGuard guard;
-        outcome = RunClone(link, image, settings, std::move(plan), &progress);
+        report = RunClone(link, image, settings, std::move(plan), &progress);
     }
-    switch (outcome) {
-        case LinkOutcome::Succeeded:
-            return kExitSuccess;
-        case LinkOutcome::Cancelled:
-            std::fprintf(stderr, "ht57-cli: Interrupted\n");
+    if (report.outcome == LinkOutcome::PortOpenFailed) {
+        ReportPortFailure(stderr, link.OpenFailure());
+    }
+    return report;
+}
+// Tells how a transfer ended and gives its exit code; quiet on success.
+int Conclude(const TransferResult& result, const CliOptions& options,
+             const Installation& installation) {
+    const TransferVerdict verdict = VerdictOf(result);
+    if (verdict == TransferVerdict::Done) {
+        return kExitSuccess;
+    }
+    if (result.transfer.outcome == LinkOutcome::PortOpenFailed) {
+        return kExitFailure;  // already told, with its reason
+    }
+    const TransferMessage message =
+        DescribeTransfer(result, ChosenPorts(options, installation).front().name);
+    if (verdict == TransferVerdict::Cancelled) {
+        std::fprintf(stderr, "ht57-cli: Interrupted: %s\n", message.text.c_str());
+    } else {
+        std::fprintf(stderr, "ht57-cli: %s\n", message.text.c_str());
+    }
+    if (!message.detail.empty()) {
+        std::fprintf(stderr, "%s\n", message.detail.c_str());
+    }
+    switch (verdict) {
+        case TransferVerdict::Cancelled:
             return kExitInterrupted;
-        case LinkOutcome::PortOpenFailed:
-            ReportPortFailure(stderr, link.OpenFailure());
-            return kExitFailure;
+        case TransferVerdict::WrittenUnread:
+        case TransferVerdict::WrittenDiffers:
+            return kExitWrittenUnverified;
         default:
-            return Fail(Result::Failure(
-                OutcomeMessage(outcome) ? OutcomeMessage(outcome) : "Communication error",
-                "port: " + settings.name));
+            return kExitFailure;
     }
 }
 
@@ -127,9 +150,10 @@ int RunRead(const CliOptions& options, const Installation& installation) {
     }
     // The data file gets the default data file's header block and the image
     // exactly as the radio gave it, band flag aside: no normalisation.
-    if (int code = RunSession(options, installation, data.image, TransferPlan::ForRead());
-        code != kExitSuccess) {
-        return code;
+    if (const CloneReport read =
+            RunSession(options, installation, data.image, TransferPlan::ForRead());
+        read.outcome != LinkOutcome::Succeeded) {
+        return Conclude(TransferResult(read), options, installation);
     }
     const auto bytes = DataFileBytes(data, SignatureStamp::Stamp);
     // The backup comes first: a good Read is kept even when the output
@@ -183,29 +207,11 @@ int RunWrite(const CliOptions& options, const Installation& installation) {
         radio = WriteRadio(ports.front(), data.image, options.verify, &progress);
     }
     const bool logged = LogRadio(batch, radio);
-    if (radio.Succeeded()) {
-        return logged ? kExitSuccess : kExitFailure;
+    if (radio.outcome == LinkOutcome::PortOpenFailed) {
+        ReportPortFailure(stderr, radio.portFailure);
     }
-    switch (radio.outcome) {
-        case LinkOutcome::Cancelled:
-            std::fprintf(stderr, "ht57-cli: Interrupted\n");
-            return kExitInterrupted;
-        case LinkOutcome::PortOpenFailed:
-            ReportPortFailure(stderr, radio.portFailure);
-            return kExitFailure;
-        case LinkOutcome::Succeeded: {
-            std::string where;
-            for (const std::string& run : radio.mismatches) {
-                where += (where.empty() ? "" : ", ") + run;
-            }
-            return Fail(Result::Failure("The radio does not hold what was written", "at " + where));
-        }
-        default:
-            return Fail(Result::Failure(OutcomeMessage(radio.outcome)
-                                            ? OutcomeMessage(radio.outcome)
-                                            : "Communication error",
-                                        "port: " + radio.port));
-    }
+    const int code = Conclude(radio.result, options, installation);
+    return code == kExitSuccess && !logged ? kExitFailure : code;
 }
 
 int RunList(const CliOptions& options, const Installation& installation) {

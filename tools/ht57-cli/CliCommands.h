@@ -14,6 +14,8 @@ inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 // import: rows skipped or changed; apply: values stored otherwise than given
 inline constexpr int kExitWrittenWithChanges = 3;
+// write --verify: the write completed, the read-back failed or differs.
+inline constexpr int kExitWrittenUnverified = 4;
 inline constexpr int kExitTrouble = 2;  // diff: a file could not be read
 inline constexpr int kExitInterrupted = 130;
 

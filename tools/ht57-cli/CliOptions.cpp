@@ -91,8 +91,8 @@ const std::array kOptions{
                    return true;
                }},
     OptionSpec{"--verify", nullptr,
-               "read the radio back and compare the written range; exit 1 naming the "
-               "differing addresses",
+               "read the radio back and compare the written range; exit 4 when the "
+               "read-back fails or differs, naming the differing addresses",
                [](CliOptions& o, const std::string&, std::string&) {
                    o.verify = true;
                    return true;
@@ -314,10 +314,12 @@ std::string OptionHelp(const OptionSpec& option) {
 constexpr const char* kExitCodes =
     "Exit codes:\n"
     "  0  done\n"
-    "  1  failed; nothing was written\n"
+    "  1  failed; a failed write says how many blocks reached the radio\n"
+    "     (it must then be written again before use)\n"
     "  2  usage error\n"
     "  3  written, but some rows were skipped or changed or the report has a\n"
     "     note (import), or values were stored otherwise than given (apply)\n"
+    "  4  written, but the read-back of write --verify failed or differs\n"
     "  diff: 0 equal, 1 different, 2 a file could not be read\n"
     "  write with several radios: 0 every radio written, 1 any failed,\n"
     "     130 stopped by Ctrl+C\n";

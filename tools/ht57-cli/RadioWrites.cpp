@@ -29,7 +29,7 @@ void PrintLine(const std::string& line) {
 
 }  // namespace
 
-LinkOutcome RunClone(SerialPortLink& link, Image& image, const PortSettings& settings,
+CloneReport RunClone(SerialPortLink& link, Image& image, const PortSettings& settings,
                      TransferPlan plan, ProgressBar* progress) {
     CloneSession* running = nullptr;
     CloneCallbacks callbacks;
@@ -44,11 +44,11 @@ LinkOutcome RunClone(SerialPortLink& link, Image& image, const PortSettings& set
     };
     CloneSession session(link, image, settings, std::move(plan), std::move(callbacks));
     running = &session;
-    const LinkOutcome outcome = session.Run();
+    session.Run();
     if (progress) {
         progress->Finish();
     }
-    return outcome;
+    return session.Report();
 }
 
 RadioWrite WriteRadio(const PortSettings& settings, const Image& image, bool verify,
@@ -57,13 +57,18 @@ RadioWrite WriteRadio(const PortSettings& settings, const Image& image, bool ver
     radio.port = settings.name;
     SerialPortLink link;
     Image sent = image;
-    radio.outcome = RunClone(link, sent, settings, TransferPlan::ForWrite(), progress);
+    radio.result =
+        TransferResult(RunClone(link, sent, settings, TransferPlan::ForWrite(), progress));
+    radio.outcome = radio.result.transfer.outcome;
     if (radio.outcome == LinkOutcome::Succeeded && verify) {
         radio.readingBack = true;
         Image readBack = image;
-        radio.outcome = RunClone(link, readBack, settings, TransferPlan::ForRead(), progress);
+        radio.result.readBack =
+            RunClone(link, readBack, settings, TransferPlan::ForRead(), progress);
+        radio.outcome = radio.result.readBack->outcome;
         if (radio.outcome == LinkOutcome::Succeeded) {
             radio.mismatches = WrittenRangeMismatches(image, readBack);
+            radio.result.differences = radio.mismatches;
         }
     }
     if (radio.outcome == LinkOutcome::PortOpenFailed) {

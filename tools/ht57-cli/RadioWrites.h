@@ -9,6 +9,7 @@
 #include "link/LinkOutcome.h"
 #include "link/PortAccess.h"
 #include "link/SerialPortLink.h"
+#include "link/TransferMessage.h"
 #include "model/Image.h"
 #include "model/ProgrammingLog.h"
 
@@ -23,6 +24,7 @@ struct RadioWrite {
     bool readingBack = false;                      // outcome is the read-back's
     PortFailure portFailure;                       // when the port did not open
     std::vector<std::string> mismatches;           // read back otherwise than written
+    TransferResult result;                         // how far the write and read-back got
 
     bool Succeeded() const { return outcome == LinkOutcome::Succeeded && mismatches.empty(); }
 };
@@ -30,7 +32,7 @@ struct RadioWrite {
 // One clone session on the calling thread, its progress drawn on `progress`
 // (may be null); Ctrl+C under an InterruptGuard stops it after the block in
 // progress.
-LinkOutcome RunClone(SerialPortLink& link, Image& image, const PortSettings& settings,
+CloneReport RunClone(SerialPortLink& link, Image& image, const PortSettings& settings,
                      TransferPlan plan, ProgressBar* progress);
 
 // Writes the image to the radio on one port and, with `verify`, reads it back

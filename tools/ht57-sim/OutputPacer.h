@@ -19,7 +19,9 @@ public:
     explicit OutputPacer(int baud);
 
     void Push(std::span<const Byte> bytes, Clock::time_point now);
-    void Clear() { queue_.clear(); }
+    // The bytes pushed after this go out `gap` later than they would have.
+    void Pause(Clock::duration gap, Clock::time_point now);
+    void Clear();
     bool Empty() const { return queue_.empty(); }
 
     // How many of the queued bytes may go now (all of them without pacing).
@@ -28,14 +30,20 @@ public:
     // Copies up to `max` due bytes into `buffer` without removing them.
     std::size_t Peek(Byte* buffer, std::size_t max) const;
 
-    // Marks `count` bytes as sent.
-    void Sent(std::size_t count);
+    // Marks `count` bytes as sent at `now`.
+    void Sent(std::size_t count, Clock::time_point now);
 
     // When the next byte becomes due, if one is queued and not yet due.
     std::optional<Clock::time_point> NextDue(Clock::time_point now) const;
 
 private:
+    struct Gap {
+        std::size_t before;  // queued bytes that go out ahead of it
+        Clock::duration length;
+    };
+
     std::deque<Byte> queue_;
+    std::deque<Gap> gaps_;
     Clock::duration byteTime_{};
     Clock::time_point nextAt_{};
 };

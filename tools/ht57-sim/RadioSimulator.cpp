@@ -190,17 +190,45 @@ bool RadioSimulator::CountBlock() {
     return !session_.silent;
 }
 
+bool RadioSimulator::StallHere() {
+    if (session_.stalled || session_.blocks != faults_.stallBlock || !host_.pause) {
+        return false;
+    }
+    session_.stalled = true;
+    return true;
+}
+
 void RadioSimulator::AnswerRead(std::size_t address, std::size_t length) {
-    ++session_.readBlocks;
-    if (!CountBlock()) {
+    const bool repeated = session_.lastReadAddress == address;
+    session_.lastReadAddress = address;
+    if (!repeated) {
+        ++session_.readBlocks;
+        CountBlock();
+    }
+    if (session_.silent) {
         return;
     }
+    const int block = session_.readBlocks;
     std::vector<Byte> answer{kReadLead, frame_[0], frame_[1], frame_[2], frame_[3]};
+    if (block == faults_.wrongEchoBlock) {
+        answer[3] = static_cast<Byte>(answer[3] ^ kMaxBlock);
+    }
+    if (block == faults_.shortEchoBlock) {
+        answer.pop_back();
+    }
     std::size_t sent = length;
-    if (session_.readBlocks == faults_.shortReadBlock) {
+    if (block == faults_.shortReadBlock) {
         --sent;
     }
     answer.insert(answer.end(), memory_.begin() + address, memory_.begin() + address + sent);
+    if (StallHere()) {
+        // Half the echo goes out, then the line stops for a while.
+        constexpr std::ptrdiff_t kBeforeStall = 3;
+        Send(std::span<const Byte>(answer.data(), kBeforeStall));
+        host_.pause(std::chrono::milliseconds(faults_.stallMs));
+        Send(std::span<const Byte>(answer.begin() + kBeforeStall, answer.end()));
+        return;
+    }
     Send(answer);
 }
 
@@ -219,6 +247,11 @@ void RadioSimulator::OnPayloadComplete() {
             std::vector<Byte> answer;
             if (session_.writeBlocks == 1) {
                 answer.push_back(kFirstWriteExtra);
+            }
+            if (StallHere()) {
+                Send(answer);
+                answer.clear();
+                host_.pause(std::chrono::milliseconds(faults_.stallMs));
             }
             if (session_.writeBlocks == faults_.nakWriteBlock) {
                 answer.push_back(kNak);

@@ -16,13 +16,19 @@ enum class RadioBand { Vhf, Uhf };
 
 // Ways the simulated radio can misbehave; the defaults give a healthy radio.
 // Block and exchange numbers count from 1 within a session; 0 switches the
-// fault off.
+// fault off. A read request repeating the one before it asks for the same
+// block again, so a faulty block stays faulty; the stall alone happens only
+// in the first answer to its block.
 struct RadioFaults {
     Byte ack = 0x06;
     int ignoreHandshakes = 0;
     std::size_t identLength = 13;
     int shortReadBlock = 0;
     int nakWriteBlock = 0;
+    int stallBlock = 0;  // pause stallMs in the middle of this block's answer
+    int stallMs = 80;
+    int wrongEchoBlock = 0;  // echo another address
+    int shortEchoBlock = 0;  // echo three bytes instead of four
     std::optional<int> silentAfterBlock;
     Byte calibrationOpenReply = 0x06;
     int nakCalibration = 0;
@@ -31,6 +37,8 @@ struct RadioFaults {
 // What the simulator asks of whoever moves its bytes.
 struct RadioHost {
     std::function<void(std::span<const Byte>)> send;
+    // What is sent after this waits that much longer on the line.
+    std::function<void(std::chrono::milliseconds)> pause;
     // A new session begins: answers still queued for the old one must go.
     std::function<void()> discardPendingOutput;
     // The memory changed and a session that changed it has ended.
@@ -70,6 +78,8 @@ private:
         bool calibrationOpened = false;
         int calibrationExchanges = 0;
         bool changed = false;
+        std::optional<std::size_t> lastReadAddress;
+        bool stalled = false;
     };
 
     void Consume(Byte b);
@@ -83,6 +93,7 @@ private:
     void Send(std::initializer_list<Byte> bytes);
     void Send(std::span<const Byte> bytes);
     bool CountBlock();
+    bool StallHere();
 
     Image& memory_;
     RadioBand band_;

@@ -114,7 +114,7 @@ bool Flush(int fd, OutputPacer& pacer, Clock::time_point now) {
             }
             return false;
         }
-        pacer.Sent(static_cast<std::size_t>(written));
+        pacer.Sent(static_cast<std::size_t>(written), now);
     }
     return true;
 }
@@ -169,6 +169,7 @@ int Run(const SimOptions& options) {
     RadioSimulator radio(runtime.memory, band, options.faults,
                          RadioHost{
                              .send = [&](std::span<const Byte> bytes) { pacer.Push(bytes, now); },
+                             .pause = [&](std::chrono::milliseconds gap) { pacer.Pause(gap, now); },
                              .discardPendingOutput = [&] { pacer.Clear(); },
                              .saveMemory = [&] { runtime.Save(); },
                          });

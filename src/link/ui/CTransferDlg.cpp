@@ -151,38 +151,33 @@ void CTransferDlg::ShowPercentage() {
 
 void CTransferDlg::OnSessionEnded(LinkOutcome outcome) {
     session_->Wait();
+    if (!verifying_) {
+        result_.transfer = session_->Report();
+    } else {
+        result_.readBack = session_->Report();
+        if (outcome == LinkOutcome::Succeeded) {
+            result_.differences = WrittenRangeMismatches(data_.image, readBack_);
+        }
+    }
     if (outcome == LinkOutcome::Succeeded && verify_ && verify_->isChecked() && !verifying_) {
         if (StartVerify()) {
             return;
         }
-        outcome = LinkOutcome::Busy;  // never reported as verified when it was not
+        // Never reported as verified when it was not.
+        outcome = LinkOutcome::Busy;
+        result_.readBack = CloneReport{};
+        result_.readBack->outcome = outcome;
     }
     outcome_ = outcome;
-    succeeded_ = outcome == LinkOutcome::Succeeded;
-    const std::vector<std::string> mismatches = succeeded_ && verifying_
-                                                    ? WrittenRangeMismatches(data_.image, readBack_)
-                                                    : std::vector<std::string>{};
-    succeeded_ = succeeded_ && mismatches.empty();
-    const QString logTrouble = LogRadio(mismatches);
-    if (const char* text = OutcomeMessage(outcome)) {
-        ShowProgramMessage(this, QString::fromLatin1(text),
-                           RunDetail(outcome == LinkOutcome::PortOpenFailed
-                                         ? PortFailureDetail(link_->OpenFailure())
-                                         : QString(),
-                                     logTrouble));
-    } else if (!mismatches.empty()) {
-        QStringList where;
-        for (const std::string& run : mismatches) {
-            where << QString::fromStdString(run);
+    succeeded_ = VerdictOf(result_) == TransferVerdict::Done;
+    const QString logTrouble = LogRadio(result_.differences);
+    if (succeeded_ && isWrite_) {
+        if (OfferNextRadio(DescribeTransfer(result_, settings_.name), logTrouble)) {
+            StartNextRadio();
+            return;
         }
-        ShowProgramMessage(this,
-                           tr("The radio does not hold what was written.\n"
-                              "(at %1)")
-                               .arg(where.join(QStringLiteral(", "))),
-                           RunDetail({}, logTrouble));
-    } else if (succeeded_ && isWrite_ && OfferNextRadio(logTrouble)) {
-        StartNextRadio();
-        return;
+    } else {
+        ShowOutcome(logTrouble);
     }
     running_ = false;
     done(succeeded_ ? Accepted : Rejected);
@@ -202,7 +197,7 @@ QString CTransferDlg::LogRadio(const std::vector<std::string>& mismatches) {
                                : verifying_ ? RadioResult::Verified
                                             : RadioResult::Written;
     const std::string cause = OutcomeCause(*outcome_, link_->OpenFailure(), verifying_, mismatches);
-    const Result appended =
+    const ht57::Result appended =
         log_->Append({Iso8601(CurrentLocalTime()), settings_.name, dataFile_,
                       WrittenBytesDigest(data_.image), RadioOutcomeText(result, cause)});
     if (appended) {
@@ -225,7 +220,7 @@ QString CTransferDlg::RunDetail(const QString& detail, const QString& logTrouble
     return lines.join(QLatin1Char('\n'));
 }
 
-bool CTransferDlg::OfferNextRadio(const QString& logTrouble) {
+bool CTransferDlg::OfferNextRadio(const TransferMessage& message, const QString& logTrouble) {
     const QString text = verifying_ ? tr("Radio %1 has been written and verified.").arg(radio_)
                                     : tr("Radio %1 has been written.").arg(radio_);
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("Program", "Program"), text,
@@ -234,8 +229,9 @@ bool CTransferDlg::OfferNextRadio(const QString& logTrouble) {
     next->setObjectName(QStringLiteral("writeNextRadio"));
     box.setDefaultButton(next);
     box.setEscapeButton(QMessageBox::Ok);
-    QString detail =
-        tr("To write the same data to another radio, connect it and choose Write Next Radio.");
+    QString detail = QString::fromStdString(message.text) + QLatin1Char('\n') +
+                     tr("To write the same data to another radio, connect it and choose Write "
+                        "Next Radio.");
     if (log_ && logTrouble.isEmpty()) {
         detail += QLatin1Char('\n') +
                   tr("Logged in %1.").arg(QString::fromStdString(log_->File().string()));
@@ -261,6 +257,7 @@ void CTransferDlg::StartNextRadio() {
     ++radio_;
     setWindowTitle(tr("Write (radio %1)").arg(radio_));
     verifying_ = false;
+    result_ = TransferResult{};
     outcome_.reset();
     succeeded_ = false;
     session_ = std::make_unique<CloneSession>(*link_, data_.image, settings_,
@@ -274,6 +271,28 @@ void CTransferDlg::StartNextRadio() {
         running_ = false;
         done(Rejected);
     }
+}
+
+void CTransferDlg::ShowOutcome(const QString& logTrouble) {
+    const TransferVerdict verdict = VerdictOf(result_);
+    if (verdict == TransferVerdict::Cancelled && result_.transfer.kind == TransferKind::Read) {
+        return;  // the user stopped it and nothing changed
+    }
+    const TransferMessage message = DescribeTransfer(result_, settings_.name);
+    if (verdict == TransferVerdict::Done) {
+        ShowSuccessMessage(message);
+    } else if (result_.transfer.outcome == LinkOutcome::PortOpenFailed) {
+        ShowProgramMessage(this, QString::fromStdString(message.text),
+                           RunDetail(PortFailureDetail(link_->OpenFailure()), logTrouble));
+    } else {
+        ShowProgramMessage(this, QString::fromStdString(message.text),
+                           RunDetail(QString::fromStdString(message.detail), logTrouble));
+    }
+}
+
+void CTransferDlg::ShowSuccessMessage(const TransferMessage& message) {
+    ShowProgramMessage(this, QString::fromStdString(message.text),
+                       QString::fromStdString(message.detail));
 }
 
 }  // namespace ht57

@@ -10,6 +10,7 @@
 #include "link/CloneSession.h"
 #include "link/LinkOutcome.h"
 #include "link/SerialLink.h"
+#include "link/TransferMessage.h"
 #include "model/ProgrammingLog.h"
 #include "model/RadioData.h"
 
@@ -23,12 +24,14 @@ namespace ht57 {
 // The small modal progress dialog behind Read and Write. Start runs one clone
 // session on a worker thread; Exit before Start closes at once, Exit during a
 // session asks it to stop and the dialog stays until the worker has ended.
-// A failure is shown in a message box over the still-open dialog (with its
-// partial progress), and the dialog closes once the box is acknowledged.
+// Every end but a cancelled Read is told in a message box over the still-open
+// dialog (with its progress): what was done and how many bytes, or where it
+// stopped, what the radio may now hold and what to check. The dialog closes
+// once the box is acknowledged.
 //
 // Write offers "Verify", off by default: after the Write the radio is read
-// back into a private copy and the written range compared; a difference is
-// shown with its addresses and counts as a failure.
+// back into a private copy and the written range compared; a read-back that
+// fails or differs is told apart from a failed Write and counts as a failure.
 //
 // After a Write that succeeded, the message says so and offers "Write Next
 // Radio": the same data again to the radio now on the port, the caption
@@ -56,6 +59,10 @@ public:
 
     // The outcome of the session, or nullopt when none ran.
     std::optional<LinkOutcome> Outcome() const { return outcome_; }
+
+    // How far the transfer (and its read-back) got; meaningful once Outcome()
+    // has a value.
+    const TransferResult& Result() const { return result_; }
 
     // True from Start until the worker's end has reached this dialog.
     bool Running() const { return running_; }
@@ -92,8 +99,12 @@ private:
     // A failure's detail, with the radio's count once a run has begun.
     QString RunDetail(const QString& detail, const QString& logTrouble) const;
     // The success message; true when the user chose "Write Next Radio".
-    bool OfferNextRadio(const QString& logTrouble);
+    bool OfferNextRadio(const TransferMessage& message, const QString& logTrouble);
     void StartNextRadio();
+    // A failure, or a Read that worked, told over the dialog.
+    void ShowOutcome(const QString& logTrouble);
+    // The one place a Read that worked is told.
+    void ShowSuccessMessage(const TransferMessage& message);
 
     std::unique_ptr<SerialLink> link_;
     std::unique_ptr<CloneSession> session_;
@@ -113,6 +124,7 @@ private:
     int radio_ = 1;
     std::unique_ptr<ProgrammingLog> log_;
     std::string dataFile_;
+    TransferResult result_;
 };
 
 }  // namespace ht57
