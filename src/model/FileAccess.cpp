@@ -13,6 +13,7 @@
 
 #if __has_include(<unistd.h>)
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #define HT57_HAS_FSYNC 1
 #endif
@@ -66,6 +67,34 @@ std::FILE* CreateTemporaryBeside(const fs::path& target, fs::path& temporary, in
     return nullptr;
 }
 
+#if defined(__linux__) && defined(O_TMPFILE)
+// A file with no name in `folder`: a save killed before it is linked leaves
+// nothing behind. Returns -1 where the file system cannot make one.
+int CreateAnonymousIn(const fs::path& folder) {
+    return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+}
+
+// Gives the anonymous file a temporary name beside `target`, so that it can
+// be renamed over it: a file system without a way to link an open file
+// reports failure and the caller falls back to a named temporary file.
+bool LinkAnonymousBeside(int descriptor, const fs::path& target, fs::path& temporary, int& error) {
+    const std::string self = "/proc/self/fd/" + std::to_string(descriptor);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temporary = target;
+        temporary.replace_filename("." + target.filename().string() + "." + RandomSuffix() +
+                                   ".tmp");
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            return true;
+        }
+        error = errno;
+        if (error != EEXIST) {
+            return false;
+        }
+    }
+    return false;
+}
+#endif
+
 // Makes the data of a closed-or-open stream reach the disk before the rename
 // makes it visible under the target's name.
 bool FlushToDisk(std::FILE* file) {
@@ -78,6 +107,79 @@ bool FlushToDisk(std::FILE* file) {
     }
 #endif
     return true;
+}
+
+// Writes `bytes` to a new file beside `target` that is complete, on the disk
+// and carries the permissions of the file it will replace before it gets its
+// temporary name `temporary`. Where the file system makes files without a
+// name, a save killed before it is done leaves nothing behind; elsewhere a
+// named temporary file takes the bytes from the start.
+Result WriteTemporaryBeside(const fs::path& target, const fs::path& folder,
+                            const fs::file_status& existing, std::span<const Byte> bytes,
+                            fs::path& temporary) {
+    const auto writeAll = [&](std::FILE* stream) {
+        errno = 0;
+        return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size() &&
+               FlushToDisk(stream);
+    };
+    std::error_code ec;
+#if defined(__linux__) && defined(O_TMPFILE)
+    if (const int descriptor = CreateAnonymousIn(folder); descriptor >= 0) {
+        std::FILE* stream = ::fdopen(descriptor, "wb");
+        if (stream == nullptr) {
+            ::close(descriptor);
+        } else {
+            int error = 0;
+            bool linked = false;
+            if (!writeAll(stream)) {
+                error = LastErrorOr(EIO);
+            } else {
+                if (fs::is_regular_file(existing)) {
+                    (void)::fchmod(descriptor,
+                                   static_cast<mode_t>(existing.permissions() & fs::perms::all));
+                }
+                linked = LinkAnonymousBeside(descriptor, target, temporary, error);
+            }
+            errno = 0;
+            if (std::fclose(stream) != 0 && linked) {
+                fs::remove(temporary, ec);
+                return Failure(LastErrorOr(EIO),
+                               Fill(Msg("Model", "Cannot write %1"), target.string()));
+            }
+            if (linked) {
+                return Result::Success();
+            }
+            if (error != 0 && error != EXDEV && error != ENOENT && error != EPERM &&
+                error != EOPNOTSUPP) {
+                return Failure(error, Fill(Msg("Model", "Cannot write %1"), target.string()));
+            }
+            // No way to name the file here: write a named one instead.
+        }
+    }
+#else
+    (void)folder;
+#endif
+    int error = 0;
+    std::FILE* stream = CreateTemporaryBeside(target, temporary, error);
+    if (stream == nullptr) {
+        return Failure(error,
+                       Fill(Msg("Model", "Cannot create a file beside %1"), target.string()));
+    }
+    const bool written = writeAll(stream);
+    error = LastErrorOr(EIO);
+    errno = 0;
+    const bool closed = std::fclose(stream) == 0;
+    if (written && !closed) {
+        error = LastErrorOr(EIO);
+    }
+    if (!written || !closed) {
+        fs::remove(temporary, ec);
+        return Failure(error, Fill(Msg("Model", "Cannot write %1"), target.string()));
+    }
+    if (fs::is_regular_file(existing)) {
+        fs::permissions(temporary, existing.permissions(), ec);
+    }
+    return Result::Success();
 }
 
 // Whether the user may change `path`. Besides asking the system, a file or
@@ -278,27 +380,9 @@ Result WriteFileAtomically(const fs::path& target, std::span<const Byte> bytes) 
     RemoveStaleTemporaries(destination);
 
     fs::path temporary;
-    int error = 0;
-    std::FILE* stream = CreateTemporaryBeside(destination, temporary, error);
-    if (stream == nullptr) {
-        return Failure(error,
-                       Fill(Msg("Model", "Cannot create a file beside %1"), destination.string()));
-    }
-    errno = 0;
-    const bool written =
-        std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size() && FlushToDisk(stream);
-    error = LastErrorOr(EIO);
-    errno = 0;
-    const bool closed = std::fclose(stream) == 0;
-    if (written && !closed) {
-        error = LastErrorOr(EIO);
-    }
-    if (!written || !closed) {
-        fs::remove(temporary, ec);
-        return Failure(error, Fill(Msg("Model", "Cannot write %1"), destination.string()));
-    }
-    if (fs::is_regular_file(existing)) {
-        fs::permissions(temporary, existing.permissions(), ec);
+    Result written = WriteTemporaryBeside(destination, folder, existing, bytes, temporary);
+    if (!written) {
+        return written;
     }
     fs::rename(temporary, destination, ec);
     if (ec) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
@@ -198,6 +201,41 @@ TEST_F(DataFileOnDisk, WriteThatFailsHalfwayKeepsTheOldFile) {
     EXPECT_EQ(ReadBytes(file), old);
     EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"radio.dat"});
     ExpectSame(data, Marked());
+}
+
+// A save killed halfway (here by the file size limit's signal) leaves the old
+// file and no temporary file under any name, where the file system can make
+// a file without one.
+TEST_F(DataFileOnDisk, KilledSaveLeavesNothingBehind) {
+#ifdef __linux__
+    const int probe = ::open(folder_.Path().c_str(), O_TMPFILE | O_WRONLY, 0600);
+    if (probe < 0) {
+        GTEST_SKIP() << "no unnamed files on this file system";
+    }
+    ::close(probe);
+    const fs::path file = folder_ / "radio.dat";
+    const std::string old = FileOfSize(kDataFileSize);
+    WriteBytes(file, old);
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit small{1000, 1000};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        RadioData data = Marked();
+        (void)WriteDataFile(file, data, SignatureStamp::Stamp);
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the save was not killed";
+    EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+    EXPECT_EQ(ReadBytes(file), old);
+    EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"radio.dat"});
+#else
+    GTEST_SKIP() << "needs fork and unnamed files";
+#endif
 }
 
 TEST_F(DataFileOnDisk, ProtectionsAndLeftOversOfEarlierSaves) {
