@@ -5,6 +5,8 @@
 #include <QTest>
 
 #include "FrameTestKit.h"
+#include "frame/CMdiClient.h"
+#include "frame/CMyChildFrame.h"
 #include "frame/ChannelPrinter.h"
 #include "frame/CommandIds.h"
 #include "frame/PowerCommands.h"

@@ -141,7 +141,7 @@ TEST(ChannelListing, WordsFollowTheInstalledLanguageAndKeepTheColumns) {
     const auto cells = [](int blanks, const char* text) { return std::string(blanks, ' ') + text; };
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], "\t-- 信道信息 --");
-    EXPECT_EQ(lines[1].substr(0, 33), cells(9, "信道: 3") + std::string(14, ' '));
+    EXPECT_EQ(lines[1].substr(0, 32), cells(9, "信道: 3") + std::string(14, ' '));
     EXPECT_EQ(lines[2], cells(4, "Busy Lock: 关") + cells(13, "") + cells(5, "接收亚音: 关") +
                             cells(13, "") + cells(6, "Tx Tone: 关") + cells(13, ""));
     EXPECT_EQ(lines[3],
