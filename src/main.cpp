@@ -7,6 +7,7 @@
 #include "app/AccessibleNames.h"
 #include "app/Application.h"
 #include "app/FolderDiscovery.h"
+#include "app/TitleRoom.h"
 #include "app/Translations.h"
 #include "frame/MainWindowPlacement.h"
 #include "frame/ProgramStartup.h"
@@ -50,6 +51,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ht57.Programmer"));
     // Screen readers hear every control by the label beside it.
     ht57::InstallAccessibleNames(qt);
+    ht57::KeepRoomForTitles(qt);
     const ht57::ProgramFolders folders = ht57::FindProgramFolders();
     // Without its own Program.ini an installed program still starts, on the
     // defaults of a missing file.

@@ -439,7 +439,7 @@ Choose the port under Setting, Port.</translation>
 <context>
     <name>ht57::CMainFrame</name>
     <message>
-        <location filename="../src/frame/CMainFrame.cpp" line="+134"/>
+        <location filename="../src/frame/CMainFrame.cpp" line="+143"/>
         <source>&amp;New	Ctrl+N</source>
         <translation>&amp;New	Ctrl+N</translation>
     </message>
@@ -693,7 +693,7 @@ Choose the port under Setting, Port.</translation>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+38"/>
         <source>Tree Bar</source>
         <translation>Tree Bar</translation>
     </message>

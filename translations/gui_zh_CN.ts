@@ -439,7 +439,7 @@ Choose the port under Setting, Port.</source>
 <context>
     <name>ht57::CMainFrame</name>
     <message>
-        <location filename="../src/frame/CMainFrame.cpp" line="+134"/>
+        <location filename="../src/frame/CMainFrame.cpp" line="+143"/>
         <source>&amp;New	Ctrl+N</source>
         <translation>新建(&amp;N)	Ctrl+N</translation>
     </message>
@@ -693,7 +693,7 @@ Choose the port under Setting, Port.</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+38"/>
         <source>Tree Bar</source>
         <translation>树形栏</translation>
     </message>

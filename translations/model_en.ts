@@ -1383,5 +1383,15 @@ then log out and in again: the new group counts from the next login.</translatio
         <source>Differs at %1. Write it again before use.</source>
         <translation>Differs at %1. Write it again before use.</translation>
     </message>
+    <message>
+        <location filename="../src/model/ChannelListing.cpp" line="+59"/>
+        <source>-- Channel Info --</source>
+        <translation>-- Channel Info --</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CH Num</source>
+        <translation>CH Num</translation>
+    </message>
 </context>
 </TS>

@@ -1383,5 +1383,15 @@ then log out and in again: the new group counts from the next login.</source>
         <source>Differs at %1. Write it again before use.</source>
         <translation>在 %1 处不同。使用前请重新写入。</translation>
     </message>
+    <message>
+        <location filename="../src/model/ChannelListing.cpp" line="+59"/>
+        <source>-- Channel Info --</source>
+        <translation>-- 信道信息 --</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CH Num</source>
+        <translation>信道号</translation>
+    </message>
 </context>
 </TS>

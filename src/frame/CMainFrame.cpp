@@ -39,17 +39,26 @@ namespace {
 constexpr int kTreeBarWidth = 200;
 constexpr std::array<int, 4> kPaneWidths{200, 250, 200, 200};
 
-// A status pane that takes its own width where there is room and gives way
-// on a narrow window, so the status bar never makes the window wider than
-// the screen.
+// A status pane takes its own width, or its text's where that is wider, so
+// at any scaling its text is whole where there is room. A pane that may give
+// way keeps no minimum: on a narrow window it is cut (its tool tip holds the
+// text) rather than making the window wider than the screen.
 class StatusPane : public QLabel {
 public:
-    StatusPane(int width, QWidget* parent) : QLabel(parent), width_(width) {}
-    QSize sizeHint() const override { return {width_, QLabel::sizeHint().height()}; }
-    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+    StatusPane(int width, bool givesWay, QWidget* parent)
+        : QLabel(parent), width_(width), givesWay_(givesWay) {}
+    QSize sizeHint() const override {
+        const QSize text = QLabel::sizeHint();
+        return {std::max(width_, text.width()), text.height()};
+    }
+    QSize minimumSizeHint() const override {
+        const QSize text = QLabel::minimumSizeHint();
+        return {givesWay_ ? 0 : text.width(), text.height()};
+    }
 
 private:
     int width_;
+    bool givesWay_;
 };
 
 QString Text(const std::string& text) {
@@ -367,7 +376,10 @@ void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setSizeGripEnabled(false);
     for (std::size_t i = 0; i < panes_.size(); ++i) {
-        auto* pane = new StatusPane(kPaneWidths[i], bar);
+        // The copyright text is the long one; the model, port and band
+        // stay whole.
+        auto* pane =
+            new StatusPane(kPaneWidths[i], i == static_cast<std::size_t>(kCopyrightPane), bar);
         pane->setFrameShape(QFrame::Panel);
         pane->setFrameShadow(QFrame::Sunken);
         pane->setTextFormat(Qt::PlainText);

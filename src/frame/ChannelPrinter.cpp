@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QPageLayout>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPrinter>
@@ -18,17 +19,44 @@ constexpr int kMaxFits = 8;
 constexpr qreal kMinPoints = 1.0;
 const QString kPreferredFace = QStringLiteral("Fixedsys");
 
-int WidestLine(const QFont& font, const QPaintDevice& device,
+// How far the ink of the lines reaches from their common start: from the
+// shortest run of leading blanks to the end of the longest text. Trailing
+// padding may run off the page; only the ink must fit.
+struct InkReach {
+    int from = 0;
+    int to = 0;
+    int Width() const { return to - from; }
+};
+
+InkReach Reach(const QFont& font, const QPaintDevice& device,
                const std::vector<std::string>& lines) {
     const QFontMetrics metrics(font, &device);
-    int widest = 0;
+    InkReach reach;
+    bool first = true;
     for (const std::string& line : lines) {
-        // Trailing padding may run off the page; only the ink must fit.
-        std::string text = IsTitleLine(line) ? line.substr(1) : line;
-        text.erase(text.find_last_not_of(' ') + 1);
-        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(text)));
+        // A title is centred on its own and far shorter than a channel line.
+        const std::size_t end = line.find_last_not_of(' ');
+        if (IsTitleLine(line) || end == std::string::npos) {
+            continue;
+        }
+        const int from = metrics.horizontalAdvance(
+            QString::fromStdString(line.substr(0, line.find_first_not_of(' '))));
+        reach.from = first ? from : std::min(reach.from, from);
+        first = false;
+        reach.to = std::max(
+            reach.to, metrics.horizontalAdvance(QString::fromStdString(line.substr(0, end + 1))));
     }
-    return widest;
+    return reach;
+}
+
+QRect SheetOf(const QPrinter& printer) {
+    if (printer.fullPage()) {
+        return {0, 0, printer.width(), printer.height()};
+    }
+    const QPageLayout layout = printer.pageLayout();
+    const QRect full = layout.fullRectPixels(printer.resolution());
+    const QRect paint = layout.paintRectPixels(printer.resolution());
+    return full.translated(-paint.topLeft());
 }
 
 }  // namespace
@@ -52,6 +80,11 @@ std::string PrintJobName(const std::filesystem::path& currentFile) {
 }
 
 void ChannelPrinter::Begin(const QPaintDevice& device, std::vector<std::string> lines) {
+    Begin(device, std::move(lines), SheetEdges{0, device.width()});
+}
+
+void ChannelPrinter::Begin(const QPaintDevice& device, std::vector<std::string> lines,
+                           SheetEdges sheet) {
     lines_ = std::move(lines);
     pageWidth_ = device.width();
     pageHeight_ = device.height();
@@ -62,7 +95,7 @@ void ChannelPrinter::Begin(const QPaintDevice& device, std::vector<std::string> 
     // widest line fits.
     const int available = pageWidth_ - 2 * kLineInset;
     for (int attempt = 0; attempt < kMaxFits && available > 0; ++attempt) {
-        const int widest = WidestLine(font_, device, lines_);
+        const int widest = Reach(font_, device, lines_).Width();
         if (widest <= available) {
             break;
         }
@@ -74,6 +107,13 @@ void ChannelPrinter::Begin(const QPaintDevice& device, std::vector<std::string> 
     // dots plus its external leading.
     const QFontMetrics metrics(font_, &device);
     lineHeight_ = metrics.height() + metrics.leading();
+    // The ink centred on the sheet, but never closer than the inset to the
+    // edges of the printable area.
+    const InkReach reach = Reach(font_, device, lines_);
+    middle_ = (sheet.left + sheet.right) / 2;
+    const int centred = middle_ - reach.Width() / 2 - reach.from;
+    lineStart_ = std::clamp(centred, kLineInset - reach.from,
+                            std::max(kLineInset - reach.from, pageWidth_ - kLineInset - reach.to));
     pages_ = PaginateLines(static_cast<int>(lines_.size()), lineHeight_, pageHeight_);
 }
 
@@ -85,12 +125,14 @@ void ChannelPrinter::DrawPage(QPainter& painter, int page) const {
     painter.save();
     painter.setFont(font_);
     painter.setPen(Qt::black);
-    const int width = pageWidth_ - 2 * kLineInset;
     for (int line = range.firstLine; line < range.endLine; ++line) {
         const std::string& text = lines_[static_cast<std::size_t>(line)];
         const bool title = IsTitleLine(text);
-        const QRect rect(kLineInset, LineTop(line - range.firstLine, lineHeight_), width,
-                         lineHeight_);
+        const int top = LineTop(line - range.firstLine, lineHeight_);
+        // A title's rectangle is centred on the sheet's middle, wide enough
+        // for any line.
+        const QRect rect = title ? QRect(middle_ - pageWidth_, top, 2 * pageWidth_, lineHeight_)
+                                 : QRect(lineStart_, top, pageWidth_, lineHeight_);
         const int align = (title ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
         // No mnemonic processing; a tab inside a line is expanded.
         painter.drawText(rect, align | Qt::TextSingleLine | Qt::TextExpandTabs,
@@ -105,7 +147,8 @@ bool PrintChannelListing(QPrinter& printer, std::vector<std::string> lines) {
         return false;
     }
     ChannelPrinter job;
-    job.Begin(printer, std::move(lines));
+    const QRect sheet = SheetOf(printer);
+    job.Begin(printer, std::move(lines), SheetEdges{sheet.left(), sheet.left() + sheet.width()});
     bool healthy = true;
     for (int page = 1; page <= job.PageCount(); ++page) {
         if (page > 1 && !printer.newPage()) {

@@ -22,12 +22,24 @@ QFont PrintingFont();
 // "data" when no file is open.
 std::string PrintJobName(const std::filesystem::path& currentFile);
 
+// Where the sheet's left and right edges lie in a device's x coordinates. A
+// printer's device starts at its printable area, which need not sit in the
+// middle of the sheet.
+struct SheetEdges {
+    int left;
+    int right;
+};
+
 // Draws the channel listing page by page. Begin measures the font and the
 // page on the device the job prints to; everything is in that device's
 // units, so the layout is the same on paper, in a PDF and in the preview.
+// The text stands in the middle of the sheet: its left and right margins are
+// equal.
 class ChannelPrinter {
 public:
+    // The sheet is the device itself.
     void Begin(const QPaintDevice& device, std::vector<std::string> lines);
+    void Begin(const QPaintDevice& device, std::vector<std::string> lines, SheetEdges sheet);
 
     int PageCount() const { return static_cast<int>(pages_.size()); }
     // Draws page `page` (1 to PageCount()) with the painter's origin at the
@@ -47,6 +59,8 @@ private:
     int lineHeight_ = 0;
     int pageWidth_ = 0;
     int pageHeight_ = 0;
+    int lineStart_ = kLineInset;
+    int middle_ = 0;
 };
 
 // Prints every page of the listing as one job on the printer (a real

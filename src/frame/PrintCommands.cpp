@@ -45,9 +45,10 @@ QPrinter& PrintCommands::Printer() {
     return *printer_;
 }
 
+// The open views stay as they are through Print and Print Preview: the
+// listing is built from the image, so they need only hand their edits over.
 void PrintCommands::Print(CMainFrame& frame) {
     CommitAndNormalise(frame);
-    frame.CloseAllViews();
 
     QPrintDialog dialog(&Printer(), &frame);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -65,7 +66,6 @@ void PrintCommands::Print(CMainFrame& frame) {
 
 void PrintCommands::PrintPreview(CMainFrame& frame) {
     CommitAndNormalise(frame);
-    frame.CloseAllViews();
     if (preview_ != nullptr) {
         preview_->raise();
         preview_->activateWindow();

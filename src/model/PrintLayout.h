@@ -8,7 +8,8 @@ namespace ht57 {
 // its top this far below the page top, and no line may end closer than this
 // to the page bottom (unless it is alone on its page).
 inline constexpr int kPageMargin = 50;
-// Line rectangles keep this far from the left and right page edges.
+// The ink keeps at least this far from the left and right edges of the
+// printable area; within them it stands in the middle of the sheet.
 inline constexpr int kLineInset = 10;
 
 // The lines [firstLine, endLine) of the listing that one page holds.

@@ -203,7 +203,7 @@ TEST_F(CliTest, ListPrintsTheChannelsInUse) {
     EXPECT_NE(lines[5].find("Tx Freq: 145.60000"), std::string::npos);
     EXPECT_NE(lines[6].find("Busy Lock: Off "), std::string::npos);
     EXPECT_NE(lines[6].find("Rx Tone: D023I "), std::string::npos);
-    EXPECT_NE(lines[6].find("Tx Tone: None "), std::string::npos);
+    EXPECT_NE(lines[6].find("Tx Tone: Off "), std::string::npos);
     EXPECT_NE(lines[7].find("Power: Low "), std::string::npos);
     EXPECT_NE(lines[7].find("Bandwidth: Narrow "), std::string::npos);
     EXPECT_EQ(lines[8], "");

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "frame/ChannelPrinter.h"
 #include "model/Bcd.h"
@@ -101,6 +102,32 @@ std::optional<QString> PdfText(const QString& file) {
         return QString();
     }
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The white left and right of the words on the PDF's first page, in points,
+// as pdftotext -bbox places them; nullopt when the tool is not installed.
+std::optional<std::pair<double, double>> PdfSideMargins(const QString& file) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty()) {
+        return std::nullopt;
+    }
+    QProcess process;
+    process.start(tool, {QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"), file,
+                         QStringLiteral("-")});
+    if (!process.waitForFinished(30'000) || process.exitCode() != 0) {
+        return std::pair{-1.0, -1.0};
+    }
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression pageWidth(QStringLiteral("<page width=\"([0-9.]+)\""));
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\""));
+    double left = 1e9, right = 0;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto match = it.next();
+        left = std::min(left, match.captured(1).toDouble());
+        right = std::max(right, match.captured(2).toDouble());
+    }
+    return std::pair{left, pageWidth.match(html).captured(1).toDouble() - right};
 }
 
 // Bounds of everything drawn on a white page.
@@ -204,12 +231,19 @@ void ChannelPrinterTest::FieldTextsReachThePaper() {
         });
     };
     QVERIFY(lineWith("Rx Freq: 145.00000", "Tx Freq: 145.60000"));
-    QVERIFY(lineWith("Busy Lock: Off", "Rx Tone: None"));
+    QVERIFY(lineWith("Busy Lock: Off", "Rx Tone: Off"));
     QVERIFY(lineWith("Rx Tone: D023I", "Tx Tone: 88.5"));
     QVERIFY(lineWith("Power: Low", "Bandwidth: Narrow"));
     QVERIFY(lineWith("CH Num: 9", "Tx Freq: 146.52000"));
     QVERIFY(!text->contains("\t"));
     QCOMPARE(Words(*text), Words(lines));
+
+    const auto margins = PdfSideMargins(job.file);
+    QVERIFY(margins && margins->first > 0 && margins->second > 0);
+    QVERIFY2(
+        qAbs(margins->first - margins->second) < 3.0,
+        qPrintable(
+            QStringLiteral("left %1 pt, right %2 pt").arg(margins->first).arg(margins->second)));
 }
 
 void ChannelPrinterTest::LinesSitInTheirRectangles() {
@@ -241,15 +275,17 @@ void ChannelPrinterTest::LinesSitInTheirRectangles() {
     QVERIFY(Ink(first, 0, kPageMargin).isNull());
     QVERIFY(Ink(first, size.height() - kPageMargin, size.height()).isNull());
 
-    // A channel line: left-aligned at the inset, its seven leading blanks kept.
+    // The channel lines keep their columns and stand in the middle: as much
+    // white on the left as on the right.
     const QFontMetrics metrics(job.Font(), &probe);
-    const QRect channel = Ink(first, kPageMargin + height, kPageMargin + 2 * height);
-    QVERIFY(!channel.isNull());
-    const int expectedLeft = kLineInset + 7 * metrics.horizontalAdvance(QChar(' '));
-    QVERIFY2(
-        qAbs(channel.left() - expectedLeft) <= metrics.horizontalAdvance(QChar('C')) / 2,
-        qPrintable(
-            QStringLiteral("ink starts at %1, expected %2").arg(channel.left()).arg(expectedLeft)));
+    const int cell = metrics.horizontalAdvance(QChar(' '));
+    const QRect numbers = Ink(first, kPageMargin + height, kPageMargin + 2 * height);
+    const QRect tones = Ink(first, kPageMargin + 2 * height, kPageMargin + 3 * height);
+    QVERIFY(!numbers.isNull() && !tones.isNull());
+    QVERIFY(qAbs(numbers.left() - tones.left() - 3 * cell) <= cell / 2);
+    const QRect body = Ink(first, kPageMargin + height, size.height());
+    QVERIFY2(qAbs(body.left() - (size.width() - 1 - body.right())) <= cell / 2,
+             qPrintable(QStringLiteral("ink from %1 to %2").arg(body.left()).arg(body.right())));
 
     // The second page starts again at the top margin with the next line.
     const PrintPage second = job.Pages()[1];
@@ -283,8 +319,10 @@ void ChannelPrinterTest::LongLinesShrinkTheFontToFitThePage() {
         QVERIFY(ink.left() >= kLineInset);
         QVERIFY2(ink.right() < c.width - kLineInset, qPrintable(QString::number(c.width)));
         const QFontMetrics metrics(job.Font(), &probe);
+        // Leading blanks print no ink and may sit in the margin.
         std::string line = lines[1];
         line.erase(line.find_last_not_of(' ') + 1);
+        line.erase(0, line.find_first_not_of(' '));
         QVERIFY(metrics.horizontalAdvance(QString::fromStdString(line)) <=
                 c.width - 2 * kLineInset);
     }

@@ -5,6 +5,8 @@
 #include <QTest>
 
 #include "FrameTestKit.h"
+#include "frame/CMdiClient.h"
+#include "frame/CMyChildFrame.h"
 #include "frame/ChannelPrinter.h"
 #include "frame/CommandIds.h"
 #include "frame/PowerCommands.h"
@@ -91,7 +93,7 @@ class PluggedCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void PrintClosesViewsAndWritesTheListing();
+    void PrintKeepsTheViewsAndWritesTheListing();
     void CancelledPrintDialogPrintsNothing();
     void PreviewReplacesTheMainWindowUntilClosed();
     void SetupPrintAndPreviewShareOnePrinter();
@@ -99,20 +101,20 @@ private slots:
     void PowerCommandsOpenTheDialogOnTheConfiguredPort();
 };
 
-void PluggedCommandsTest::PrintClosesViewsAndWritesTheListing() {
+void PluggedCommandsTest::PrintKeepsTheViewsAndWritesTheListing() {
     PrintingProgram program;
     QVERIFY(program.Start());
     program.PutChannels(40);
     program.frame->OpenView(ViewKind::Dtmf);
     QVERIFY(program.frame->IsViewOpen(ViewKind::Dtmf));
 
-    bool viewsClosedAtDialog = false;
+    bool viewOpenAtDialog = false;
     bool rangeOffered = true;
     ModalAnswerer answers;
     answers.Then([&](QWidget* dialog) {
         auto* print = qobject_cast<QPrintDialog*>(dialog);
         QVERIFY(print != nullptr);
-        viewsClosedAtDialog = !program.frame->IsViewOpen(ViewKind::Dtmf);
+        viewOpenAtDialog = program.frame->IsViewOpen(ViewKind::Dtmf);
         rangeOffered = print->testOption(QAbstractPrintDialog::PrintPageRange) ||
                        print->testOption(QAbstractPrintDialog::PrintSelection);
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
@@ -120,9 +122,9 @@ void PluggedCommandsTest::PrintClosesViewsAndWritesTheListing() {
     program.Trigger(command::kPrint);
     QCOMPARE(answers.Answered(), 1);
     QCOMPARE(answers.Unexpected(), 0);
-    QVERIFY(viewsClosedAtDialog);
+    QVERIFY(viewOpenAtDialog);
     QVERIFY(!rangeOffered);
-    QVERIFY(!program.frame->IsViewOpen(ViewKind::Dtmf));
+    QVERIFY(program.frame->IsViewOpen(ViewKind::Dtmf));
 
     QPrinter& printer = program.printing->Printer();
     QCOMPARE(printer.docName(), QStringLiteral("data"));
@@ -143,8 +145,7 @@ void PluggedCommandsTest::CancelledPrintDialogPrintsNothing() {
     program.Trigger(command::kPrint);
     QCOMPARE(answers.Answered(), 1);
     QVERIFY(!QFile::exists(program.pdf));
-    // The views went before the dialog, as the command's first step.
-    QVERIFY(!program.frame->IsViewOpen(ViewKind::Dtmf));
+    QVERIFY(program.frame->IsViewOpen(ViewKind::Dtmf));
 }
 
 void PluggedCommandsTest::PreviewReplacesTheMainWindowUntilClosed() {
@@ -152,6 +153,9 @@ void PluggedCommandsTest::PreviewReplacesTheMainWindowUntilClosed() {
     QVERIFY(program.Start());
     program.PutChannels(128);
     program.frame->OpenView(ViewKind::Dtmf);
+    program.frame->OpenView(ViewKind::ChannelInfo);
+    const QPointer<CMyChildFrame> dtmf = program.frame->ViewSlot(ViewKind::Dtmf);
+    const QPointer<CMyChildFrame> channels = program.frame->ViewSlot(ViewKind::ChannelInfo);
 
     program.Trigger(command::kPrintPreview);
     QCOMPARE(Previews().size(), std::size_t{1});
@@ -160,7 +164,6 @@ void PluggedCommandsTest::PreviewReplacesTheMainWindowUntilClosed() {
     QPointer<CViewPrintPreview> guard(preview);
     QVERIFY(QTest::qWaitForWindowExposed(preview));
     QVERIFY(!program.frame->isVisible());
-    QVERIFY(!program.frame->IsViewOpen(ViewKind::Dtmf));
     QCOMPARE(preview->windowTitle(), QStringLiteral("Print preview"));
     QVERIFY(preview->isMaximized());
 
@@ -183,9 +186,11 @@ void PluggedCommandsTest::PreviewReplacesTheMainWindowUntilClosed() {
     QVERIFY(program.frame->isVisible());
     QTRY_VERIFY(guard.isNull());
     QVERIFY(program.printing->Preview() == nullptr);
-    for (ViewKind kind : kAllViewKinds) {
-        QVERIFY(!program.frame->IsViewOpen(kind));
-    }
+    // The same view windows are back, the last one opened still in front.
+    QVERIFY(!dtmf.isNull() && !channels.isNull());
+    QCOMPARE(program.frame->ViewSlot(ViewKind::Dtmf), dtmf.data());
+    QCOMPARE(program.frame->ViewSlot(ViewKind::ChannelInfo), channels.data());
+    QCOMPARE(program.frame->MdiClient()->currentSubWindow(), channels.data());
     // The program did not take the moment without windows as a reason to end.
     QCoreApplication::processEvents();
     QVERIFY(program.frame->isVisible());

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "ImageBuilders.h"
 #include "model/Bcd.h"
 #include "model/ChannelListing.h"
 #include "model/ChannelRecords.h"
 #include "model/PrintLayout.h"
+#include "model/UserText.h"
 
 namespace ht57 {
 
@@ -57,7 +60,7 @@ TEST(ChannelListing, LinesOfOneChannel) {
               "       CH Num: 3                    Rx Freq: 146.52000            "
               "Tx Freq: 146.52000      ");
     EXPECT_EQ(lines[2],
-              Pair("Busy Lock: ", "Off") + Pair("Rx Tone: ", "None") + Pair("Tx Tone: ", "None"));
+              Pair("Busy Lock: ", "Off") + Pair("Rx Tone: ", "Off") + Pair("Tx Tone: ", "Off"));
     EXPECT_EQ(lines[3], Pair("Power: ", "High") + Pair("Bandwidth: ", "Wide"));
     EXPECT_EQ(lines[4], "");
     EXPECT_FALSE(IsTitleLine(lines[1]));
@@ -77,7 +80,7 @@ TEST(ChannelListing, FieldValues) {
     } cases[] = {
         {"plus shift", 14'500'000, 60'000, 0, 0, 0x4F,
          Pair("Rx Freq: ", "145.00000") + Pair("Tx Freq: ", "145.60000"),
-         Pair("Busy Lock: ", "Off") + Pair("Rx Tone: ", "None") + Pair("Tx Tone: ", "None"),
+         Pair("Busy Lock: ", "Off") + Pair("Rx Tone: ", "Off") + Pair("Tx Tone: ", "Off"),
          Pair("Power: ", "High") + Pair("Bandwidth: ", "Wide")},
         {"minus shift, snapped", 14'500'130, 60'000, 51, 9, 0x93,
          Pair("Rx Freq: ", "145.00000") + Pair("Tx Freq: ", "144.40000"),
@@ -91,12 +94,12 @@ TEST(ChannelListing, FieldValues) {
          Pair("Rx Freq: ", "145.00000") + Pair("Tx Freq: ", "145.00000"),
          Pair("Busy Lock: ", "Carrier") + Pair("Rx Tone: ", "67.0") + Pair("Tx Tone: ", "254.1"),
          Pair("Power: ", "Low") + Pair("Bandwidth: ", "Wide")},
-        // A code byte of 0 prints "None" even with its bank bit set.
+        // A code byte of 0 with its bank bit set is the code the grid shows.
         {"bank without code", 14'500'000, 0, 0, 0, 0x3F,
          Pair("Rx Freq: ", "145.00000") + Pair("Tx Freq: ", "145.00000"),
-         Pair("Busy Lock: ", "Off") + Pair("Rx Tone: ", "None") + Pair("Tx Tone: ", "None"),
+         Pair("Busy Lock: ", "Off") + Pair("Rx Tone: ", "D325N") + Pair("Tx Tone: ", "D325N"),
          Pair("Power: ", "High") + Pair("Bandwidth: ", "Wide")},
-        // Codes beyond the tone list decode as "Off", which is not "None".
+        // Codes beyond the tone list decode as "Off", as in the grid.
         {"tone beyond the list", 14'500'000, 0, 200, 200, 0x3F,
          Pair("Rx Freq: ", "145.00000") + Pair("Tx Freq: ", "145.00000"),
          Pair("Busy Lock: ", "Off") + Pair("Rx Tone: ", "Off") + Pair("Tx Tone: ", "Off"),
@@ -116,6 +119,33 @@ TEST(ChannelListing, FieldValues) {
         EXPECT_EQ(lines[2], c.line2) << c.what;
         EXPECT_EQ(lines[3], c.line3) << c.what;
     }
+}
+
+TEST(ChannelListing, WordsFollowTheInstalledLanguageAndKeepTheColumns) {
+    const std::map<std::string, std::string> words{{"-- Channel Info --", "-- 信道信息 --"},
+                                                   {"CH Num", "信道"},
+                                                   {"Rx Tone", "接收亚音"},
+                                                   {"Off", "关"},
+                                                   {"High", "高"},
+                                                   {"Wide", "宽带"}};
+    SetTextTranslator([&words](const char* source) {
+        const auto found = words.find(source);
+        return found == words.end() ? std::string(source) : found->second;
+    });
+    Image image = test::ErasedImage();
+    test::PutChannel(image, 3, 14'652'000);
+    const auto lines = BuildChannelListing(image, kVhfLimits);
+    SetTextTranslator({});
+
+    // An ideograph fills two of a column's 15 cells.
+    const auto cells = [](int blanks, const char* text) { return std::string(blanks, ' ') + text; };
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "\t-- 信道信息 --");
+    EXPECT_EQ(lines[1].substr(0, 32), cells(9, "信道: 3") + std::string(14, ' '));
+    EXPECT_EQ(lines[2], cells(4, "Busy Lock: 关") + cells(13, "") + cells(5, "接收亚音: 关") +
+                            cells(13, "") + cells(6, "Tx Tone: 关") + cells(13, ""));
+    EXPECT_EQ(lines[3],
+              cells(8, "Power: 高") + cells(13, "") + cells(4, "Bandwidth: 宽带") + cells(11, ""));
 }
 
 TEST(PaginateLines, FillsPagesBetweenTheMargins) {
