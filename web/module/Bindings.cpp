@@ -325,8 +325,13 @@ val ImageBytes() {
     return ByteArray(Data().image);
 }
 
-std::string TransferMessage() {
-    return LastTransferMessage();
+val TransferEnding() {
+    const TransferEnd& end = LastTransferEnd();
+    val out = val::object();
+    out.set("text", end.text);
+    out.set("detail", end.detail);
+    out.set("shown", end.shown);
+    return out;
 }
 
 }  // namespace
@@ -366,7 +371,7 @@ EMSCRIPTEN_BINDINGS(ht57) {
     emscripten::function("listing", &Listing);
     emscripten::function("limitsText", &LimitsText);
     emscripten::function("imageBytes", &ImageBytes);
-    emscripten::function("transferMessage", &TransferMessage);
+    emscripten::function("transferEnd", &TransferEnding);
 }
 
 int main() {

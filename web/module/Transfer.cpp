@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "link/CloneSession.h"
+#include "link/TransferMessage.h"
 #include "model/ImageDiff.h"
-#include "model/UserText.h"
 #include "web/module/Document.h"
 #include "web/module/Transfer.h"
 #include "web/module/WebSerialLink.h"
@@ -20,9 +20,9 @@ EM_JS(void, ht57_report_progress, (int phase, int done, int total), {
 EM_JS(int, ht57_cancel_requested, (),
       { return globalThis.ht57Transfer && globalThis.ht57Transfer.cancelRequested() ? 1 : 0; });
 
-std::string gMessage;
+ht57::web::TransferEnd gEnd;
 
-ht57::LinkOutcome RunSession(ht57::web::WebSerialLink& link, ht57::Image& image, int baudRate,
+ht57::CloneReport RunSession(ht57::web::WebSerialLink& link, ht57::Image& image, int baudRate,
                              ht57::TransferPlan plan, int phase) {
     ht57::CloneSession* running = nullptr;
     ht57::CloneCallbacks callbacks;
@@ -36,63 +36,64 @@ ht57::LinkOutcome RunSession(ht57::web::WebSerialLink& link, ht57::Image& image,
                                std::move(callbacks));
     running = &session;
     ht57_report_progress(phase, 0, session.TotalBlocks());
-    return session.Run();
+    session.Run();
+    return session.Report();
+}
+
+// The desktop's words for how the transfer ended; a Read the user cancelled
+// changed nothing, and the desktop says nothing about it.
+int Ended(const ht57::TransferResult& result) {
+    const ht57::TransferMessage message = ht57::DescribeTransfer(result, "the chosen port");
+    const ht57::TransferVerdict verdict = ht57::VerdictOf(result);
+    gEnd = {message.text, message.detail,
+            !(verdict == ht57::TransferVerdict::Cancelled &&
+              result.transfer.kind == ht57::TransferKind::Read)};
+    if (verdict == ht57::TransferVerdict::WrittenUnread ||
+        verdict == ht57::TransferVerdict::WrittenDiffers) {
+        return static_cast<int>(ht57::LinkOutcome::CommunicationError);
+    }
+    return static_cast<int>(result.readBack ? result.readBack->outcome : result.transfer.outcome);
 }
 
 }  // namespace
 
 namespace ht57::web {
 
-const std::string& LastTransferMessage() {
-    return gMessage;
+const TransferEnd& LastTransferEnd() {
+    return gEnd;
 }
 
 }  // namespace ht57::web
 
 // Read (kind 0) or Write (kind 1, read back and compared when `verify`) over
-// the page's port; the outcome's number, and LastTransferMessage() says what
-// the desktop's transfer dialog would show (empty when it shows nothing).
-// Called through ccall with {async: true}: it awaits the port throughout.
+// the page's port; the outcome's number, and LastTransferEnd() says what the
+// desktop's transfer dialog would show. Called through ccall with
+// {async: true}: it awaits the port throughout.
 extern "C" EMSCRIPTEN_KEEPALIVE int ht57_transfer(int kind, int baudRate, int verify) {
     using namespace ht57;
-    gMessage.clear();
+    gEnd = {};
     web::Document& document = web::TheDocument();
     RadioData& data = document.Data();
     web::WebSerialLink link;
     data.Normalise();
     if (kind == 0) {
         const DataSnapshot before = TakeSnapshot(data);
-        const LinkOutcome outcome =
-            RunSession(link, data.image, baudRate, TransferPlan::ForRead(), 0);
-        if (outcome == LinkOutcome::Succeeded) {
+        const TransferResult result(
+            RunSession(link, data.image, baudRate, TransferPlan::ForRead(), 0));
+        if (result.transfer.outcome == LinkOutcome::Succeeded) {
             data.RecomputeLimits();
             data.Normalise();
         }
         document.Record(before);
-        if (const char* text = OutcomeMessage(outcome)) {
-            gMessage = text;
-        }
-        return static_cast<int>(outcome);
+        return Ended(result);
     }
-    LinkOutcome outcome = RunSession(link, data.image, baudRate, TransferPlan::ForWrite(), 1);
-    if (outcome == LinkOutcome::Succeeded && verify != 0) {
+    TransferResult result(RunSession(link, data.image, baudRate, TransferPlan::ForWrite(), 1));
+    if (result.transfer.outcome == LinkOutcome::Succeeded && verify != 0) {
         Image readBack = data.image;
-        outcome = RunSession(link, readBack, baudRate, TransferPlan::ForRead(), 2);
-        if (outcome == LinkOutcome::Succeeded) {
-            const std::vector<std::string> mismatches =
-                WrittenRangeMismatches(data.image, readBack);
-            if (!mismatches.empty()) {
-                std::string where;
-                for (const std::string& run : mismatches) {
-                    where += (where.empty() ? "" : ", ") + run;
-                }
-                gMessage = "The radio does not hold what was written.\n(at " + where + ")";
-                return static_cast<int>(LinkOutcome::CommunicationError);
-            }
+        result.readBack = RunSession(link, readBack, baudRate, TransferPlan::ForRead(), 2);
+        if (result.readBack->outcome == LinkOutcome::Succeeded) {
+            result.differences = WrittenRangeMismatches(data.image, readBack);
         }
     }
-    if (const char* text = OutcomeMessage(outcome)) {
-        gMessage = text;
-    }
-    return static_cast<int>(outcome);
+    return Ended(result);
 }

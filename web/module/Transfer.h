@@ -4,7 +4,14 @@
 
 namespace ht57::web {
 
-// What the last transfer's end shows the user; empty when nothing.
-const std::string& LastTransferMessage();
+// How the last transfer ended, in the desktop's words: its message, the
+// detail under it, and whether the desktop shows them at all.
+struct TransferEnd {
+    std::string text;
+    std::string detail;
+    bool shown = false;
+};
+
+const TransferEnd& LastTransferEnd();
 
 }  // namespace ht57::web

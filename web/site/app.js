@@ -133,7 +133,9 @@
   async function pickFile(accept) {
     if (window.showOpenFilePicker) {
       try {
-        const [handle] = await window.showOpenFilePicker({ types: [{ description: accept, accept: { "application/octet-stream": [accept] } }] });
+        const [handle] = await window.showOpenFilePicker({
+          types: [{ description: accept, accept: { "application/octet-stream": [accept] } }],
+        });
         const file = await handle.getFile();
         return { name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) };
       } catch (e) {
@@ -156,7 +158,10 @@
     if (window.showSaveFilePicker) {
       let handle;
       try {
-        handle = await window.showSaveFilePicker({ suggestedName: name, types: [{ description: accept, accept: { "application/octet-stream": [accept] } }] });
+        handle = await window.showSaveFilePicker({
+          suggestedName: name,
+          types: [{ description: accept, accept: { "application/octet-stream": [accept] } }],
+        });
       } catch (e) {
         return false;
       }
@@ -253,12 +258,12 @@
     $("transfer").showModal();
     const verify = kind === 1 && $("verify").checked ? 1 : 0;
     const baud = Number($("baud").value) || 9600;
-    const outcome = await core.ccall("ht57_transfer", "number", ["number", "number", "number"], [kind, baud, verify], { async: true });
+    await core.ccall("ht57_transfer", "number", ["number", "number", "number"], [kind, baud, verify], { async: true });
     $("transfer").close();
-    const text = core.transferMessage();
-    say(["Done", "", "", "Cancelled", "Busy"][outcome] || "");
+    const end = core.transferEnd();
+    say(end.text);
     refresh();
-    if (text) await showMessage(text);
+    if (end.shown) await showMessage(end.detail ? `${end.text}\n\n${end.detail}` : end.text);
   }
 
   if ("serial" in navigator) {

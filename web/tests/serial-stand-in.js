@@ -1,37 +1,65 @@
 // Injected before the page's scripts: navigator.serial with one port whose
-// bytes go to and come from the test through two functions the test exposes
-// (__serialWrite, and __serialFeed called by the test).
+// bytes travel over a WebSocket to the test's relay, which holds the
+// simulator's pseudo-terminal. The relay closing the socket is an unplugged
+// cable: the port's streams then fail as Web Serial's do.
 (() => {
-  let feed = null;
-  globalThis.__serialFeed = (bytes) => {
-    if (feed) feed.enqueue(Uint8Array.from(bytes));
-  };
-  globalThis.__serialUnplug = () => {
-    if (feed) feed.error(new DOMException("The device has been lost.", "NetworkError"));
-    feed = null;
-  };
+  const lost = () => new DOMException("The device has been lost.", "NetworkError");
+  let socket = null;
+
   const port = {
     readable: null,
     writable: null,
-    async open(options) {
-      globalThis.__serialBaud = options.baudRate;
-      this.readable = new ReadableStream({ start: (c) => (feed = c) });
-      this.writable = new WritableStream({
-        write: (chunk) => globalThis.__serialWrite(Array.from(chunk)),
+
+    async open({ baudRate }) {
+      if (socket) throw new DOMException("The port is already open.", "InvalidStateError");
+      const url = `ws://${location.host}/serial-relay?baud=${encodeURIComponent(baudRate)}`;
+      const ws = new WebSocket(url);
+      ws.binaryType = "arraybuffer";
+      await new Promise((resolve, reject) => {
+        ws.onopen = resolve;
+        ws.onerror = () => reject(new DOMException("Failed to open serial port.", "NetworkError"));
       });
-      await globalThis.__serialOpen();
+      socket = ws;
+      let closedByPage = false;
+      this.readable = new ReadableStream({
+        start(controller) {
+          ws.onmessage = (event) => controller.enqueue(new Uint8Array(event.data));
+          ws.onclose = () => {
+            if (!closedByPage) controller.error(lost());
+          };
+        },
+        cancel() {
+          closedByPage = true;
+        },
+      });
+      this.writable = new WritableStream({
+        write(chunk) {
+          if (ws.readyState !== WebSocket.OPEN) throw lost();
+          ws.send(chunk);
+        },
+      });
+      this.closeSocket = () => {
+        closedByPage = true;
+        ws.close();
+      };
     },
+
     async close() {
-      feed = null;
-      await globalThis.__serialClose();
+      if (!socket) throw new DOMException("The port is already closed.", "InvalidStateError");
+      if (this.readable.locked || this.writable.locked) {
+        throw new TypeError("Cannot close a port whose streams are locked.");
+      }
+      this.closeSocket();
+      socket = null;
+      this.readable = null;
+      this.writable = null;
     },
   };
+
   Object.defineProperty(navigator, "serial", {
     value: { requestPort: async () => port, getPorts: async () => [port] },
   });
   // The tests use the file input and the download, which every browser has.
-  delete window.showOpenFilePicker;
-  delete window.showSaveFilePicker;
   window.showOpenFilePicker = undefined;
   window.showSaveFilePicker = undefined;
 })();
