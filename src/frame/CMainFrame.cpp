@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QDockWidget>
+#include <QEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
@@ -47,9 +48,18 @@ class StatusPane : public QLabel {
 public:
     StatusPane(int width, bool givesWay, QWidget* parent)
         : QLabel(parent), width_(width), givesWay_(givesWay) {}
+    int RoomyWidth() const { return std::max(width_, QLabel::sizeHint().width()); }
+    // A tight pane asks for no more than its text, leaving the room it would
+    // have taken to the pane that gives way.
+    void SetTight(bool tight) {
+        if (!givesWay_ && tight != tight_) {
+            tight_ = tight;
+            updateGeometry();
+        }
+    }
     QSize sizeHint() const override {
         const QSize text = QLabel::sizeHint();
-        return {std::max(width_, text.width()), text.height()};
+        return {tight_ ? text.width() : RoomyWidth(), text.height()};
     }
     QSize minimumSizeHint() const override {
         const QSize text = QLabel::minimumSizeHint();
@@ -59,6 +69,36 @@ public:
 private:
     int width_;
     bool givesWay_;
+    bool tight_ = false;
+};
+
+// A layout takes the same amount off every pane when room is short, which
+// would cut the pane that gives way while the others still show blank room:
+// on a bar narrower than every pane's own width, the others shrink to their
+// texts first.
+class PaneFitter : public QObject {
+public:
+    PaneFitter(QStatusBar* bar, std::vector<StatusPane*> panes)
+        : QObject(bar), bar_(bar), panes_(std::move(panes)) {
+        bar->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest) {
+            constexpr int kRoomAroundPane = 8;  // the layout's spacing and the panes' frames
+            int wanted = 0;
+            for (const StatusPane* pane : panes_) {
+                wanted += pane->RoomyWidth() + kRoomAroundPane;
+            }
+            for (StatusPane* pane : panes_) {
+                pane->SetTight(wanted > bar_->width());
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QStatusBar* bar_;
+    std::vector<StatusPane*> panes_;
 };
 
 QString Text(const std::string& text) {
@@ -375,6 +415,7 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setSizeGripEnabled(false);
+    std::vector<StatusPane*> fitted;
     for (std::size_t i = 0; i < panes_.size(); ++i) {
         // The copyright text is the long one; the model, port and band
         // stay whole.
@@ -384,8 +425,10 @@ void CMainFrame::CreateStatusBar() {
         pane->setFrameShadow(QFrame::Sunken);
         pane->setTextFormat(Qt::PlainText);
         panes_[i] = pane;
+        fitted.push_back(pane);
         bar->addWidget(pane);
     }
+    new PaneFitter(bar, std::move(fitted));
     panes_[kPortPane]->setAlignment(Qt::AlignCenter);
 }
 

@@ -285,12 +285,32 @@ void StartupTest::MenusToolbarAndPanesAreInPlace() {
 
     const QList<QLabel*> panes = frame->statusBar()->findChildren<QLabel*>();
     QCOMPARE(panes.size(), 4);
+    frame->show();
+    frame->resize(1200, frame->height());
+    QTRY_COMPARE(frame->width(), 1200);
     QList<int> widths;
     // Each pane's own width; on a window too narrow for all four they give way.
     for (QLabel* pane : panes) {
         widths << pane->sizeHint().width();
     }
     QCOMPARE(widths, (QList<int>{200, 250, 200, 200}));
+
+    // Narrower than those widths but wide enough for every text: none is cut.
+    panes[CMainFrame::kCopyrightPane]->setText(
+        QStringLiteral("(C) 2026 HT-57 Software developers"));
+    panes[CMainFrame::kPortPane]->setText(QStringLiteral("/dev/ttyUSB0"));
+    int texts = 0;
+    for (QLabel* pane : panes) {
+        texts += pane->fontMetrics().horizontalAdvance(pane->text()) + 20;
+    }
+    frame->resize(texts + 40, frame->height());
+    QTRY_COMPARE(frame->width(), texts + 40);
+    QTest::qWait(50);
+    for (QLabel* pane : panes) {
+        QVERIFY2(
+            pane->contentsRect().width() >= pane->fontMetrics().horizontalAdvance(pane->text()),
+            qPrintable(pane->text()));
+    }
 }
 
 void StartupTest::AboutBoxShowsTheFourAboutValues() {
