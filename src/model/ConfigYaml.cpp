@@ -688,6 +688,32 @@ Result ApplySections(const YAML::Node& root, RadioData& work, std::vector<std::s
     return Result::Success();
 }
 
+// The section that holds `key`, and whether its value is a list position.
+template <typename Values>
+bool FindKey(const std::vector<Field<Values>>& fields, std::string_view key, bool& position) {
+    const auto found = std::find_if(fields.begin(), fields.end(),
+                                    [&](const Field<Values>& f) { return f.row.key == key; });
+    position = found != fields.end() && found->position != nullptr;
+    return found != fields.end();
+}
+
+std::optional<std::string> SectionOf(std::string_view key, bool& position) {
+    position = false;
+    if (key == kFmSection) {
+        return std::string(kFmSection);
+    }
+    if (FindKey(RadioInfoFields(), key, position)) {
+        return "radio_info";
+    }
+    if (FindKey(OptionFields(), key, position)) {
+        return "options";
+    }
+    if (FindKey(DtmfFields(), key, position)) {
+        return "dtmf";
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::string DumpConfigYaml(const RadioData& data, int format) {
@@ -768,6 +794,34 @@ Result ApplyConfigYaml(std::string_view yaml, RadioData& data, std::vector<std::
     } catch (const YAML::Exception& e) {
         return Result::Failure(Fill(Msg("Model", "line %1: %2"), e.mark.line + 1, e.msg));
     }
+}
+
+Result ApplySettingText(std::string_view key, std::size_t element, std::string_view text,
+                        RadioData& data, std::vector<std::string>& adjusted) {
+    bool position = false;
+    const std::optional<std::string> section = SectionOf(key, position);
+    if (!section) {
+        return Result::Failure(Fill(Msg("Model", "unknown key \"%1\""), key));
+    }
+    // On one line, so that a refusal names line 1.
+    YAML::Emitter out;
+    out << YAML::Flow << YAML::BeginMap << YAML::Key << "format" << YAML::Value << kConfigYamlFormat
+        << YAML::Key << *section << YAML::Value << YAML::BeginMap << YAML::Key;
+    if (*section == kFmSection) {
+        out << element;
+    } else {
+        out << std::string(key);
+    }
+    out << YAML::Value;
+    if (position && text.empty()) {
+        out << YAML::Null;
+    } else if (text == "true" || text == "false") {
+        out << (text == "true");
+    } else {
+        out << YAML::DoubleQuoted << std::string(text);
+    }
+    out << YAML::EndMap << YAML::EndMap;
+    return ApplyConfigYaml(out.c_str(), data, adjusted);
 }
 
 }  // namespace ht57

@@ -42,4 +42,13 @@ Result ApplyConfigYaml(std::string_view yaml, RadioData& data);
 Result ApplyConfigYaml(std::string_view yaml, RadioData& data, std::vector<std::string>& adjusted,
                        std::vector<std::string>* warnings = nullptr);
 
+// One settings field's edit, stored as ApplyConfigYaml stores a text giving
+// only that value: `key` as the settings field table names it, `element` the
+// FM preset (else 0), `text` as the dump writes the value (a list entry, the
+// channel number of the priority channel, "true" or "false" for a check box),
+// an empty text selecting no list entry. A key the dump has no value for
+// fails.
+Result ApplySettingText(std::string_view key, std::size_t element, std::string_view text,
+                        RadioData& data, std::vector<std::string>& adjusted);
+
 }  // namespace ht57

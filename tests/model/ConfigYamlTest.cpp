@@ -124,6 +124,41 @@ TEST(ConfigYaml, EachValueStoredOtherwiseThanGivenIsReported) {
     }
 }
 
+// One field's edit stores what the one-value text stores, refusals included.
+TEST(ConfigYaml, OneSettingsFieldIsStoredAsItsOneValueText) {
+    const struct {
+        std::string_view key;
+        std::size_t element;
+        const char* text;
+        const char* yaml;
+    } cases[] = {
+        {field::kDtmfCode.key, 0, "12AB", "options: {dtmf_code: \"12AB\"}"},
+        {field::kDtmfCode.key, 0, "12G", "options: {dtmf_code: \"12G\"}"},
+        {field::kRxFrequency.key, 0, "146.523", "options: {rx_frequency: \"146.523\"}"},
+        {field::kPriorityChannel.key, 0, "", "options: {priority_channel: null}"},
+        {field::kFirstDigitDelay.key, 0, "110", "dtmf: {first_digit_delay: \"110\"}"},
+        {field::kSideTone.key, 0, "false", "dtmf: {side_tone: false}"},
+        {field::kFmChannels.key, 3, "99.99", "format: 2\nfm_channels: {3: \"99.99\"}"},
+        {field::kFmChannels.key, 16, "99.9", "format: 2\nfm_channels: {16: \"99.9\"}"},
+    };
+    const RadioData factory = Factory();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.yaml);
+        RadioData expected = factory;
+        std::vector<std::string> expectedAdjusted;
+        const Result wanted = ApplyConfigYaml(c.yaml, expected, expectedAdjusted);
+        RadioData data = factory;
+        std::vector<std::string> adjusted;
+        const Result applied = ApplySettingText(c.key, c.element, c.text, data, adjusted);
+        EXPECT_EQ(applied.ok, wanted.ok) << applied.message;
+        EXPECT_EQ(data.image, expected.image);
+        EXPECT_EQ(adjusted.size(), expectedAdjusted.size());
+    }
+    RadioData data = factory;
+    std::vector<std::string> adjusted;
+    EXPECT_FALSE(ApplySettingText("no_such_field", 0, "1", data, adjusted));
+}
+
 TEST(ConfigYaml, AnythingWrongNamesItsLineAndChangesNothing) {
     const struct {
         std::string yaml;

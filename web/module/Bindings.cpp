@@ -3,6 +3,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "model/ChannelListing.h"
 #include "model/ChannelRows.h"
 #include "model/ChannelTable.h"
+#include "model/ConfigYaml.h"
 #include "model/DataFile.h"
 #include "model/FieldText.h"
 #include "model/RadioInfo.h"
@@ -296,6 +298,27 @@ bool SetSetting(const std::string& key, int value) {
     });
 }
 
+// A text field's edit, stored as `ht57-cli apply` stores that one value; a
+// refusal changes nothing, a value stored otherwise says how in `message`.
+val SetSettingText(const std::string& key, int element, const std::string& text) {
+    Result result = Result::Success();
+    std::vector<std::string> adjusted;
+    TheDocument().Apply([&](RadioData& data) {
+        result = ApplySettingText(key, static_cast<std::size_t>(std::max(element, 0)), text, data,
+                                  adjusted);
+    });
+    val out = ResultValue(result);
+    std::string said;
+    for (const std::string& line : adjusted) {
+        said += (said.empty() ? "" : "\n") + line;
+    }
+    if (result) {
+        out.set("message", said);
+    }
+    out.set("stored", SettingText(key, element));
+    return out;
+}
+
 val ImportCsv(const std::string& text, bool replaceAll) {
     ChannelImportReport report;
     Result result = Result::Success();
@@ -366,6 +389,7 @@ EMSCRIPTEN_BINDINGS(ht57) {
     emscripten::function("settingText", &SettingText);
     emscripten::function("settingValue", &SettingValue);
     emscripten::function("setSetting", &SetSetting);
+    emscripten::function("setSettingText", &SetSettingText);
     emscripten::function("importCsv", &ImportCsv);
     emscripten::function("exportCsv", &ExportCsv);
     emscripten::function("listing", &Listing);

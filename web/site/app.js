@@ -100,10 +100,24 @@
         refresh();
       });
     } else {
-      control = document.createElement("output");
+      // One edit per element (the FM presets are side by side); the module
+      // stores the text, refuses it or says how it stored it.
+      control = document.createElement("span");
+      for (let i = 0; i < field.count; ++i) {
+        const input = Object.assign(document.createElement("input"), { type: "text" });
+        if (field.count > 1) input.setAttribute("aria-label", `${field.label} ${i}`);
+        input.addEventListener("change", () => {
+          const result = core.setSettingText(field.key, i, input.value);
+          if (result.message) say(result.message);
+          input.value = result.stored;
+          refresh();
+        });
+        control.append(input);
+      }
     }
-    control.id = `field-${field.key}`;
-    label.htmlFor = control.id;
+    const target = control.querySelector("input") || control;
+    target.id = `field-${field.key}`;
+    label.htmlFor = target.id;
     controls.set(field.key, control);
     form.append(label, control);
   }
@@ -113,11 +127,7 @@
       const control = controls.get(field.key);
       if (field.kind === "list") control.value = String(core.settingValue(field.key));
       else if (field.kind === "flag") control.checked = core.settingValue(field.key) === 1;
-      else {
-        const parts = [];
-        for (let i = 0; i < field.count; ++i) parts.push(core.settingText(field.key, i));
-        control.value = parts.join(" ");
-      }
+      else control.querySelectorAll("input").forEach((input, i) => (input.value = core.settingText(field.key, i)));
     }
   }
 

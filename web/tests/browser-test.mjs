@@ -4,7 +4,8 @@
 // `ht57-cli read` gives; Cancel and an unplugged cable leave the page's data
 // as it was, with the desktop's words; Open then Write leaves the simulator
 // holding what `ht57-cli write` leaves; Import Channels reports and stores
-// what `ht57-cli import` does; every request stays on the page's own host;
+// what `ht57-cli import` does; a typed DTMF Code is stored, or refused, as
+// `ht57-cli apply` does; every request stays on the page's own host;
 // an offline reload shows the page.
 //
 //   node web/tests/browser-test.mjs SITE_DIR BIN_DIR [SHOTS_DIR]
@@ -271,6 +272,27 @@ try {
   check(
     "after Import Channels, Save gives the bytes of ht57-cli import",
     (await savedBytes(page, downloads)).equals(fs.readFileSync(cliImported)),
+  );
+
+  // --- A text setting typed on the page ------------------------------------
+  const typeDtmf = (text) =>
+    page.$eval("#field-dtmf_code", (e, t) => ((e.value = t), e.dispatchEvent(new Event("change")), e.value), text);
+  const yaml = path.join(scratch, "dtmf.yaml");
+  fs.writeFileSync(yaml, 'options: {dtmf_code: "12AB"}\n');
+  const cliApplied = path.join(scratch, "cli-applied.dat");
+  cli("apply", cliImported, yaml, "-o", cliApplied);
+  await typeDtmf("12AB");
+  const edited = await savedBytes(page, downloads);
+  check(
+    "a DTMF Code typed on the page is saved as ht57-cli apply stores it",
+    edited.equals(fs.readFileSync(cliApplied)) && !edited.equals(fs.readFileSync(cliImported)),
+  );
+  const shown = await typeDtmf("12G");
+  const said = await page.$eval("#status", (e) => e.textContent);
+  check(
+    "a refused DTMF Code says why, shows the stored value again and changes no byte",
+    shown === "12AB" && said.includes('"12G" is not up to 8') && (await savedBytes(page, downloads)).equals(edited),
+    `${shown} / ${said}`,
   );
 
   check("every request goes to the page's own host", foreign.length === 0, foreign.join(" "));
