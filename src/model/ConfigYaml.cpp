@@ -821,7 +821,13 @@ Result ApplySettingText(std::string_view key, std::size_t element, std::string_v
         out << YAML::DoubleQuoted << std::string(text);
     }
     out << YAML::EndMap << YAML::EndMap;
-    return ApplyConfigYaml(out.c_str(), data, adjusted);
+    // The document is ours, not the user's: its line number says nothing.
+    Result result = ApplyConfigYaml(out.c_str(), data, adjusted);
+    constexpr std::string_view kFirstLine = "line 1: ";
+    if (result.message.starts_with(kFirstLine)) {
+        result.message.erase(0, kFirstLine.size());
+    }
+    return result;
 }
 
 }  // namespace ht57
