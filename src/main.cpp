@@ -77,7 +77,8 @@ int main(int argc, char* argv[]) {
     }
     const int code = QApplication::exec();
     // The next start opens the window where this one left it.
-    (void)ht57::RememberPlacement(*frame, app.Ini());
+    (void)ht57::WriteWindowPlacement(
+        app.Ini(), frame->PlacementAtClose().value_or(ht57::CurrentPlacement(*frame)));
     frame.reset();
     // Only the port name goes back to Program.ini; a failure to write it
     // has nobody left to tell.

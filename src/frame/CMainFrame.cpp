@@ -24,6 +24,7 @@
 #include "frame/CMdiClient.h"
 #include "frame/CMyChildFrame.h"
 #include "frame/CommandIds.h"
+#include "frame/MainWindowPlacement.h"
 #include "frame/NavigationTree.h"
 #include "frame/ProgrammingLogSetting.h"
 #include "frame/ReadBackup.h"
@@ -641,6 +642,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    placementAtClose_ = CurrentPlacement(*this);
     QMainWindow::closeEvent(event);
 }
 

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <array>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "app/Application.h"
@@ -12,6 +13,7 @@
 #include "app/FrameServices.h"
 #include "frame/CommandRegistry.h"
 #include "link/ui/CPortDlg.h"
+#include "model/WindowPlacement.h"
 #include "views/ViewRegistry.h"
 
 class QAction;
@@ -91,6 +93,11 @@ public:
     void UpdateRecentFiles();
     const std::vector<QAction*>& RecentFileActions() const { return recentActions_; }
 
+    // Where the window was as it closed, taken while the window manager
+    // still framed it: once the window is gone its frame reads as its client
+    // area, off by the border. Empty until a close was accepted.
+    const std::optional<WindowPlacement>& PlacementAtClose() const { return placementAtClose_; }
+
     // Command handlers.
     void OnRead();
     void OnWrite();
@@ -133,6 +140,7 @@ private:
     std::array<QPointer<CMyChildFrame>, kAllViewKinds.size()> slots_;
     QPointer<CMyChildFrame> activeChild_;
     bool closingAll_ = false;
+    std::optional<WindowPlacement> placementAtClose_;
 
     CMdiClient* mdi_ = nullptr;
     NavigationTree* tree_ = nullptr;

@@ -84,8 +84,4 @@ WindowPlacement CurrentPlacement(const QWidget& window) {
     return ScalePlacement(placement, origin.x(), origin.y(), screen->devicePixelRatio());
 }
 
-Result RememberPlacement(const QWidget& window, CIniFile& ini) {
-    return WriteWindowPlacement(ini, CurrentPlacement(window));
-}
-
 }  // namespace ht57

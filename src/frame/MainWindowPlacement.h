@@ -19,7 +19,4 @@ void ShowMainWindowPlaced(QWidget& window, const CIniFile& ini);
 // pixels.
 WindowPlacement CurrentPlacement(const QWidget& window);
 
-// Keeps CurrentPlacement in the program's own section of the file.
-Result RememberPlacement(const QWidget& window, CIniFile& ini);
-
 }  // namespace ht57
