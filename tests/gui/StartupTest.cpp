@@ -298,7 +298,7 @@ void StartupTest::MenusToolbarAndPanesAreInPlace() {
     // Narrower than those widths but wide enough for every text: none is cut.
     panes[CMainFrame::kCopyrightPane]->setText(
         QStringLiteral("(C) 2026 HT-57 Software developers"));
-    panes[CMainFrame::kPortPane]->setText(QStringLiteral("/dev/ttyUSB0"));
+    panes[CMainFrame::kPortPane]->setText(QStringLiteral("/fake/ttyUSB0"));
     int texts = 0;
     for (QLabel* pane : panes) {
         texts += pane->fontMetrics().horizontalAdvance(pane->text()) + 20;

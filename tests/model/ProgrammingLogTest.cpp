@@ -89,9 +89,9 @@ TEST(ProgrammingLog, RowsInTheLogsOwnWords) {
               "failed: Communication error");
 
     EXPECT_EQ(ProgrammingLogHeader(), "Time,Port,Data file,SHA-256,Outcome\r\n");
-    EXPECT_EQ(ProgrammingLogLine({"2024-05-01T12:03:09+02:00", "/dev/ttyUSB0", "shop, north.dat",
+    EXPECT_EQ(ProgrammingLogLine({"2024-05-01T12:03:09+02:00", "/fake/ttyUSB0", "shop, north.dat",
                                   "ab12", "failed: Communication error"}),
-              "2024-05-01T12:03:09+02:00,/dev/ttyUSB0,\"shop, north.dat\",ab12,"
+              "2024-05-01T12:03:09+02:00,/fake/ttyUSB0,\"shop, north.dat\",ab12,"
               "failed: Communication error\r\n");
 }
 
@@ -105,7 +105,7 @@ TEST(ProgrammingLog, AppendsUnderOneHeaderFromManyThreads) {
     std::vector<std::thread> threads;
     for (int i = 0; i < kThreads; ++i) {
         threads.emplace_back([&log, i] {
-            const std::string port = "/dev/ttyUSB" + std::to_string(i);
+            const std::string port = "/fake/ttyUSB" + std::to_string(i);
             EXPECT_TRUE(log.Append({"t", port, "f.dat", "d", "written"}));
         });
     }
@@ -119,7 +119,7 @@ TEST(ProgrammingLog, AppendsUnderOneHeaderFromManyThreads) {
     std::string expected = ProgrammingLogHeader();
     for (int i = 0; i < kThreads; ++i) {
         const std::string row =
-            ProgrammingLogLine({"t", "/dev/ttyUSB" + std::to_string(i), "f.dat", "d", "written"});
+            ProgrammingLogLine({"t", "/fake/ttyUSB" + std::to_string(i), "f.dat", "d", "written"});
         EXPECT_NE(text.find(row), std::string::npos) << i;
         expected += row;
     }
